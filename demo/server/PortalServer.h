@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDir>
+#include <QObject>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+// A small static web server for the demo portal: serves the files of one folder on
+// 127.0.0.1 only, GET and HEAD, with content types by suffix; anything outside the folder
+// (".." or encoded traversal, links leading out) is 404. Logs one line per request.
+class PortalServer : public QObject {
+    Q_OBJECT
+public:
+    explicit PortalServer(const QString& rootDir, QObject* parent = nullptr);
+
+    // Listens on 127.0.0.1:Port (0 = any free port); false when the port cannot be had.
+    bool Listen(quint16 port);
+    quint16 Port() const { return server_.serverPort(); }
+    // The address of the folder's root, ending in "/".
+    QString BaseUrl() const;
+    // Every request line served so far, for tests ("GET /games.html 200").
+    const QStringList& Log() const { return log_; }
+    int CountRequests(const QString& path) const;
+
+Q_SIGNALS:
+    void RequestServed(const QString& line);
+
+private:
+    void Accept();
+    void Serve(QTcpSocket* socket);
+    void Respond(QTcpSocket* socket, const QByteArray& method, const QByteArray& target);
+    // The file a request path names, or empty when it leaves the folder or does not exist.
+    QString Resolve(const QByteArray& target) const;
+
+    QString root_;
+    QTcpServer server_;
+    QStringList log_;
+};

@@ -1,0 +1,54 @@
+#include "browser/TBrowserTabs.h"
+
+#include "browser/TWebBrowser.h"
+#include "framework/TPageControl.h"
+#include "framework/TTabSheet.h"
+
+TBrowserTabs::TBrowserTabs(TPageControl* pageControl, EventBinder bindEvents)
+    : pageControl_(pageControl), bindEvents_(std::move(bindEvents))
+{
+}
+
+TBrowserTabs::~TBrowserTabs() = default;
+
+void TBrowserTabs::CreateRegistry()
+{
+    registry_ = std::make_unique<TTabRegistry>();
+}
+
+TWebBrowser* TBrowserTabs::OpenTab(const QString& URL, QWebEnginePage** Dispatch)
+{
+    const int pagesBefore = pageControl_->PageCount();
+    auto* sheet = new TTabSheet(pageControl_);
+    sheet->SetPageControl(pageControl_);
+    sheet->SetCaption(QStringLiteral(" 新页面") + QString::number(pagesBefore - 1) + QStringLiteral("  "));
+    ++tagCounter_;
+    sheet->SetTag(tagCounter_);
+
+    auto* browser = new TWebBrowser(sheet);
+    browser->SetSilent(true);
+    bindEvents_(browser);
+    browser->SetTag(tagCounter_);
+    browser->show();
+
+    if (!URL.isEmpty())
+        browser->Navigate(URL);
+    else if (Dispatch)
+        *Dispatch = browser->Application();
+
+    RegisterTab(browser, sheet);
+    pageControl_->SetActivePage(sheet);
+    return browser;
+}
+
+void TBrowserTabs::RegisterTab(TWebBrowser* browser, TTabSheet* sheet)
+{
+    browser->SetTag(tagCounter_);
+    sheet->SetTag(tagCounter_);
+    registry_->Add(TTabRegistry::KeyOf(tagCounter_), std::make_unique<TTabRecord>(TTabRecord{browser, sheet}));
+}
+
+TTabRecord* TBrowserTabs::FindTab(int tag) const
+{
+    return registry_ ? registry_->Find(tag) : nullptr;
+}

@@ -1,0 +1,83 @@
+#include "browser/TWebBrowser.h"
+
+#include "browser/TWebPage.h"
+#include "error/KestruneError.h"
+#include "framework/TAnchors.h"
+#include "framework/TApplicationEvents.h"
+
+#include <QCoreApplication>
+#include <QWebEngineProfile>
+
+TWebBrowser::TWebBrowser(QWidget* sheet) : QWebEngineView(sheet), page_(new TWebPage(SharedProfile(), this))
+{
+    setPage(page_);
+    setGeometry(sheet->rect());
+    TAnchors::Set(this, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    connect(this, &QWebEngineView::titleChanged, this, [this](const QString& title) {
+        TApplicationEvents::Guard([&] { Q_EMIT OnTitleChange(this, title); });
+    });
+}
+
+TWebBrowser::~TWebBrowser()
+{
+    // The page goes before the view that shows it.
+    setPage(nullptr);
+    delete page_;
+}
+
+bool TWebBrowser::Silent() const
+{
+    return page_->Silent();
+}
+
+void TWebBrowser::SetSilent(bool silent)
+{
+    page_->SetSilent(silent);
+}
+
+void TWebBrowser::Navigate(const QString& URL)
+{
+    const QUrl url(URL, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty())
+        throw KestruneError(QStringLiteral("Cannot navigate to \"%1\": not a valid address").arg(URL));
+    load(url);
+}
+
+void TWebBrowser::Refresh()
+{
+    reload();
+}
+
+QWebEnginePage* TWebBrowser::Application() const
+{
+    return page_;
+}
+
+QWebEngineProfile* TWebBrowser::SharedProfile()
+{
+    static QWebEngineProfile* profile = [] {
+        auto* shared = new QWebEngineProfile(QStringLiteral("Kestrune"), QCoreApplication::instance());
+        shared->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
+        shared->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+        return shared;
+    }();
+    return profile;
+}
+
+bool TWebBrowser::BeforeNavigate(const QUrl& url)
+{
+    bool cancel = false;
+    TApplicationEvents::Guard([&] {
+        Q_EMIT OnBeforeNavigate2(this, page_, url.toString(QUrl::FullyEncoded), 0, QString(), QByteArray(),
+                                 QString(), &cancel);
+    });
+    return !cancel;
+}
+
+QWebEnginePage* TWebBrowser::NewWindow()
+{
+    QWebEnginePage* dispatch = nullptr;
+    bool cancel = false;
+    TApplicationEvents::Guard([&] { Q_EMIT OnNewWindow2(this, &dispatch, &cancel); });
+    return cancel ? nullptr : dispatch;
+}

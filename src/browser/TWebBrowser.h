@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWebEngineView>
+
+class QWebEngineProfile;
+class TWebPage;
+
+// The embedded browser control: a web view whose page the client can steer and veto.
+// Created inside its tab sheet, which it fills; destroying the sheet destroys it. Every
+// browser shares the client's one persistent web profile.
+class TWebBrowser : public QWebEngineView {
+    Q_OBJECT
+public:
+    explicit TWebBrowser(QWidget* sheet);
+    ~TWebBrowser() override;
+
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+
+    // Silent: the page shows no script dialogs and no other pop-ups.
+    bool Silent() const;
+    void SetSilent(bool silent);
+
+    // Starts loading URL; raises when URL is not a usable address.
+    void Navigate(const QString& URL);
+    void Refresh();
+    // The object handed back to the engine so that a new window's page is shown here.
+    QWebEnginePage* Application() const;
+
+    // The client's web profile: named, with disk cache and persistent cookies under the
+    // user's data and cache directories. Owned by the application object, so it outlives
+    // every page that uses it.
+    static QWebEngineProfile* SharedProfile();
+
+Q_SIGNALS:
+    void OnTitleChange(QObject* Sender, const QString& Text);
+    // Cancel set to true stops the navigation.
+    void OnBeforeNavigate2(QObject* Sender, QObject* pDisp, const QString& URL, int Flags,
+                           const QString& TargetFrameName, const QByteArray& PostData,
+                           const QString& Headers, bool* Cancel);
+    // ppDisp receives the Application of the browser that shall show the new window.
+    void OnNewWindow2(QObject* Sender, QWebEnginePage** ppDisp, bool* Cancel);
+
+private:
+    friend class TWebPage;
+    bool BeforeNavigate(const QUrl& url);
+    QWebEnginePage* NewWindow();
+
+    TWebPage* page_;
+    int tag_ = 0;
+};

@@ -1,0 +1,55 @@
+#include "framework/TControl.h"
+
+#include "framework/TMouseEvents.h"
+
+TControl::TControl(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+}
+
+void TControl::SetGraphicControl(bool graphic)
+{
+    setProperty("kestruneGraphicControl", graphic);
+}
+
+void TControl::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        leftPressed_ = true;
+    Q_EMIT OnMouseDown(this, event->button(), event->modifiers(), EventX(event), EventY(event));
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = event->button() == Qt::LeftButton && leftPressed_ && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        leftPressed_ = false;
+    if (click)
+        Q_EMIT OnClick(this);
+    Q_EMIT OnMouseUp(this, event->button(), event->modifiers(), EventX(event), EventY(event));
+}
+
+void TControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        leftPressed_ = true;
+    Q_EMIT OnDblClick(this);
+    Q_EMIT OnMouseDown(this, event->button(), event->modifiers(), EventX(event), EventY(event));
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* event)
+{
+    Q_EMIT OnMouseMove(this, event->modifiers(), EventX(event), EventY(event));
+}
+
+void TControl::enterEvent(QEnterEvent* event)
+{
+    QWidget::enterEvent(event);
+    Q_EMIT OnMouseEnter(this);
+}
+
+void TControl::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    Q_EMIT OnMouseLeave(this);
+}

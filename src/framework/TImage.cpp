@@ -1,0 +1,61 @@
+#include "framework/TImage.h"
+
+#include <QPainter>
+
+TImage::TImage(QWidget* parent) : TControl(parent)
+{
+    SetGraphicControl(true);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void TImage::SetPicture(const QImage& picture)
+{
+    picture_ = picture;
+    ApplyAutoSize();
+    update();
+}
+
+void TImage::SetAutoSize(bool autoSize)
+{
+    if (autoSize_ == autoSize)
+        return;
+    autoSize_ = autoSize;
+    ApplyAutoSize();
+}
+
+void TImage::SetStretch(bool stretch)
+{
+    if (stretch_ == stretch)
+        return;
+    stretch_ = stretch;
+    update();
+}
+
+void TImage::SetCenter(bool center)
+{
+    if (center_ == center)
+        return;
+    center_ = center;
+    update();
+}
+
+void TImage::ApplyAutoSize()
+{
+    if (autoSize_ && !picture_.isNull())
+        resize(picture_.size());
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    if (stretch_) {
+        painter.drawImage(rect(), picture_);  // no smoothing: exact pixels
+    } else if (center_) {
+        const QPoint origin((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
+        painter.drawImage(origin, picture_);
+    } else {
+        painter.drawImage(QPoint(0, 0), picture_);
+    }
+}

@@ -1,0 +1,24 @@
+#include "framework/TTimer.h"
+
+TTimer::TTimer(QObject* parent) : QObject(parent)
+{
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] { Q_EMIT OnTimer(this); });
+}
+
+void TTimer::SetEnabled(bool enabled)
+{
+    if (enabled == timer_.isActive())
+        return;
+    if (enabled)
+        timer_.start();
+    else
+        timer_.stop();
+}
+
+void TTimer::SetInterval(int milliseconds)
+{
+    if (timer_.interval() == milliseconds)
+        return;
+    timer_.setInterval(milliseconds);
+}

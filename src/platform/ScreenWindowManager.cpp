@@ -1,0 +1,72 @@
+#include "platform/ScreenWindowManager.h"
+
+#include "platform/ManualWindowDrag.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+Qt::Edges EdgesOf(int hitCode)
+{
+    switch (hitCode) {
+    case HTLEFT: return Qt::LeftEdge;
+    case HTRIGHT: return Qt::RightEdge;
+    case HTTOP: return Qt::TopEdge;
+    case HTBOTTOM: return Qt::BottomEdge;
+    case HTTOPLEFT: return Qt::TopEdge | Qt::LeftEdge;
+    case HTTOPRIGHT: return Qt::TopEdge | Qt::RightEdge;
+    case HTBOTTOMLEFT: return Qt::BottomEdge | Qt::LeftEdge;
+    case HTBOTTOMRIGHT: return Qt::BottomEdge | Qt::RightEdge;
+    default: return {};
+    }
+}
+
+QRect PrimaryGeometry(QRect (QScreen::*which)() const)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? (screen->*which)() : QRect();
+}
+}  // namespace
+
+void ScreenWindowManager::BeginSystemDrag(QWidget* window, int hitCode)
+{
+    QWindow* handle = window->window()->windowHandle();
+    const Qt::Edges edges = EdgesOf(hitCode);
+    if (hitCode != HTCAPTION && !edges)
+        return;
+    const bool started = handle
+        && (hitCode == HTCAPTION ? handle->startSystemMove() : handle->startSystemResize(edges));
+    if (!started)
+        ManualWindowDrag::Start(window->window(), edges);
+}
+
+WorkAreaRect ScreenWindowManager::WorkArea()
+{
+    const QRect area = PrimaryGeometry(&QScreen::availableGeometry);
+    return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
+
+AppBarData ScreenWindowManager::TaskbarPosition()
+{
+    return TaskbarBetween(PrimaryGeometry(&QScreen::geometry), PrimaryGeometry(&QScreen::availableGeometry));
+}
+
+AppBarData ScreenWindowManager::TaskbarBetween(const QRect& screen, const QRect& available)
+{
+    const int right = screen.left() + screen.width(), bottom = screen.top() + screen.height();
+    const int availRight = available.left() + available.width();
+    const int availBottom = available.top() + available.height();
+    if (available.isEmpty() || available == screen)
+        return {};
+    if (availBottom < bottom)
+        return {AppBarData::Bottom, screen.left(), availBottom, right, bottom};
+    if (available.top() > screen.top())
+        return {AppBarData::Top, screen.left(), screen.top(), right, available.top()};
+    if (available.left() > screen.left())
+        return {AppBarData::Left, screen.left(), screen.top(), available.left(), bottom};
+    if (availRight < right)
+        return {AppBarData::Right, availRight, screen.top(), right, bottom};
+    return {};
+}

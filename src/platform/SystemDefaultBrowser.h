@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/DefaultBrowser.h"
+
+// The desktop's default browser.
+class SystemDefaultBrowser : public DefaultBrowser {
+public:
+    bool Open(const QString& url) override;
+};
