@@ -50,6 +50,8 @@ protected:
     // The tab rectangles the framework selects by: the page control's own layout, before any
     // shift a derived control paints its strip with.
     virtual QRect FrameworkTabRect(int visibleIndex) const;
+    // Width the framework gives a tab of automatic size: its caption with some room.
+    int FrameworkTabWidth(const TTabSheet* page) const;
     // Height of the strip above the page area.
     virtual int TabStripHeight() const;
     // Lays the sheets out in the page area again and repaints; for anything that moves tabs.
@@ -67,7 +69,6 @@ private:
     void RemovePage(TTabSheet* page);
     void TabsChanged();
     void SelectTabAt(QPoint position);
-    int FrameworkTabWidth(const TTabSheet* page) const;
 
     QList<TTabSheet*> pages_;
     TTabSheet* activePage_ = nullptr;

@@ -1,0 +1,38 @@
+#include "skinui/PlainTabPainting.h"
+
+#include <QPainter>
+#include <QPalette>
+
+namespace {
+const QColor kHotFill(182, 189, 210);
+const QColor kActiveFrame(0, 0, 128);
+const QColor kFocusedActiveFill(133, 147, 181);
+
+// One-pixel outline along the inside edge of a rectangle.
+void DrawOutline(QPainter& painter, QRect rect, const QColor& color)
+{
+    painter.save();
+    painter.setPen(QPen(color, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+}  // namespace
+
+void PaintPlainPageFrame(QPainter& painter, QRect client, QRect pageArea, const QPalette& palette)
+{
+    painter.fillRect(client, palette.color(QPalette::Button));
+    DrawOutline(painter, pageArea.adjusted(-1, -1, 1, 1), palette.color(QPalette::Dark));
+}
+
+void PaintPlainTabBackground(QPainter& painter, QSize size, TabPaintState state, const QPalette& palette)
+{
+    const QRect all(QPoint(0, 0), size);
+    if (!state.testFlag(TabPaintFlag::Active)) {
+        painter.fillRect(all, state.testFlag(TabPaintFlag::MouseIn) ? kHotFill : palette.color(QPalette::Button));
+        return;
+    }
+    painter.fillRect(all.adjusted(1, 1, -1, -1),
+                     state.testFlag(TabPaintFlag::Focused) ? kFocusedActiveFill : kHotFill);
+    DrawOutline(painter, all, kActiveFrame);
+}

@@ -1,0 +1,47 @@
+#include "skinui/TabStripGeometry.h"
+
+#include <numeric>
+
+int TabStripGeometry::StripOffset() const
+{
+    if (tabsOffset > 0)
+        return tabsOffset;
+    if (fixedTabWidth <= 0)
+        return 0;
+    // Each half is truncated on its own, as the centring has always been computed.
+    const qint64 strip = qint64(fixedTabWidth) * tabWidths.size();
+    const qint64 offset = controlWidth / 2 - strip / 2;
+    return offset > 0 ? static_cast<int>(offset) : 0;
+}
+
+bool TabStripGeometry::OffsetInEffect() const
+{
+    return tabsOffset > 0 || tabsInCenter;
+}
+
+int TabStripGeometry::EffectiveOffset() const
+{
+    return OffsetInEffect() ? StripOffset() : 0;
+}
+
+QRect TabStripGeometry::TabRect(int visibleIndex) const
+{
+    if (visibleIndex < 0 || visibleIndex >= tabWidths.size())
+        return QRect();
+    const auto sumTo = [this](int count) {
+        return std::accumulate(tabWidths.begin(), tabWidths.begin() + count, 0);
+    };
+    const int origin = EffectiveOffset() - sumTo(qBound(0, scrolledTabs, int(tabWidths.size())));
+    const int left = origin + sumTo(visibleIndex) + (visibleIndex == 0 ? 1 : 0);
+    const int right = origin + sumTo(visibleIndex + 1);
+    return QRect(left, 0, right - left, tabHeight);
+}
+
+int TabStripGeometry::TabAt(QPoint point) const
+{
+    for (int i = 0; i < tabWidths.size(); ++i) {
+        if (TabRect(i).contains(point))
+            return i;
+    }
+    return -1;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// Where the tabs of a page control with one row of tabs on top lie. Painting, hover tracking
+// and the mouse shift all read their rectangles from here.
+struct TabStripGeometry {
+    int controlWidth = 0;
+    int tabsOffset = 0;          // the control's TabsOffset
+    bool tabsInCenter = false;
+    int fixedTabWidth = 0;       // the control's TabWidth; 0 or less: each tab its own width
+    int tabHeight = 0;
+    QList<int> tabWidths;        // width of each visible tab, in order
+    int scrolledTabs = 0;        // tabs scrolled out to the left
+
+    // The strip's distance from the left edge, whether or not it is in effect.
+    int StripOffset() const;
+    bool OffsetInEffect() const;
+    // The distance tabs are drawn further right than the framework lays them out.
+    int EffectiveOffset() const;
+    // Rectangle of the tab at a visible index; the first tab starts one pixel further right.
+    QRect TabRect(int visibleIndex) const;
+    // First visible tab containing the point, -1 for none.
+    int TabAt(QPoint point) const;
+};

@@ -1,0 +1,25 @@
+#include "skinui/TbsSkinCustomTabSheet.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+TbsSkinCustomTabSheet::TbsSkinCustomTabSheet(QWidget* parent) : TTabSheet(parent)
+{
+    // Children sit on the wallpaper; growing the sheet only needs the new part painted.
+    setAttribute(Qt::WA_StaticContents);
+}
+
+void TbsSkinCustomTabSheet::SetWallPaper(const QImage& wallPaper)
+{
+    wallPaper_ = wallPaper;
+    update();
+}
+
+void TbsSkinCustomTabSheet::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    if (wallPaper_.isNull())
+        painter.fillRect(event->rect(), palette().color(QPalette::Button));
+    else
+        painter.fillRect(event->rect(), QBrush(wallPaper_));
+}

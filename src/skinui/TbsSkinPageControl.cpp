@@ -1,0 +1,271 @@
+#include "skinui/TbsSkinPageControl.h"
+
+#include "framework/TTabSheet.h"
+#include "skinui/CellHeightFont.h"
+
+#include <QImage>
+#include <QMetaMethod>
+#include <QMouseEvent>
+#include <QPainter>
+
+TbsSkinPageControl::TbsSkinPageControl(QWidget* parent)
+    : TPageControl(parent), skinDataName_(QStringLiteral("tab")),
+      defaultFont_(FontWithCellHeight(QStringLiteral("Arial"), 14))
+{
+    SetFont(defaultFont_);
+}
+
+void TbsSkinPageControl::SetTabWidth(qint16 width)
+{
+    if (width == tabWidth_)
+        return;
+    tabWidth_ = width;
+    Realign();
+}
+
+void TbsSkinPageControl::SetTabHeight(qint16 height)
+{
+    if (height == tabHeight_)
+        return;
+    tabHeight_ = height;
+    Realign();
+}
+
+void TbsSkinPageControl::SetTabsOffset(int offset)
+{
+    if (offset == tabsOffset_)
+        return;
+    tabsOffset_ = offset;
+    if (offset > 0)
+        tabsBGTransparent_ = true;
+    Realign();
+}
+
+void TbsSkinPageControl::SetTabsInCenter(bool center)
+{
+    if (center == tabsInCenter_ || (center && tabWidth_ == 0))
+        return;
+    tabsInCenter_ = center;
+    if (center)
+        tabsBGTransparent_ = true;
+    Realign();
+}
+
+void TbsSkinPageControl::SetTabsBGTransparent(bool transparent)
+{
+    if (transparent == tabsBGTransparent_)
+        return;
+    tabsBGTransparent_ = transparent;
+    update();
+}
+
+void TbsSkinPageControl::SetDefaultItemHeight(int height)
+{
+    if (height == defaultItemHeight_)
+        return;
+    defaultItemHeight_ = height;
+    Realign();
+}
+
+void TbsSkinPageControl::SetTabSpacing(int spacing)
+{
+    if (spacing == tabSpacing_)
+        return;
+    tabSpacing_ = spacing;
+    update();
+}
+
+void TbsSkinPageControl::SetTabMargin(int margin)
+{
+    if (margin == tabMargin_ || margin < -1)
+        return;
+    tabMargin_ = margin;
+    update();
+}
+
+void TbsSkinPageControl::SetTabExtededDraw(bool extended)
+{
+    if (extended == tabExtededDraw_)
+        return;
+    tabExtededDraw_ = extended;
+    update();
+}
+
+void TbsSkinPageControl::SetTextInHorizontal(bool horizontal)
+{
+    if (horizontal == textInHorizontal_)
+        return;
+    textInHorizontal_ = horizontal;
+    update();
+}
+
+void TbsSkinPageControl::SetSkinDataName(const QString& name)
+{
+    if (name == skinDataName_)
+        return;
+    skinDataName_ = name;
+    update();
+}
+
+void TbsSkinPageControl::SetUseSkinFont(bool use)
+{
+    if (use == useSkinFont_)
+        return;
+    useSkinFont_ = use;
+    update();
+}
+
+QRect TbsSkinPageControl::TabRect(int visibleIndex) const
+{
+    return Geometry().TabRect(visibleIndex);
+}
+
+void TbsSkinPageControl::Refresh()
+{
+    repaint();
+}
+
+QRect TbsSkinPageControl::FrameworkTabRect(int visibleIndex) const
+{
+    const TabStripGeometry geometry = Geometry();
+    return geometry.TabRect(visibleIndex).translated(-geometry.EffectiveOffset(), 0);
+}
+
+int TbsSkinPageControl::TabStripHeight() const
+{
+    return tabHeight_ > 0 ? tabHeight_ : defaultItemHeight_;
+}
+
+TabStripGeometry TbsSkinPageControl::Geometry() const
+{
+    TabStripGeometry geometry;
+    geometry.controlWidth = width();
+    geometry.tabsOffset = tabsOffset_;
+    geometry.tabsInCenter = tabsInCenter_;
+    geometry.fixedTabWidth = tabWidth_;
+    geometry.tabHeight = TabStripHeight();
+    geometry.scrolledTabs = scrolledTabs_;
+    for (int i = 0; i < VisibleTabCount(); ++i)
+        geometry.tabWidths.append(tabWidth_ > 0 ? tabWidth_ : FrameworkTabWidth(PageOfTab(i)));
+    return geometry;
+}
+
+QMouseEvent TbsSkinPageControl::FrameworkMouseEvent(const QMouseEvent& event) const
+{
+    const int shift = event.button() == Qt::LeftButton ? Geometry().EffectiveOffset() : 0;
+    return QMouseEvent(event.type(), event.position() - QPointF(shift, 0), event.scenePosition(),
+                       event.globalPosition(), event.button(), event.buttons(), event.modifiers(),
+                       event.pointingDevice());
+}
+
+void TbsSkinPageControl::mousePressEvent(QMouseEvent* event)
+{
+    if (!Geometry().OffsetInEffect())
+        TrackHotTab(event->position().toPoint());
+    QMouseEvent shifted = FrameworkMouseEvent(*event);
+    TPageControl::mousePressEvent(&shifted);
+}
+
+void TbsSkinPageControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!Geometry().OffsetInEffect())
+        TrackHotTab(event->position().toPoint());
+    QMouseEvent shifted = FrameworkMouseEvent(*event);
+    TPageControl::mouseReleaseEvent(&shifted);
+}
+
+void TbsSkinPageControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QMouseEvent shifted = FrameworkMouseEvent(*event);
+    TPageControl::mouseDoubleClickEvent(&shifted);
+}
+
+void TbsSkinPageControl::mouseMoveEvent(QMouseEvent* event)
+{
+    TrackHotTab(event->position().toPoint());
+    TPageControl::mouseMoveEvent(event);
+}
+
+void TbsSkinPageControl::leaveEvent(QEvent* event)
+{
+    SetHotTab(-1);
+    TPageControl::leaveEvent(event);
+}
+
+void TbsSkinPageControl::focusInEvent(QFocusEvent* event)
+{
+    TPageControl::focusInEvent(event);
+    update();
+}
+
+void TbsSkinPageControl::focusOutEvent(QFocusEvent* event)
+{
+    TPageControl::focusOutEvent(event);
+    update();
+}
+
+void TbsSkinPageControl::TrackHotTab(QPoint position)
+{
+    SetHotTab(Geometry().TabAt(position));
+}
+
+void TbsSkinPageControl::SetHotTab(int visibleIndex)
+{
+    if (visibleIndex == hotTab_)
+        return;
+    hotTab_ = visibleIndex;
+    RepaintStrip();
+}
+
+void TbsSkinPageControl::RepaintStrip()
+{
+    update(QRect(0, 0, width(), TabStripHeight()));
+}
+
+TabPaintState TbsSkinPageControl::TabState(int visibleIndex) const
+{
+    TabPaintState state;
+    state.setFlag(TabPaintFlag::Active, visibleIndex == TabIndex());
+    state.setFlag(TabPaintFlag::MouseIn, visibleIndex == hotTab_);
+    state.setFlag(TabPaintFlag::Focused, hasFocus());
+    return state;
+}
+
+void TbsSkinPageControl::paintEvent(QPaintEvent*)
+{
+    if (width() < 1 || height() < 1)
+        return;
+    QPainter painter(this);
+    PaintPlainPageFrame(painter, rect(), PageArea(), palette());
+    const TabStripGeometry geometry = Geometry();
+    for (int i = 0; i < geometry.tabWidths.size(); ++i)
+        PaintTab(painter, i, geometry.TabRect(i));
+}
+
+void TbsSkinPageControl::PaintTab(QPainter& target, int visibleIndex, QRect place)
+{
+    if (place.isEmpty())
+        return;
+    QImage bitmap(place.size(), QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter canvas(&bitmap);
+        const TabPaintState state = TabState(visibleIndex);
+        PaintPlainTabBackground(canvas, bitmap.size(), state, palette());
+        canvas.setBrush(Qt::NoBrush);
+        canvas.setFont(Font());
+        canvas.setPen(FontColor());
+        DrawTabFace(canvas, visibleIndex, bitmap.rect(), state);
+    }
+    target.drawImage(place.topLeft(), bitmap);
+}
+
+void TbsSkinPageControl::DrawTabFace(QPainter& canvas, int visibleIndex, QRect bitmapRect, TabPaintState state)
+{
+    const TTabSheet* page = PageOfTab(visibleIndex);
+    if (isSignalConnected(QMetaMethod::fromSignal(&TbsSkinPageControl::OnDrawSkinTab))) {
+        Q_EMIT OnDrawSkinTab(page->PageIndex(), bitmapRect, state.testFlag(TabPaintFlag::Active),
+                             state.testFlag(TabPaintFlag::MouseIn), &canvas);
+        return;
+    }
+    canvas.drawText(bitmapRect, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
+}

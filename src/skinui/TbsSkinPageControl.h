@@ -1,0 +1,110 @@
+#pragma once
+
+#include "framework/TPageControl.h"
+#include "skinui/PlainTabPainting.h"
+#include "skinui/TabSkinSnapshot.h"
+#include "skinui/TabStripGeometry.h"
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+// Page control whose face the skin engine paints. Every tab is drawn into a bitmap of its own
+// size; a handler of OnDrawSkinTab may paint that bitmap instead of the control. The tab strip
+// can be moved right by TabsOffset or centred; left-button positions then reach the framework
+// and the mouse events less that shift.
+class TbsSkinPageControl : public TPageControl {
+    Q_OBJECT
+public:
+    explicit TbsSkinPageControl(QWidget* parent = nullptr);
+
+    qint16 TabWidth() const { return tabWidth_; }
+    void SetTabWidth(qint16 width);
+    qint16 TabHeight() const { return tabHeight_; }
+    void SetTabHeight(qint16 height);
+    int TabsOffset() const { return tabsOffset_; }
+    // A positive offset also makes the strip background transparent.
+    void SetTabsOffset(int offset);
+    bool TabsInCenter() const { return tabsInCenter_; }
+    // Refused while TabWidth is 0: there is no strip width to centre.
+    void SetTabsInCenter(bool center);
+    bool TabsBGTransparent() const { return tabsBGTransparent_; }
+    void SetTabsBGTransparent(bool transparent);
+    int DefaultItemHeight() const { return defaultItemHeight_; }
+    void SetDefaultItemHeight(int height);
+
+    int TabSpacing() const { return tabSpacing_; }
+    void SetTabSpacing(int spacing);
+    int TabMargin() const { return tabMargin_; }
+    // Margins below -1 are refused; -1 centres image and caption.
+    void SetTabMargin(int margin);
+    bool TabExtededDraw() const { return tabExtededDraw_; }
+    void SetTabExtededDraw(bool extended);
+    bool TextInHorizontal() const { return textInHorizontal_; }
+    void SetTextInHorizontal(bool horizontal);
+    bool MouseWheelSupport() const { return mouseWheelSupport_; }
+    void SetMouseWheelSupport(bool support) { mouseWheelSupport_ = support; }
+    QString SkinDataName() const { return skinDataName_; }
+    void SetSkinDataName(const QString& name);
+    bool UseSkinFont() const { return useSkinFont_; }
+    void SetUseSkinFont(bool use);
+    QFont DefaultFont() const { return defaultFont_; }
+    void SetDefaultFont(const QFont& font) { defaultFont_ = font; }
+
+    // Tabs scrolled out to the left of the strip.
+    int ScrolledTabs() const { return scrolledTabs_; }
+    // The tab's place in the control, by visible index; empty when there is no such tab.
+    QRect TabRect(int visibleIndex) const;
+    // Visible index of the tab under the pointer, -1 for none.
+    int HotTab() const { return hotTab_; }
+    // Repaints the whole control at once.
+    void Refresh();
+
+Q_SIGNALS:
+    // Owner draw of one tab on the canvas of its own bitmap; Rct is that bitmap's rectangle.
+    void OnDrawSkinTab(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs);
+
+protected:
+    QRect FrameworkTabRect(int visibleIndex) const override;
+    int TabStripHeight() const override;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    TabStripGeometry Geometry() const;
+    // The event as the framework sees it: left-button X less the strip offset in effect.
+    QMouseEvent FrameworkMouseEvent(const QMouseEvent& event) const;
+    void TrackHotTab(QPoint position);
+    void SetHotTab(int visibleIndex);
+    void RepaintStrip();
+    TabPaintState TabState(int visibleIndex) const;
+    void PaintTab(QPainter& target, int visibleIndex, QRect place);
+    void DrawTabFace(QPainter& canvas, int visibleIndex, QRect bitmapRect, TabPaintState state);
+
+    qint16 tabWidth_ = 0;
+    qint16 tabHeight_ = 0;
+    int tabsOffset_ = 0;
+    bool tabsInCenter_ = false;
+    bool tabsBGTransparent_ = false;
+    int defaultItemHeight_ = 20;
+    int tabSpacing_ = 1;
+    int tabMargin_ = -1;
+    bool tabExtededDraw_ = false;
+    bool textInHorizontal_ = false;
+    bool mouseWheelSupport_ = false;
+    QString skinDataName_;
+    bool useSkinFont_ = true;
+    QFont defaultFont_;
+    int scrolledTabs_ = 0;
+    int hotTab_ = -1;
+    TabSkinSnapshot skin_;
+};

@@ -1,0 +1,1 @@
+#include "skinui/TbsSkinTabSheet.h"
