@@ -1,0 +1,254 @@
+#include "skin/SkinDescription.h"
+
+#include "skin/SkinError.h"
+
+#include <limits>
+
+namespace {
+
+bool IsBlankOrControl(QChar c)
+{
+    return c.unicode() <= 0x20;
+}
+
+std::optional<qint64> ParseDigits(QStringView digits, int base)
+{
+    if (digits.isEmpty() || digits.size() > (base == 16 ? 8 : 10))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 value = digits.toLongLong(&ok, base);
+    // toLongLong accepts signs and prefixes that are not part of the form.
+    for (QChar c : digits)
+        if (!(c.isDigit() || (base == 16 && QStringLiteral("abcdefABCDEF").contains(c))))
+            return std::nullopt;
+    return ok ? std::optional<qint64>(value) : std::nullopt;
+}
+
+} // namespace
+
+QString SkinDescription::Trim(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlankOrControl(text[begin]))
+        ++begin;
+    while (end > begin && IsBlankOrControl(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QRect SkinDescription::EdgesToRect(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, int(qint64(right) - left), int(qint64(bottom) - top));
+}
+
+std::optional<int> SkinDescription::ParseInteger(const QString& text)
+{
+    QStringView rest(text);
+    const bool negative = rest.startsWith(u'-');
+    if (negative || rest.startsWith(u'+'))
+        rest = rest.sliced(1);
+    std::optional<qint64> magnitude;
+    if (rest.startsWith(u"0x") || rest.startsWith(u"0X")) {
+        magnitude = ParseDigits(rest.sliced(2), 16);
+        if (magnitude)
+            magnitude = qint64(qint32(quint32(*magnitude)));
+    } else if (rest.startsWith(u'$')) {
+        magnitude = ParseDigits(rest.sliced(1), 16);
+        if (magnitude)
+            magnitude = qint64(qint32(quint32(*magnitude)));
+    } else {
+        magnitude = ParseDigits(rest, 10);
+    }
+    if (!magnitude)
+        return std::nullopt;
+    const qint64 value = negative ? -*magnitude : *magnitude;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(value);
+}
+
+SkinDescription::SkinDescription(const QStringList& lines)
+{
+    for (const QString& raw : lines) {
+        const QString line = Trim(raw);
+        if (line.size() >= 2 && line.startsWith(u'[') && line.endsWith(u']')) {
+            sections_.append({raw, Trim(line.mid(1, line.size() - 2)), {}});
+            continue;
+        }
+        if (sections_.isEmpty()) {
+            preamble_.append(raw);
+            continue;
+        }
+        Entry entry{raw, {}, {}, false};
+        const qsizetype eq = line.indexOf(u'=');
+        if (!line.isEmpty() && !line.startsWith(u';') && eq >= 0)
+            entry = {raw, Trim(line.left(eq)), Trim(line.mid(eq + 1)), true};
+        sections_.last().entries.append(entry);
+    }
+}
+
+QStringList SkinDescription::Lines() const
+{
+    QStringList lines = preamble_;
+    for (const Section& section : sections_) {
+        lines.append(section.header);
+        for (const Entry& entry : section.entries)
+            lines.append(entry.raw);
+    }
+    return lines;
+}
+
+const SkinDescription::Section* SkinDescription::FindSection(const QString& section) const
+{
+    for (auto it = sections_.crbegin(); it != sections_.crend(); ++it)
+        if (it->name.compare(section, Qt::CaseInsensitive) == 0)
+            return &*it;
+    return nullptr;
+}
+
+bool SkinDescription::HasSection(const QString& section) const
+{
+    return FindSection(section) != nullptr;
+}
+
+int SkinDescription::KeyCount(const QString& section) const
+{
+    const Section* found = FindSection(section);
+    if (!found)
+        return 0;
+    int count = 0;
+    for (const Entry& entry : found->entries)
+        count += entry.hasKey ? 1 : 0;
+    return count;
+}
+
+std::optional<QString> SkinDescription::Value(const QString& section, const QString& key) const
+{
+    const Section* found = FindSection(section);
+    if (!found)
+        return std::nullopt;
+    for (auto it = found->entries.crbegin(); it != found->entries.crend(); ++it)
+        if (it->hasKey && it->key.compare(key, Qt::CaseInsensitive) == 0)
+            return it->value;
+    return std::nullopt;
+}
+
+QString SkinDescription::ReadString(const QString& section, const QString& key, const QString& fallback) const
+{
+    return Value(section, key).value_or(fallback);
+}
+
+int SkinDescription::ReadInteger(const QString& section, const QString& key, int fallback) const
+{
+    const std::optional<QString> text = Value(section, key);
+    if (!text)
+        return fallback;
+    return ParseInteger(*text).value_or(fallback);
+}
+
+bool SkinDescription::ReadBool(const QString& section, const QString& key) const
+{
+    return ReadInteger(section, key, 0) == 1;
+}
+
+QList<int> SkinDescription::ReadNumberParts(const QString& section, const QString& key,
+                                            const char* fallback, int count) const
+{
+    const QStringList parts = ReadString(section, key, QString::fromLatin1(fallback)).split(u',');
+    QList<int> numbers;
+    for (int i = 0; i < count; ++i) {
+        QString digits;
+        for (QChar c : (i < parts.size() ? parts[i] : QString()))
+            if (c >= u'0' && c <= u'9')
+                digits.append(c);
+        const std::optional<int> number = ParseInteger(digits);
+        if (!number)
+            throw SkinError::InvalidInteger(digits);
+        numbers.append(*number);
+    }
+    return numbers;
+}
+
+QRect SkinDescription::ReadRect(const QString& section, const QString& key) const
+{
+    const QList<int> n = ReadNumberParts(section, key, "0,0,0,0", 4);
+    return EdgesToRect(n[0], n[1], n[2], n[3]);
+}
+
+QPoint SkinDescription::ReadPoint(const QString& section, const QString& key) const
+{
+    const QList<int> n = ReadNumberParts(section, key, "0,0", 2);
+    return QPoint(n[0], n[1]);
+}
+
+QStringList SkinDescription::ReadNameList(const QString& section, const QString& key) const
+{
+    // A count larger than the section's lines cannot name more entries than there are lines.
+    const Section* found = FindSection(section);
+    const int lines = found ? int(found->entries.size()) : 0;
+    const int count = qMin(ReadInteger(section, key + QStringLiteral("count"), 0), lines);
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names.append(ReadString(section, QString::number(i)));
+    return names;
+}
+
+SkinDescription::Section& SkinDescription::SectionForWriting(const QString& section)
+{
+    for (auto it = sections_.rbegin(); it != sections_.rend(); ++it)
+        if (it->name.compare(section, Qt::CaseInsensitive) == 0)
+            return *it;
+    sections_.append({QLatin1Char('[') + section + QLatin1Char(']'), section, {}});
+    return sections_.last();
+}
+
+void SkinDescription::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    Section& target = SectionForWriting(section);
+    const Entry entry{key + QLatin1Char('=') + value, key, value, true};
+    for (auto it = target.entries.rbegin(); it != target.entries.rend(); ++it) {
+        if (it->hasKey && it->key.compare(key, Qt::CaseInsensitive) == 0) {
+            *it = entry;
+            return;
+        }
+    }
+    target.entries.append(entry);
+}
+
+void SkinDescription::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void SkinDescription::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteInteger(section, key, value ? 1 : 0);
+}
+
+void SkinDescription::WriteRect(const QString& section, const QString& key, const QRect& value)
+{
+    WriteString(section, key,
+                QStringLiteral("%1,%2,%3,%4")
+                    .arg(value.x())
+                    .arg(value.y())
+                    .arg(value.x() + value.width())
+                    .arg(value.y() + value.height()));
+}
+
+void SkinDescription::WritePoint(const QString& section, const QString& key, const QPoint& value)
+{
+    WriteString(section, key, QStringLiteral("%1,%2").arg(value.x()).arg(value.y()));
+}
+
+void SkinDescription::WriteNameList(const QString& section, const QString& key, const QStringList& names)
+{
+    WriteInteger(section, key + QStringLiteral("count"), int(names.size()));
+    for (int i = 0; i < names.size(); ++i)
+        WriteString(section, QString::number(i), names[i]);
+}
+
+void SkinDescription::EraseSection(const QString& section)
+{
+    sections_.removeIf([&](const Section& s) { return s.name.compare(section, Qt::CaseInsensitive) == 0; });
+}

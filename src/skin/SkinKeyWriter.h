@@ -1,0 +1,30 @@
+#pragma once
+
+#include "skin/SkinKeyVisitor.h"
+
+class SkinDescription;
+
+// Writes fields into one section of a description: integers and colours in decimal, booleans
+// 0 or 1, rectangles l,t,r,b, points x,y, enumerations as their words.
+class SkinKeyWriter : public SkinKeyVisitor {
+public:
+    SkinKeyWriter(SkinDescription& description, const QString& section);
+
+    void Integer(const char* key, int& field, int fallback) override;
+    void Boolean(const char* key, bool& field) override;
+    void Text(const char* key, QString& field, const QString& fallback) override;
+    void Rect(const char* key, QRect& field) override;
+    void Point(const char* key, QPoint& field) override;
+    void FontStyle(const char* key, TbsFontStyles& field) override;
+    void Alignment(const char* key, TbsSkinAlignment& field) override;
+    void StretchType(const char* key, TbsStretchType& field) override;
+    void MorphKind(const char* key, TbsMorphKind& field) override;
+    void InactiveEffect(const char* key, TbsInactiveEffect& field) override;
+    void Command(const char* key, TbsSkinCommand& field) override;
+
+private:
+    void Word(const char* key, const QString& word);
+
+    SkinDescription& description_;
+    QString section_;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QImage>
+#include <QList>
+#include <QStringList>
+
+// The unpacked skin stream: content version, the three frame picture items (absent flag, then
+// a BMP file when the flag is 0), two more items only for content version 2, the picture count
+// and list, then the description text.
+class SkinPackageContent {
+public:
+    static constexpr qint32 CurrentVersion = 3;
+
+    // Reads the stream; a content version above 3 stops right after the version.
+    static SkinPackageContent Read(QByteArrayView unpacked);
+    // The writer's form: content version 3, the description in the ANSI code page.
+    QByteArray Write() const;
+
+    bool Supported() const { return Version <= CurrentVersion; }
+
+    qint32 Version = CurrentVersion;
+    QImage FramePicture;
+    QImage InactiveFramePicture;
+    QImage FrameMask;
+    QList<QImage> Pictures;
+    QStringList DescriptionLines;
+};

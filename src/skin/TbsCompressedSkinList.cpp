@@ -1,0 +1,3 @@
+#include "skin/TbsCompressedSkinList.h"
+
+TbsCompressedSkinList::TbsCompressedSkinList(QObject* parent) : QObject(parent), skins_(*this) {}

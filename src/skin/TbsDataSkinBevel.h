@@ -1,0 +1,17 @@
+#pragma once
+
+#include "skin/TbsDataSkinControl.h"
+
+// Skin objects of kind "bevel".
+class TbsDataSkinBevel : public TbsDataSkinControl {
+public:
+    using TbsDataSkinControl::TbsDataSkinControl;
+
+    QString KindWord() const override;
+
+    int lightcolor = 0;
+    int darkcolor = 0;
+
+protected:
+    void VisitKeys(SkinKeyVisitor& v) override;
+};

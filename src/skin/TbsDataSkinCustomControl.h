@@ -1,0 +1,24 @@
+#pragma once
+
+#include "skin/TbsDataSkinControl.h"
+
+// Control kinds with corner points, a client rectangle and stretch settings.
+class TbsDataSkinCustomControl : public TbsDataSkinControl {
+public:
+    using TbsDataSkinControl::TbsDataSkinControl;
+
+    QPoint lefttoppoint;
+    QPoint righttoppoint;
+    QPoint leftbottompoint;
+    QPoint rightbottompoint;
+    QRect clientrect;
+    bool leftstretch = false;
+    bool topstretch = false;
+    bool rightstretch = false;
+    bool bottomstretch = false;
+    bool stretcheffect = false;
+    TbsStretchType stretchtype{};
+
+protected:
+    void VisitKeys(SkinKeyVisitor& v) override;
+};

@@ -1,0 +1,30 @@
+#include "skin/TbsDataSkinEntry.h"
+
+#include "skin/SkinDescription.h"
+#include "skin/SkinKeyReader.h"
+#include "skin/SkinKeyWriter.h"
+
+TbsDataSkinEntry::TbsDataSkinEntry(const QString& objectName) : ObjectName(objectName) {}
+
+TbsDataSkinEntry::~TbsDataSkinEntry() = default;
+
+void TbsDataSkinEntry::ReadFromDescription(const SkinDescription& description)
+{
+    SkinKeyReader reader(description, ObjectName);
+    VisitKeys(reader);
+    AfterRead();
+}
+
+void TbsDataSkinEntry::WriteToDescription(SkinDescription& description)
+{
+    description.EraseSection(ObjectName);
+    SkinKeyWriter writer(description, ObjectName);
+    VisitKeys(writer);
+}
+
+QString TbsDataSkinEntry::KindWord() const
+{
+    return {};
+}
+
+void TbsDataSkinEntry::AfterRead() {}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "skin/SkinValueTypes.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class SkinDescription;
+class SkinKeyVisitor;
+
+// A named section of the skin description read into fields named after its keys. Each class
+// lists its keys once, in VisitKeys (parent's keys first); reading and writing both walk that
+// list, so they cannot disagree about a key's form or default.
+class TbsDataSkinEntry {
+public:
+    explicit TbsDataSkinEntry(const QString& objectName);
+    virtual ~TbsDataSkinEntry();
+    TbsDataSkinEntry(const TbsDataSkinEntry&) = delete;
+    TbsDataSkinEntry& operator=(const TbsDataSkinEntry&) = delete;
+
+    // Reads the section named ObjectName; missing keys take their defaults.
+    virtual void ReadFromDescription(const SkinDescription& description);
+    // Erases the section named ObjectName, then writes every key in its value form.
+    virtual void WriteToDescription(SkinDescription& description);
+    // The word of the object lists that creates this class; empty when none does.
+    virtual QString KindWord() const;
+
+    QString ObjectName;
+
+protected:
+    virtual void VisitKeys(SkinKeyVisitor& v) = 0;
+    // Rules a class applies once all its keys are read.
+    virtual void AfterRead();
+};

@@ -1,0 +1,23 @@
+#include "skin/TbsDataSkinHintWindow.h"
+
+#include "skin/SkinKeyVisitor.h"
+
+TbsDataSkinHintWindow::TbsDataSkinHintWindow() : TbsDataSkinEntry(QStringLiteral("HINTWINDOW")) {}
+
+void TbsDataSkinHintWindow::VisitKeys(SkinKeyVisitor& v)
+{
+    v.Integer("windowpictureindex", windowpictureindex, -1);
+    v.Integer("maskpictureindex", maskpictureindex, -1);
+    v.Point("lefttoppoint", lefttoppoint);
+    v.Point("righttoppoint", righttoppoint);
+    v.Point("leftbottompoint", leftbottompoint);
+    v.Point("rightbottompoint", rightbottompoint);
+    v.Rect("clientrect", clientrect);
+    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.Boolean("leftstretch", leftstretch);
+    v.Boolean("rightstretch", rightstretch);
+    v.Boolean("topstretch", topstretch);
+    v.Boolean("bottomstretch", bottomstretch);
+    v.Boolean("stretcheffect", stretcheffect);
+    v.StretchType("stretchtype", stretchtype);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "skin/TbsDataSkinEntry.h"
+
+// The [HINTWINDOW] record: the frame and font of skinned hint windows.
+class TbsDataSkinHintWindow : public TbsDataSkinEntry {
+public:
+    TbsDataSkinHintWindow();
+
+    int windowpictureindex = -1;
+    int maskpictureindex = -1;
+    QPoint lefttoppoint;
+    QPoint righttoppoint;
+    QPoint leftbottompoint;
+    QPoint rightbottompoint;
+    QRect clientrect;
+    QString fontname;
+    int fontheight = 0;
+    TbsFontStyles fontstyle{};
+    int fontcolor = 0;
+    bool leftstretch = false;
+    bool rightstretch = false;
+    bool topstretch = false;
+    bool bottomstretch = false;
+    bool stretcheffect = false;
+    TbsStretchType stretchtype{};
+
+protected:
+    void VisitKeys(SkinKeyVisitor& v) override;
+};

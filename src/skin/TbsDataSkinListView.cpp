@@ -1,0 +1,15 @@
+#include "skin/TbsDataSkinListView.h"
+
+#include "skin/SkinKeyVisitor.h"
+
+QString TbsDataSkinListView::KindWord() const
+{
+    return QStringLiteral("listview");
+}
+
+void TbsDataSkinListView::VisitKeys(SkinKeyVisitor& v)
+{
+    TbsDataSkinControl::VisitKeys(v);
+    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.Integer("bgcolor", bgcolor, 0);
+}

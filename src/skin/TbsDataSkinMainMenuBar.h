@@ -1,0 +1,25 @@
+#pragma once
+
+#include "skin/TbsDataSkinControl.h"
+
+// Skin objects of kind "mainmenubar".
+class TbsDataSkinMainMenuBar : public TbsDataSkinControl {
+public:
+    using TbsDataSkinControl::TbsDataSkinControl;
+
+    QString KindWord() const override;
+
+    QRect itemsrect;
+    QString menubaritem;
+    QString closebutton;
+    QString minbutton;
+    QString maxbutton;
+    QString sysmenubutton;
+    int trackmarkcolor = 0;
+    int trackmarkactivecolor = 0;
+    bool stretcheffect = false;
+    bool itemtransparent = false;
+
+protected:
+    void VisitKeys(SkinKeyVisitor& v) override;
+};

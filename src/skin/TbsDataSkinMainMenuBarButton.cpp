@@ -1,0 +1,6 @@
+#include "skin/TbsDataSkinMainMenuBarButton.h"
+
+QString TbsDataSkinMainMenuBarButton::KindWord() const
+{
+    return QStringLiteral("mainmenubarbutton");
+}

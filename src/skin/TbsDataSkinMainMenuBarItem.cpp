@@ -1,0 +1,6 @@
+#include "skin/TbsDataSkinMainMenuBarItem.h"
+
+QString TbsDataSkinMainMenuBarItem::KindWord() const
+{
+    return QStringLiteral("mainmenubaritem");
+}

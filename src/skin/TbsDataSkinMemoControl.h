@@ -1,0 +1,17 @@
+#pragma once
+
+#include "skin/TbsDataSkinEditControl.h"
+
+// Skin objects of kind "memo".
+class TbsDataSkinMemoControl : public TbsDataSkinEditControl {
+public:
+    using TbsDataSkinEditControl::TbsDataSkinEditControl;
+
+    QString KindWord() const override;
+
+    int bgcolor = 0;
+    int activebgcolor = 0;
+
+protected:
+    void VisitKeys(SkinKeyVisitor& v) override;
+};

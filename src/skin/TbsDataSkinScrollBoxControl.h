@@ -1,0 +1,16 @@
+#pragma once
+
+#include "skin/TbsDataSkinCustomControl.h"
+
+// Skin objects of kind "scrollbox".
+class TbsDataSkinScrollBoxControl : public TbsDataSkinCustomControl {
+public:
+    using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
+
+    QString KindWord() const override;
+
+    int bgpictureindex = -1;
+
+protected:
+    void VisitKeys(SkinKeyVisitor& v) override;
+};

@@ -1,0 +1,23 @@
+#include "skin/TbsDataSkinSpinEditControl.h"
+
+#include "skin/SkinKeyVisitor.h"
+
+QString TbsDataSkinSpinEditControl::KindWord() const
+{
+    return QStringLiteral("spinedit");
+}
+
+void TbsDataSkinSpinEditControl::VisitKeys(SkinKeyVisitor& v)
+{
+    TbsDataSkinCustomControl::VisitKeys(v);
+    v.Rect("activeskinrect", activeskinrect);
+    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.Integer("activefontcolor", activefontcolor, 0);
+    v.Integer("disabledfontcolor", disabledfontcolor, 0);
+    v.Rect("upbuttonrect", upbuttonrect);
+    v.Rect("activeupbuttonrect", activeupbuttonrect);
+    v.Rect("downupbuttonrect", downupbuttonrect);
+    v.Rect("downbuttonrect", downbuttonrect);
+    v.Rect("activedownbuttonrect", activedownbuttonrect);
+    v.Rect("downdownbuttonrect", downdownbuttonrect);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "skin/TbsDataSkinCustomControl.h"
+
+// Skin objects of kind "splitter".
+class TbsDataSkinSplitterControl : public TbsDataSkinCustomControl {
+public:
+    using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
+
+    QString KindWord() const override;
+
+    QRect gripperrect;
+    bool grippertransparent = false;
+    int grippertransparentcolor = 0;
+
+protected:
+    void VisitKeys(SkinKeyVisitor& v) override;
+};

@@ -1,0 +1,15 @@
+#include "skin/TbsDataSkinStdLabelControl.h"
+
+#include "skin/SkinKeyVisitor.h"
+
+QString TbsDataSkinStdLabelControl::KindWord() const
+{
+    return QStringLiteral("stdlabel");
+}
+
+void TbsDataSkinStdLabelControl::VisitKeys(SkinKeyVisitor& v)
+{
+    TbsDataSkinControl::VisitKeys(v);
+    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.Integer("activefontcolor", activefontcolor, 0xFF0000);
+}

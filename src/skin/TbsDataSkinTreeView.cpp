@@ -1,0 +1,15 @@
+#include "skin/TbsDataSkinTreeView.h"
+
+#include "skin/SkinKeyVisitor.h"
+
+QString TbsDataSkinTreeView::KindWord() const
+{
+    return QStringLiteral("treeview");
+}
+
+void TbsDataSkinTreeView::VisitKeys(SkinKeyVisitor& v)
+{
+    TbsDataSkinControl::VisitKeys(v);
+    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.Integer("bgcolor", bgcolor, 0);
+}
