@@ -1,0 +1,3 @@
+#include "platform/Global.h"
+
+ModuleHandle ResourcePackHandle = 0;

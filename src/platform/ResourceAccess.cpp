@@ -1,0 +1,83 @@
+#include "platform/ResourceAccess.h"
+
+#include "platform/BmpDecoder.h"
+#include "platform/GifDecoder.h"
+#include "platform/JpegDecoder.h"
+#include "platform/JpegImage.h"
+#include "platform/ModuleRegistry.h"
+#include "platform/PngDecoder.h"
+#include "platform/PngImage.h"
+#include "platform/ResourceModule.h"
+#include "platform/ResourceNotFoundError.h"
+#include "platform/SafeFileWriter.h"
+
+#include <utility>
+
+namespace {
+
+constexpr quint16 RawDataType = 10;
+
+using Decoder = QImage (*)(QByteArrayView);
+
+// Checked in this order, against the type text exactly as the caller wrote it.
+constexpr std::pair<QStringView, Decoder> Decoders[] = {
+    {u"JPEG", JpegDecoder::decode},
+    {u"BMP", BmpDecoder::decode},
+    {u"GIF", GifDecoder::decode},
+    {u"PNG", PngDecoder::decode},
+};
+
+bool skipped(ModuleHandle module, const QString& resName)
+{
+    return module == 0 || resName.isEmpty();
+}
+
+} // namespace
+
+QByteArrayView OpenResource(ModuleHandle module, const ResourceId& type, const QString& name)
+{
+    const ResourceModule* loaded = ModuleRegistry::find(module);
+    if (!loaded)
+        throw ResourceNotFoundError(name);
+    return loaded->resource(type, ResourceId::fromText(name));
+}
+
+std::optional<QImage> DecodeResourceImage(ModuleHandle module, const QString& resName, const QString& resType)
+{
+    if (skipped(module, resName))
+        return std::nullopt;
+    const QByteArrayView bytes = OpenResource(module, ResourceId::fromText(resType), resName);
+    for (const auto& [type, decode] : Decoders) {
+        if (resType == type)
+            return decode(bytes);
+    }
+    return std::nullopt;
+}
+
+void LoadResourcePng(ModuleHandle module, PngImage& png, const QString& resName)
+{
+    if (!skipped(module, resName))
+        png.LoadFromBytes(OpenResource(module, ResourceId(QStringLiteral("PNG")), resName));
+}
+
+void LoadResourceJpeg(ModuleHandle module, JpegImage& jpeg, const QString& resName)
+{
+    if (!skipped(module, resName))
+        jpeg.LoadFromBytes(OpenResource(module, ResourceId(QStringLiteral("JPEG")), resName));
+}
+
+void SaveResourceToFile(ModuleHandle module, const QString& resName, const QString& extension,
+                        const QString& resType, const QString& directory)
+{
+    if (skipped(module, resName))
+        return;
+    const QByteArrayView bytes = OpenResource(module, ResourceTypeFromText(resType), resName);
+    SafeFileWriter::write(directory + resName + extension, bytes);
+}
+
+ResourceId ResourceTypeFromText(const QString& resType)
+{
+    if (resType == u"rcdata")
+        return ResourceId(RawDataType);
+    return ResourceId::fromText(resType);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/ModuleHandle.h"
+#include "platform/ResourceId.h"
+
+#include <QByteArrayView>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+class JpegImage;
+class PngImage;
+
+// Reading a module's resources into pictures, picture objects and files. Module 0 or an
+// empty name does nothing. A missing resource raises ResourceNotFoundError; damaged picture
+// data raises DataFormatError and leaves the target unchanged. Nothing is cached: every call
+// looks the resource up and decodes it anew.
+
+// The bytes of resource (type, name) of a loaded module; raises ResourceNotFoundError when the
+// module has no such resource or the handle names no loaded module.
+QByteArrayView OpenResource(ModuleHandle module, const ResourceId& type, const QString& name);
+
+// The picture that LoadResourceImage would show: nothing for module 0, an empty name or a
+// type text that selects no decoder ("JPEG", "BMP", "GIF" and "PNG", exactly as written).
+// The resource is looked up before the type is examined, so a missing one raises either way.
+std::optional<QImage> DecodeResourceImage(ModuleHandle module, const QString& resName, const QString& resType);
+
+// Replaces the picture of any holder with a SetPicture(const QImage&) member.
+template <class Picture>
+    requires requires(Picture& holder, const QImage& image) { holder.SetPicture(image); }
+void LoadResourceImage(ModuleHandle module, Picture& image, const QString& resName, const QString& resType)
+{
+    if (std::optional<QImage> picture = DecodeResourceImage(module, resName, resType))
+        image.SetPicture(*picture);
+}
+
+void LoadResourcePng(ModuleHandle module, PngImage& png, const QString& resName);
+void LoadResourceJpeg(ModuleHandle module, JpegImage& jpeg, const QString& resName);
+
+// Writes the resource's bytes to directory + name + extension (plain concatenation). The type
+// text "rcdata", exactly in lower case, selects the raw-data type 10; any other text is a
+// type name. The file is written with SafeFileWriter.
+void SaveResourceToFile(ModuleHandle module, const QString& resName, const QString& extension,
+                        const QString& resType, const QString& directory);
+
+// The resource type that SaveResourceToFile and the pack tools read a type text as.
+ResourceId ResourceTypeFromText(const QString& resType);
