@@ -200,6 +200,7 @@ void TPageControl::RemovePage(TTabSheet* page)
     pages_.removeAt(index);
     page->pageControl_ = nullptr;
     page->setVisible(false);
+    PageRemoved(page);
     if (pages_.isEmpty())
         SetActivePage(nullptr);
     else
@@ -207,7 +208,24 @@ void TPageControl::RemovePage(TTabSheet* page)
     update();
 }
 
+void TPageControl::PageRemoved(TTabSheet*)
+{
+}
+
 void TPageControl::TabsChanged()
 {
+    update();
+}
+
+void TPageControl::TabHidden(TTabSheet* page)
+{
+    // The active page does not stay on show without a tab: the tab that took its place is
+    // selected, or the last one when it was the last.
+    if (page == activePage_) {
+        const int next = IndexOfPage(page);
+        auto following = std::find_if(pages_.begin() + next, pages_.end(),
+                                      [](const TTabSheet* p) { return p->TabVisible(); });
+        SetActivePage(following != pages_.end() ? *following : PageOfTab(VisibleTabCount() - 1));
+    }
     update();
 }

@@ -56,6 +56,8 @@ protected:
     virtual int TabStripHeight() const;
     // Lays the sheets out in the page area again and repaints; for anything that moves tabs.
     void Realign();
+    // Called after a page has left the control, before another page is activated.
+    virtual void PageRemoved(TTabSheet* page);
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -68,6 +70,7 @@ private:
     void InsertPage(TTabSheet* page);
     void RemovePage(TTabSheet* page);
     void TabsChanged();
+    void TabHidden(TTabSheet* page);
     void SelectTabAt(QPoint position);
 
     QList<TTabSheet*> pages_;

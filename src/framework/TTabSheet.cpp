@@ -32,7 +32,9 @@ void TTabSheet::SetTabVisible(bool visible)
     if (visible == tabVisible_)
         return;
     tabVisible_ = visible;
-    if (pageControl_)
+    if (pageControl_ && !visible)
+        pageControl_->TabHidden(this);
+    else if (pageControl_)
         pageControl_->TabsChanged();
 }
 

@@ -36,3 +36,13 @@ void PaintPlainTabBackground(QPainter& painter, QSize size, TabPaintState state,
                      state.testFlag(TabPaintFlag::Focused) ? kFocusedActiveFill : kHotFill);
     DrawOutline(painter, all, kActiveFrame);
 }
+
+void PaintPlainCloseButton(QPainter& painter, QRect button, bool lit)
+{
+    const QRect cross = button.adjusted(3, 3, -4, -4);
+    painter.save();
+    painter.setPen(QPen(lit ? Qt::white : Qt::black, 2));
+    painter.drawLine(cross.topLeft(), cross.bottomRight());
+    painter.drawLine(cross.topRight(), cross.bottomLeft());
+    painter.restore();
+}

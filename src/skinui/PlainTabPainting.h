@@ -21,3 +21,6 @@ void PaintPlainPageFrame(QPainter& painter, QRect client, QRect pageArea, const 
 
 // Fills a tab's own bitmap of the given size with its background for the state.
 void PaintPlainTabBackground(QPainter& painter, QSize size, TabPaintState state, const QPalette& palette);
+
+// The close button without a skin: a cross, white while hot or pressed, black otherwise.
+void PaintPlainCloseButton(QPainter& painter, QRect button, bool lit);

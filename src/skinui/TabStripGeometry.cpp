@@ -45,3 +45,8 @@ int TabStripGeometry::TabAt(QPoint point) const
     }
     return -1;
 }
+
+QRect CloseButtonInTab(QSize tab, int buttonSize)
+{
+    return QRect(tab.width() - buttonSize - 2, (tab.height() - buttonSize) / 2, buttonSize, buttonSize);
+}

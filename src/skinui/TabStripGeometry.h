@@ -26,3 +26,6 @@ struct TabStripGeometry {
     // First visible tab containing the point, -1 for none.
     int TabAt(QPoint point) const;
 };
+
+// A tab's close button, relative to the tab: at its right end, vertically centred.
+QRect CloseButtonInTab(QSize tab, int buttonSize);

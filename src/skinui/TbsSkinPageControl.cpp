@@ -3,10 +3,18 @@
 #include "framework/TTabSheet.h"
 #include "skinui/CellHeightFont.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QWheelEvent>
+
+namespace {
+// Size of a close button without a skin.
+constexpr int kCloseButtonSize = 14;
+}
 
 TbsSkinPageControl::TbsSkinPageControl(QWidget* parent)
     : TPageControl(parent), skinDataName_(QStringLiteral("tab")),
@@ -115,6 +123,23 @@ void TbsSkinPageControl::SetUseSkinFont(bool use)
     update();
 }
 
+void TbsSkinPageControl::SetShowCloseButtons(bool show)
+{
+    if (show == showCloseButtons_)
+        return;
+    showCloseButtons_ = show;
+    closeButtons_.clear();
+    update();
+}
+
+QRect TbsSkinPageControl::CloseButtonRect(int visibleIndex) const
+{
+    const QRect tab = TabRect(visibleIndex);
+    if (!showCloseButtons_ || tab.isEmpty())
+        return QRect();
+    return CloseButtonInTab(tab.size(), kCloseButtonSize).translated(tab.topLeft());
+}
+
 QRect TbsSkinPageControl::TabRect(int visibleIndex) const
 {
     return Geometry().TabRect(visibleIndex);
@@ -162,6 +187,8 @@ void TbsSkinPageControl::mousePressEvent(QMouseEvent* event)
 {
     if (!Geometry().OffsetInEffect())
         TrackHotTab(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        PressCloseButton(event->position().toPoint());
     QMouseEvent shifted = FrameworkMouseEvent(*event);
     TPageControl::mousePressEvent(&shifted);
 }
@@ -172,6 +199,8 @@ void TbsSkinPageControl::mouseReleaseEvent(QMouseEvent* event)
         TrackHotTab(event->position().toPoint());
     QMouseEvent shifted = FrameworkMouseEvent(*event);
     TPageControl::mouseReleaseEvent(&shifted);
+    if (event->button() == Qt::LeftButton)
+        ReleaseCloseButton(event->position().toPoint());
 }
 
 void TbsSkinPageControl::mouseDoubleClickEvent(QMouseEvent* event)
@@ -183,6 +212,7 @@ void TbsSkinPageControl::mouseDoubleClickEvent(QMouseEvent* event)
 void TbsSkinPageControl::mouseMoveEvent(QMouseEvent* event)
 {
     TrackHotTab(event->position().toPoint());
+    TrackCloseButton(event->position().toPoint());
     TPageControl::mouseMoveEvent(event);
 }
 
@@ -202,6 +232,102 @@ void TbsSkinPageControl::focusOutEvent(QFocusEvent* event)
 {
     TPageControl::focusOutEvent(event);
     update();
+}
+
+void TbsSkinPageControl::wheelEvent(QWheelEvent* event)
+{
+    const int turn = event->angleDelta().y();
+    if (!mouseWheelSupport_ || turn == 0) {
+        TPageControl::wheelEvent(event);
+        return;
+    }
+    // Turning toward the user goes on to the next tab.
+    if (TTabSheet* page = NeighbourWithTab(turn < 0 ? 1 : -1))
+        SetActivePage(page);
+}
+
+TTabSheet* TbsSkinPageControl::NeighbourWithTab(int step) const
+{
+    if (!ActivePage())
+        return nullptr;
+    for (int i = ActivePage()->PageIndex() + step; i >= 0 && i < PageCount(); i += step) {
+        if (Page(i)->TabVisible())
+            return Page(i);
+    }
+    return nullptr;
+}
+
+void TbsSkinPageControl::PageRemoved(TTabSheet* page)
+{
+    closeButtons_.remove(page);
+    // Visible indices after the removed tab have moved; the next pointer move finds the hot tab.
+    hotTab_ = -1;
+}
+
+void TbsSkinPageControl::TrackCloseButton(QPoint position)
+{
+    if (!showCloseButtons_)
+        return;
+    const TTabSheet* hotPage = PageOfTab(hotTab_);
+    const TTabSheet* lit = hotPage && CloseButtonRect(hotTab_).contains(position) ? hotPage : nullptr;
+    if (lit && !closeButtons_.contains(lit))
+        closeButtons_.insert(lit, CloseButtonFlags());
+    bool changed = false;
+    for (auto it = closeButtons_.begin(); it != closeButtons_.end(); ++it) {
+        const bool hot = it.key() == lit;
+        changed = changed || it->hot != hot;
+        it->hot = hot;
+    }
+    if (changed)
+        RepaintStrip();
+}
+
+void TbsSkinPageControl::PressCloseButton(QPoint position)
+{
+    const TTabSheet* hotPage = PageOfTab(hotTab_);
+    if (!showCloseButtons_ || !hotPage || !CloseButtonRect(hotTab_).contains(position))
+        return;
+    closeButtons_[hotPage].pressed = true;
+    RepaintStrip();
+}
+
+void TbsSkinPageControl::ReleaseCloseButton(QPoint position)
+{
+    for (int i = 0; i < VisibleTabCount(); ++i) {
+        TTabSheet* page = PageOfTab(i);
+        if (closeButtons_.value(page).pressed && CloseButtonRect(i).contains(position)) {
+            ClosePage(page);
+            return;
+        }
+    }
+    bool changed = false;
+    for (CloseButtonFlags& flags : closeButtons_) {
+        changed = changed || flags.pressed;
+        flags.pressed = false;
+    }
+    if (changed)
+        RepaintStrip();
+}
+
+void TbsSkinPageControl::ClosePage(TTabSheet* page)
+{
+    closeButtons_[page].pressed = false;
+    bool canClose = true;
+    const QPointer<TTabSheet> guard(page);
+    Q_EMIT OnClose(page, canClose);
+    if (!guard)  // the handler freed the page itself
+        return;
+    if (!canClose) {
+        if (!rect().contains(mapFromGlobal(QCursor::pos())))
+            closeButtons_.remove(page);
+        RepaintStrip();
+        return;
+    }
+    closeButtons_.remove(page);
+    page->SetTabVisible(false);
+    if (freeOnClose_)
+        delete page;
+    Q_EMIT OnAfterClose(this);
 }
 
 void TbsSkinPageControl::TrackHotTab(QPoint position)
@@ -255,6 +381,11 @@ void TbsSkinPageControl::PaintTab(QPainter& target, int visibleIndex, QRect plac
         canvas.setFont(Font());
         canvas.setPen(FontColor());
         DrawTabFace(canvas, visibleIndex, bitmap.rect(), state);
+        if (showCloseButtons_) {
+            const CloseButtonFlags flags = closeButtons_.value(PageOfTab(visibleIndex));
+            PaintPlainCloseButton(canvas, CloseButtonInTab(bitmap.size(), kCloseButtonSize),
+                                  flags.hot || flags.pressed);
+        }
     }
     target.drawImage(place.topLeft(), bitmap);
 }
@@ -267,5 +398,7 @@ void TbsSkinPageControl::DrawTabFace(QPainter& canvas, int visibleIndex, QRect b
                              state.testFlag(TabPaintFlag::MouseIn), &canvas);
         return;
     }
-    canvas.drawText(bitmapRect, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
+    const int closeRoom = showCloseButtons_ ? kCloseButtonSize + 2 : 0;
+    canvas.drawText(bitmapRect.adjusted(0, 0, -closeRoom, 0), Qt::AlignCenter | Qt::TextSingleLine,
+                    page->Caption());
 }

@@ -6,6 +6,7 @@
 #include "skinui/TabStripGeometry.h"
 
 #include <QFont>
+#include <QHash>
 #include <QRect>
 #include <QString>
 
@@ -44,6 +45,10 @@ public:
     void SetTabExtededDraw(bool extended);
     bool TextInHorizontal() const { return textInHorizontal_; }
     void SetTextInHorizontal(bool horizontal);
+    bool ShowCloseButtons() const { return showCloseButtons_; }
+    void SetShowCloseButtons(bool show);
+    bool FreeOnClose() const { return freeOnClose_; }
+    void SetFreeOnClose(bool freeOnClose) { freeOnClose_ = freeOnClose; }
     bool MouseWheelSupport() const { return mouseWheelSupport_; }
     void SetMouseWheelSupport(bool support) { mouseWheelSupport_ = support; }
     QString SkinDataName() const { return skinDataName_; }
@@ -57,6 +62,8 @@ public:
     int ScrolledTabs() const { return scrolledTabs_; }
     // The tab's place in the control, by visible index; empty when there is no such tab.
     QRect TabRect(int visibleIndex) const;
+    // The close button of the tab at a visible index in the control; empty without close buttons.
+    QRect CloseButtonRect(int visibleIndex) const;
     // Visible index of the tab under the pointer, -1 for none.
     int HotTab() const { return hotTab_; }
     // Repaints the whole control at once.
@@ -65,6 +72,9 @@ public:
 Q_SIGNALS:
     // Owner draw of one tab on the canvas of its own bitmap; Rct is that bitmap's rectangle.
     void OnDrawSkinTab(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs);
+    // A close button was clicked; clearing CanClose keeps the page.
+    void OnClose(TTabSheet* Page, bool& CanClose);
+    void OnAfterClose(QObject* Sender);
 
 protected:
     QRect FrameworkTabRect(int visibleIndex) const override;
@@ -78,14 +88,27 @@ protected:
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void PageRemoved(TTabSheet* page) override;
 
 private:
+    // Per page, so that pages of any sheet class can carry a close button.
+    struct CloseButtonFlags {
+        bool hot = false;
+        bool pressed = false;
+    };
+
     TabStripGeometry Geometry() const;
     // The event as the framework sees it: left-button X less the strip offset in effect.
     QMouseEvent FrameworkMouseEvent(const QMouseEvent& event) const;
     void TrackHotTab(QPoint position);
     void SetHotTab(int visibleIndex);
     void RepaintStrip();
+    void TrackCloseButton(QPoint position);
+    void PressCloseButton(QPoint position);
+    void ReleaseCloseButton(QPoint position);
+    void ClosePage(TTabSheet* page);
+    TTabSheet* NeighbourWithTab(int step) const;
     TabPaintState TabState(int visibleIndex) const;
     void PaintTab(QPainter& target, int visibleIndex, QRect place);
     void DrawTabFace(QPainter& canvas, int visibleIndex, QRect bitmapRect, TabPaintState state);
@@ -100,11 +123,14 @@ private:
     int tabMargin_ = -1;
     bool tabExtededDraw_ = false;
     bool textInHorizontal_ = false;
+    bool showCloseButtons_ = false;
+    bool freeOnClose_ = false;
     bool mouseWheelSupport_ = false;
     QString skinDataName_;
     bool useSkinFont_ = true;
     QFont defaultFont_;
     int scrolledTabs_ = 0;
     int hotTab_ = -1;
+    QHash<const TTabSheet*, CloseButtonFlags> closeButtons_;
     TabSkinSnapshot skin_;
 };

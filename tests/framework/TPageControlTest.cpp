@@ -173,3 +173,21 @@ TEST(TPageControl, DestroyingTheControlFreesItsSheetsWithoutAnnouncingChanges)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TPageControl, HidingTheActiveTabSelectsTheTabThatTakesItsPlace)
+{
+    ThreePages f;
+    f.control->SetActivePage(f.pages[1]);
+    f.pages[1]->SetTabVisible(false);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[2]);
+    f.pages[2]->SetTabVisible(false);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[0]) << "the last tab when none follows";
+    f.pages[0]->SetTabVisible(false);
+    EXPECT_EQ(f.control->ActivePage(), nullptr);
+    f.pages[2]->SetTabVisible(true);
+    EXPECT_EQ(f.control->ActivePage(), nullptr) << "showing a tab selects nothing";
+}
+
+}  // namespace

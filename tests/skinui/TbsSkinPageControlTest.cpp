@@ -257,3 +257,128 @@ TEST(TbsSkinPageControl, NothingIsPaintedBelowOnePixel)
 }
 
 }  // namespace
+
+namespace {
+
+// 600 x 200 with three 100 x 30 tabs that carry close buttons.
+struct ClosingStrip {
+    std::unique_ptr<TbsSkinPageControl> control = std::make_unique<TbsSkinPageControl>();
+    QPointer<TTabSheet> pages[3];
+
+    ClosingStrip()
+    {
+        control->resize(600, 200);
+        control->SetTabWidth(100);
+        control->SetTabHeight(30);
+        control->SetShowCloseButtons(true);
+        control->SetFreeOnClose(true);
+        for (auto& page : pages) {
+            page = new TTabSheet(control.get());
+            page->SetPageControl(control.get());
+        }
+        control->show();
+    }
+
+    QPoint ButtonCentre(int visibleIndex) const { return control->CloseButtonRect(visibleIndex).center(); }
+};
+
+TEST(TbsSkinPageControl, CloseButtonsSitAtTheTabsRightEndAndLightUnderThePointer)
+{
+    ClosingStrip f;
+    EXPECT_EQ(f.control->CloseButtonRect(1), QRect(100 + 100 - 16, 8, 14, 14));
+    // The cross meets in the middle of the button.
+    const QPoint middle = f.control->CloseButtonRect(1).adjusted(3, 3, -4, -4).center();
+    EXPECT_EQ(f.control->grab().toImage().pixel(middle), qRgb(0, 0, 0));
+    QTest::mouseMove(f.control.get(), f.ButtonCentre(1));
+    EXPECT_EQ(f.control->grab().toImage().pixel(middle), qRgb(255, 255, 255));
+    QTest::mouseMove(f.control.get(), QPoint(150, 5));
+    EXPECT_EQ(f.control->grab().toImage().pixel(middle), qRgb(0, 0, 0));
+    f.control->SetShowCloseButtons(false);
+    EXPECT_TRUE(f.control->CloseButtonRect(1).isNull());
+}
+
+TEST(TbsSkinPageControl, PressAndReleaseOnACloseButtonClosesThatPage)
+{
+    ClosingStrip f;
+    QSignalSpy closes(f.control.get(), &TbsSkinPageControl::OnClose);
+    QSignalSpy afterCloses(f.control.get(), &TbsSkinPageControl::OnAfterClose);
+    QTest::mouseMove(f.control.get(), f.ButtonCentre(1));
+    QTest::mousePress(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(1));
+    QTest::mouseRelease(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(1));
+    ASSERT_EQ(closes.size(), 1);
+    EXPECT_EQ(afterCloses.size(), 1);
+    EXPECT_TRUE(f.pages[1].isNull()) << "freed with FreeOnClose";
+    EXPECT_EQ(f.control->PageCount(), 2);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[2].data());
+}
+
+TEST(TbsSkinPageControl, CloseNeedsPressAndReleaseOnTheSameButtonAndCanBeRefused)
+{
+    ClosingStrip f;
+    QSignalSpy closes(f.control.get(), &TbsSkinPageControl::OnClose);
+    QTest::mouseMove(f.control.get(), f.ButtonCentre(0));
+    QTest::mousePress(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(0));
+    QTest::mouseRelease(f.control.get(), Qt::LeftButton, {}, QPoint(300, 100));
+    QTest::mouseRelease(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(0));
+    EXPECT_EQ(closes.size(), 0) << "a release elsewhere clears the press";
+
+    QObject::connect(f.control.get(), &TbsSkinPageControl::OnClose, f.control.get(),
+                     [](TTabSheet*, bool& canClose) { canClose = false; });
+    QTest::mousePress(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(0));
+    QTest::mouseRelease(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(0));
+    EXPECT_EQ(closes.size(), 1);
+    EXPECT_FALSE(f.pages[0].isNull());
+    EXPECT_TRUE(f.pages[0]->TabVisible());
+    EXPECT_EQ(f.control->PageCount(), 3);
+}
+
+TEST(TbsSkinPageControl, AClosedPageThatIsKeptLosesOnlyItsTab)
+{
+    ClosingStrip f;
+    f.control->SetFreeOnClose(false);
+    QTest::mouseMove(f.control.get(), f.ButtonCentre(0));
+    QTest::mouseClick(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(0));
+    ASSERT_FALSE(f.pages[0].isNull());
+    EXPECT_FALSE(f.pages[0]->TabVisible());
+    EXPECT_EQ(f.control->PageCount(), 3);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[1].data()) << "the tab that took its place";
+}
+
+TEST(TbsSkinPageControl, ACloseHandlerThatFreesThePageItselfIsSafe)
+{
+    ClosingStrip f;
+    QSignalSpy afterCloses(f.control.get(), &TbsSkinPageControl::OnAfterClose);
+    QObject::connect(f.control.get(), &TbsSkinPageControl::OnClose, f.control.get(),
+                     [](TTabSheet* page, bool&) { delete page; });
+    QTest::mouseMove(f.control.get(), f.ButtonCentre(2));
+    QTest::mouseClick(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(2));
+    EXPECT_TRUE(f.pages[2].isNull());
+    EXPECT_EQ(f.control->PageCount(), 2);
+    EXPECT_EQ(afterCloses.size(), 0);
+}
+
+void Wheel(QWidget* widget, int angle)
+{
+    QWheelEvent event(QPointF(50, 10), widget->mapToGlobal(QPointF(50, 10)), QPoint(), QPoint(0, angle),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+TEST(TbsSkinPageControl, WheelStepsThroughPagesWithTabsWithoutWrapping)
+{
+    ClosingStrip f;
+    f.pages[1]->SetTabVisible(false);
+    Wheel(f.control.get(), -120);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[0].data()) << "off by default";
+    f.control->SetMouseWheelSupport(true);
+    Wheel(f.control.get(), -120);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[2].data());
+    Wheel(f.control.get(), -120);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[2].data());
+    Wheel(f.control.get(), 120);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[0].data());
+    Wheel(f.control.get(), 120);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[0].data());
+}
+
+}  // namespace
