@@ -1,0 +1,19 @@
+#include "skinui/NinePieceGeometry.h"
+
+#include "skinui/SkinRect.h"
+
+NinePieceGeometry NinePieceGeometry::Grown(int dW, int dH) const
+{
+    NinePieceGeometry g;
+    g.lt = lt;
+    g.rt = QPoint(rt.x() + dW, rt.y());
+    g.lb = QPoint(lb.x(), lb.y() + dH);
+    g.rb = QPoint(rb.x() + dW, rb.y() + dH);
+    g.clRect = SkinRect(clRect.x(), clRect.y(), RightOf(clRect) + dW, BottomOf(clRect) + dH);
+    return g;
+}
+
+NinePieceGeometry NinePieceGeometry::GrownTo(const QSize& source, const QSize& destination) const
+{
+    return Grown(destination.width() - source.width(), destination.height() - source.height());
+}

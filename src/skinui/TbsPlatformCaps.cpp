@@ -1,0 +1,56 @@
+#include "skinui/TbsPlatformCaps.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+bool Composites(const QString& name)
+{
+    return name.startsWith(QLatin1String("wayland")) || name == QLatin1String("offscreen")
+        || name == QLatin1String("xcb");
+}
+
+bool HasMmx()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    return __builtin_cpu_supports("mmx");
+#else
+    return false;
+#endif
+}
+
+QString YesNo(bool v)
+{
+    return v ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+} // namespace
+
+TbsPlatformCaps TbsPlatformCaps::ForWindowSystem(const QString& name)
+{
+    TbsPlatformCaps caps;
+    caps.windowSystem = name;
+    caps.layeredWindows = Composites(name);
+    caps.translucentWindows = caps.layeredWindows;
+    caps.mmx = HasMmx();
+    return caps;
+}
+
+QString TbsPlatformCaps::Describe() const
+{
+    return QStringLiteral("window system: %1\nlayered windows: %2\ntranslucent windows: %3\n"
+                          "multiple monitors: %4\nmmx: %5")
+        .arg(windowSystem, YesNo(layeredWindows), YesNo(translucentWindows),
+             YesNo(multipleMonitors), YesNo(mmx));
+}
+
+const TbsPlatformCaps& PlatformCaps()
+{
+    static const TbsPlatformCaps caps = [] {
+        TbsPlatformCaps probed = TbsPlatformCaps::ForWindowSystem(QGuiApplication::platformName());
+        probed.multipleMonitors = QGuiApplication::screens().size() > 1;
+        return probed;
+    }();
+    return caps;
+}

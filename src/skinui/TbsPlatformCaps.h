@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// What this platform offers the skin engine, probed once at start-up (after the application
+// object exists). Layered windows are windows with a constant opacity; translucent windows
+// also show per-pixel alpha. Both need a window system that composites: Wayland always does,
+// the offscreen platform composes in memory, and on X11 Qt falls back to opaque windows
+// without a compositing manager (a fade then simply shows the picture). The frame-buffer and
+// minimal platforms have neither.
+struct TbsPlatformCaps {
+    QString windowSystem;
+    bool layeredWindows = false;
+    bool translucentWindows = false;
+    bool multipleMonitors = false;
+    bool mmx = false;
+
+    // The facts of the given window system on this processor.
+    static TbsPlatformCaps ForWindowSystem(const QString& name);
+    // One line per fact, for the diagnostic output at start-up.
+    QString Describe() const;
+};
+
+// The capabilities of the running process, probed on first use.
+const TbsPlatformCaps& PlatformCaps();
