@@ -246,7 +246,12 @@ QByteArray EncodeRow(const QImage& image, int line, int bitCount, qint64 stride)
         for (int x = 0; x < width; ++x)
             qToLittleEndian<quint32>(px[x] & 0x00FFFFFFu, dst + x * 4);
     } else {
-        memcpy(dst, src, size_t(Stride(width, bitCount)));
+        // Only the pixels' own bytes: row padding in the image is undefined.
+        const qint64 used = (qint64(width) * bitCount + 7) / 8;
+        memcpy(dst, src, size_t(used));
+        const int spareBits = int(used * 8 - qint64(width) * bitCount);
+        if (spareBits > 0)
+            dst[used - 1] &= uchar(0xFF << spareBits);
     }
     return row;
 }

@@ -13,15 +13,16 @@ bool IsBlankOrControl(QChar c)
 
 std::optional<qint64> ParseDigits(QStringView digits, int base)
 {
-    if (digits.isEmpty() || digits.size() > (base == 16 ? 8 : 10))
+    if (digits.isEmpty())
         return std::nullopt;
-    bool ok = false;
-    const qint64 value = digits.toLongLong(&ok, base);
-    // toLongLong accepts signs and prefixes that are not part of the form.
     for (QChar c : digits)
-        if (!(c.isDigit() || (base == 16 && QStringLiteral("abcdefABCDEF").contains(c))))
+        if (!((c >= u'0' && c <= u'9') || (base == 16 && QStringLiteral("abcdefABCDEF").contains(c))))
             return std::nullopt;
-    return ok ? std::optional<qint64>(value) : std::nullopt;
+    while (digits.size() > 1 && digits.front() == u'0')
+        digits = digits.sliced(1);
+    if (digits.size() > (base == 16 ? 8 : 10))
+        return std::nullopt;
+    return digits.toLongLong(nullptr, base);
 }
 
 } // namespace

@@ -26,10 +26,12 @@ public:
     // The word of the object lists that creates this class; empty when none does.
     virtual QString KindWord() const;
 
+    // Walks every key of the class in reading order, the parent's keys first.
+    virtual void VisitKeys(SkinKeyVisitor& v) = 0;
+
     QString ObjectName;
 
 protected:
-    virtual void VisitKeys(SkinKeyVisitor& v) = 0;
     // Rules a class applies once all its keys are read.
     virtual void AfterRead();
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/TbsCompressedSkinList.h"
+#include "skin/TbsCompressedStoredSkin.h"
 #include "skin/TbsDataSkinControl.h"
 #include "skin/TbsDataSkinFormInfo.h"
 #include "skin/TbsDataSkinHintWindow.h"
@@ -7,6 +9,7 @@
 #include "skin/TbsDataSkinObject.h"
 #include "skin/TbsDataSkinPopupWindow.h"
 #include "skin/TbsDataSkinVersion.h"
+#include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinColors.h"
 
 #include <QImage>
@@ -19,9 +22,6 @@
 
 class SkinDescription;
 class SkinPackageContent;
-class TbsCompressedSkinList;
-class TbsCompressedStoredSkin;
-class TbsResourceStrData;
 
 // The one place a loaded skin lives: frame pictures, picture list, [FORMINFO], the fixed
 // records and the two ordered lists of named skin objects. A load tells every form of the
