@@ -71,43 +71,30 @@ BenchPack& Pack()
     return pack;
 }
 
-void DecodeHoverJpegAlone(benchmark::State& state)
-{
-    const QByteArray bytes = Pack().hoverJpeg;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(JpegDecoder::decode(bytes));
-}
-BENCHMARK(DecodeHoverJpegAlone);
+using Decoder = QImage (*)(QByteArrayView);
 
-void LoadHoverJpegFromPack(benchmark::State& state)
+// Baseline: the decoder alone on the hover picture's bytes.
+void DecodeAlone(benchmark::State& state, Decoder decode, QByteArray BenchPack::*bytes)
+{
+    const QByteArray picture = Pack().*bytes;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(decode(picture));
+}
+BENCHMARK_CAPTURE(DecodeAlone, HoverJpeg, JpegDecoder::decode, &BenchPack::hoverJpeg);
+BENCHMARK_CAPTURE(DecodeAlone, HoverPng, PngDecoder::decode, &BenchPack::hoverPng);
+
+// What a hover handler does: look the picture up in the pack, decode it, hand it over.
+void LoadFromPack(benchmark::State& state, const char* name, const char* type)
 {
     Holder holder;
-    const QString name = QStringLiteral("CloseMove"), type = QStringLiteral("JPEG");
+    const QString resName = QString::fromLatin1(name), resType = QString::fromLatin1(type);
     for (auto _ : state) {
-        LoadResourceImage(Pack().handle, holder, name, type);
+        LoadResourceImage(Pack().handle, holder, resName, resType);
         benchmark::DoNotOptimize(holder.picture);
     }
 }
-BENCHMARK(LoadHoverJpegFromPack);
-
-void DecodeHoverPngAlone(benchmark::State& state)
-{
-    const QByteArray bytes = Pack().hoverPng;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(PngDecoder::decode(bytes));
-}
-BENCHMARK(DecodeHoverPngAlone);
-
-void LoadHoverPngFromPack(benchmark::State& state)
-{
-    Holder holder;
-    const QString name = QStringLiteral("YXM"), type = QStringLiteral("PNG");
-    for (auto _ : state) {
-        LoadResourceImage(Pack().handle, holder, name, type);
-        benchmark::DoNotOptimize(holder.picture);
-    }
-}
-BENCHMARK(LoadHoverPngFromPack);
+BENCHMARK_CAPTURE(LoadFromPack, HoverJpeg, "CloseMove", "JPEG");
+BENCHMARK_CAPTURE(LoadFromPack, HoverPng, "YXM", "PNG");
 
 } // namespace
 
