@@ -1,7 +1,8 @@
 #include "skinui/PlainTabPainting.h"
 
+#include "skinui/SkinColor.h"
+
 #include <QPainter>
-#include <QPalette>
 
 namespace {
 const QColor kHotFill(182, 189, 210);
@@ -19,17 +20,17 @@ void DrawOutline(QPainter& painter, QRect rect, const QColor& color)
 }
 }  // namespace
 
-void PaintPlainPageFrame(QPainter& painter, QRect client, QRect pageArea, const QPalette& palette)
+void PaintPlainPageFrame(QPainter& painter, QRect client, QRect pageArea)
 {
-    painter.fillRect(client, palette.color(QPalette::Button));
-    DrawOutline(painter, pageArea.adjusted(-1, -1, 1, 1), palette.color(QPalette::Dark));
+    painter.fillRect(client, SystemColor(SkinColor::kButtonFace));
+    DrawOutline(painter, pageArea.adjusted(-1, -1, 1, 1), SystemColor(SkinColor::kButtonShadow));
 }
 
-void PaintPlainTabBackground(QPainter& painter, QSize size, TabPaintState state, const QPalette& palette)
+void PaintPlainTabBackground(QPainter& painter, QSize size, TabPaintState state)
 {
     const QRect all(QPoint(0, 0), size);
     if (!state.testFlag(TabPaintFlag::Active)) {
-        painter.fillRect(all, state.testFlag(TabPaintFlag::MouseIn) ? kHotFill : palette.color(QPalette::Button));
+        painter.fillRect(all, state.testFlag(TabPaintFlag::MouseIn) ? kHotFill : SystemColor(SkinColor::kButtonFace));
         return;
     }
     painter.fillRect(all.adjusted(1, 1, -1, -1),

@@ -1,5 +1,7 @@
 #include "skinui/TbsSkinCustomTabSheet.h"
 
+#include "skinui/SkinColor.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -19,7 +21,7 @@ void TbsSkinCustomTabSheet::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (wallPaper_.isNull())
-        painter.fillRect(event->rect(), palette().color(QPalette::Button));
+        painter.fillRect(event->rect(), SystemColor(SkinColor::kButtonFace));
     else
         painter.fillRect(event->rect(), QBrush(wallPaper_));
 }

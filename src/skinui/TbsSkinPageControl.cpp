@@ -362,7 +362,7 @@ void TbsSkinPageControl::paintEvent(QPaintEvent*)
     if (width() < 1 || height() < 1)
         return;
     QPainter painter(this);
-    PaintPlainPageFrame(painter, rect(), PageArea(), palette());
+    PaintPlainPageFrame(painter, rect(), PageArea());
     const TabStripGeometry geometry = Geometry();
     for (int i = 0; i < geometry.tabWidths.size(); ++i)
         PaintTab(painter, i, geometry.TabRect(i));
@@ -376,7 +376,7 @@ void TbsSkinPageControl::PaintTab(QPainter& target, int visibleIndex, QRect plac
     {
         QPainter canvas(&bitmap);
         const TabPaintState state = TabState(visibleIndex);
-        PaintPlainTabBackground(canvas, bitmap.size(), state, palette());
+        PaintPlainTabBackground(canvas, bitmap.size(), state);
         canvas.setBrush(Qt::NoBrush);
         canvas.setFont(Font());
         canvas.setPen(FontColor());

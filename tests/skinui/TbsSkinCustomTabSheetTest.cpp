@@ -1,4 +1,5 @@
 #include "skinui/TbsSkinPageControl.h"
+#include "skinui/SkinColor.h"
 #include "skinui/TbsSkinTabSheet.h"
 
 #include <QImage>
@@ -10,7 +11,7 @@ TEST(TbsSkinCustomTabSheet, WallPaperIsTiledFromTheTopLeftElseButtonFace)
 {
     TbsSkinTabSheet sheet;
     sheet.resize(5, 5);
-    EXPECT_EQ(sheet.grab().toImage().pixel(4, 4), sheet.palette().color(QPalette::Button).rgb());
+    EXPECT_EQ(sheet.grab().toImage().pixel(4, 4), SystemColor(SkinColor::kButtonFace).rgb());
 
     QImage paper(2, 2, QImage::Format_RGB32);
     paper.setPixel(0, 0, qRgb(255, 0, 0));

@@ -1,4 +1,5 @@
 #include "skinui/TbsSkinPageControl.h"
+#include "skinui/SkinColor.h"
 #include "skinui/TbsSkinTabSheet.h"
 
 #include <QFontMetrics>
@@ -196,7 +197,7 @@ TEST(TbsSkinPageControl, PlainLookFillsTabsByState)
     f.control->clearFocus();
     QTest::mouseMove(f.control.get(), QPoint(300, 10));  // over the second tab
     ASSERT_EQ(f.control->HotTab(), 1);
-    const QRgb face = f.control->palette().color(QPalette::Button).rgb();
+    const QRgb face = SystemColor(SkinColor::kButtonFace).rgb();
     QImage image = f.Grab();
     EXPECT_EQ(image.pixel(300, 10), kHot);
     EXPECT_EQ(image.pixel(450, 10), face);
@@ -204,7 +205,7 @@ TEST(TbsSkinPageControl, PlainLookFillsTabsByState)
     EXPECT_EQ(image.pixel(232, 29), kNavy);
     EXPECT_EQ(image.pixel(92, 1), kHot) << "active without the focus";
     EXPECT_EQ(image.pixel(5, 5), face);
-    const QRgb shadow = f.control->palette().color(QPalette::Dark).rgb();
+    const QRgb shadow = SystemColor(SkinColor::kButtonShadow).rgb();
     EXPECT_EQ(image.pixel(0, 30), shadow);      // frame around the page area
     EXPECT_EQ(image.pixel(914, 563), shadow);
     EXPECT_EQ(image.pixel(913, 562), face);     // inside, under no sheet here
