@@ -15,11 +15,12 @@ void TbsDataSkinEntry::ReadFromDescription(const SkinDescription& description)
     AfterRead();
 }
 
-void TbsDataSkinEntry::WriteToDescription(SkinDescription& description)
+void TbsDataSkinEntry::WriteToDescription(SkinDescription& description) const
 {
     description.EraseSection(ObjectName);
     SkinKeyWriter writer(description, ObjectName);
-    VisitKeys(writer);
+    // The writer only reads the fields; the key walk is shared with reading, hence non-const.
+    const_cast<TbsDataSkinEntry*>(this)->VisitKeys(writer);
 }
 
 QString TbsDataSkinEntry::KindWord() const

@@ -22,7 +22,7 @@ public:
     // Reads the section named ObjectName; missing keys take their defaults.
     virtual void ReadFromDescription(const SkinDescription& description);
     // Erases the section named ObjectName, then writes every key in its value form.
-    virtual void WriteToDescription(SkinDescription& description);
+    virtual void WriteToDescription(SkinDescription& description) const;
     // The word of the object lists that creates this class; empty when none does.
     virtual QString KindWord() const;
 
