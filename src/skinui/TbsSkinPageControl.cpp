@@ -219,6 +219,7 @@ void TbsSkinPageControl::mouseMoveEvent(QMouseEvent* event)
 void TbsSkinPageControl::leaveEvent(QEvent* event)
 {
     SetHotTab(-1);
+    TrackCloseButton(QPoint(-1, -1));
     TPageControl::leaveEvent(event);
 }
 

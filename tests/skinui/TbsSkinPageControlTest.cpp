@@ -294,6 +294,10 @@ TEST(TbsSkinPageControl, CloseButtonsSitAtTheTabsRightEndAndLightUnderThePointer
     EXPECT_EQ(f.control->grab().toImage().pixel(middle), qRgb(255, 255, 255));
     QTest::mouseMove(f.control.get(), QPoint(150, 5));
     EXPECT_EQ(f.control->grab().toImage().pixel(middle), qRgb(0, 0, 0));
+    QTest::mouseMove(f.control.get(), f.ButtonCentre(1));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(f.control.get(), &leave);
+    EXPECT_EQ(f.control->grab().toImage().pixel(middle), qRgb(0, 0, 0)) << "dark again once the pointer left";
     f.control->SetShowCloseButtons(false);
     EXPECT_TRUE(f.control->CloseButtonRect(1).isNull());
 }
