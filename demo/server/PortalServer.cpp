@@ -115,7 +115,10 @@ QString PortalServer::Resolve(const QByteArray& target) const
 {
     if (!target.startsWith('/'))
         return {};
-    QByteArray path = target.left(target.indexOf('?')).left(target.indexOf('#'));
+    QByteArray path = target;
+    for (const char end : {'?', '#'})
+        if (const qsizetype at = path.indexOf(end); at >= 0)
+            path.truncate(at);
     const QString decoded = QUrl::fromPercentEncoding(path);
     if (decoded.contains(QChar(0)) || decoded.contains(QLatin1Char('\\')))
         return {};

@@ -18,12 +18,7 @@ TWebBrowser::TWebBrowser(QWidget* sheet) : QWebEngineView(sheet), page_(new TWeb
     });
 }
 
-TWebBrowser::~TWebBrowser()
-{
-    // The page goes before the view that shows it.
-    setPage(nullptr);
-    delete page_;
-}
+TWebBrowser::~TWebBrowser() = default;
 
 bool TWebBrowser::Silent() const
 {

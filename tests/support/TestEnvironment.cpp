@@ -1,5 +1,6 @@
 #include "support/TestEnvironment.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 #include <unistd.h>
 

@@ -9,7 +9,7 @@
 namespace ArtworkPainter {
 
 // The client's blue and its lighter and darker shades.
-inline const QColor Blue{216, 135, 8};
+inline const QColor Blue{8, 135, 216};
 QColor Shade(const QColor& color, int percent);
 
 // A blank picture of the given size filled with Fill (transparent when Fill has alpha 0).

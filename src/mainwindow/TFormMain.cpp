@@ -1,0 +1,208 @@
+#include "mainwindow/TFormMain.h"
+
+#include "browser/TWebBrowser.h"
+#include "error/KestruneError.h"
+#include "framework/DebugOutput.h"
+#include "framework/TApplicationEvents.h"
+#include "framework/TImage.h"
+#include "framework/TLabel.h"
+#include "framework/TPanel.h"
+#include "framework/TTabSheet.h"
+#include "framework/TTimer.h"
+#include "mainwindow/FrameBands.h"
+#include "platform/DefaultBrowser.h"
+#include "platform/InstanceGuard.h"
+#include "platform/TempDirectory.h"
+#include "platform/WindowManager.h"
+#include "skinui/TbsSkinPageControl.h"
+#include "skinui/TbsSkinTabSheet.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSystemTrayIcon>
+
+namespace {
+const QString ApplicationTitle = QStringLiteral("VostrelKestrune");
+}
+
+TFormMain::TFormMain(const QString& PortalBaseUrl, Services services, QWidget* parent)
+    : QWidget(parent), portalBaseUrl_(PortalBaseUrl), services_(services)
+{
+    DefineLayout();
+    tabs_ = std::make_unique<TBrowserTabs>(bsSkinPageControl,
+                                           [this](TWebBrowser* browser) { BindBrowserEvents(browser); });
+    // A step that raises ends the creation there; the window is still built and shown.
+    TApplicationEvents::Guard([this] { FormCreate(); });
+}
+
+TFormMain::~TFormMain()
+{
+    // FormDestroy: give the single-instance guard up, then the tab records; the browsers
+    // and sheets go with the window's components.
+    if (InstanceMutex)
+        InstanceMutex->Release();
+    tabs_.reset();
+}
+
+void TFormMain::FormCreate()
+{
+    TempDirectory = GetTempDirectory();
+    bsSkinPageControl->SetTabsOffset(90);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : size();
+    move((screenSize.width() - width()) / 2, (screenSize.height() - height()) / 2);
+    normalBounds_ = geometry();
+    setMinimumSize(810, 610);
+    QGuiApplication::setApplicationDisplayName(ApplicationTitle);
+    setWindowTitle(ApplicationTitle);
+    setMask(FrameBands::RoundRectRegion(width() + 1, height() + 6, 6, 6));
+    // The tray, the resource pack and the skin are extras: without them the client still
+    // shows its portal, so their failures are reported and the creation goes on.
+    TApplicationEvents::Guard([this] { SetUpTrayIcon(); });
+    tabs_->SetTabTagCounter(1);
+    LabelStatus->SetTransparent(true);
+    tabs_->CreateRegistry();
+    TApplicationEvents::Guard([this] { LoadSkin(); });
+    ImageMaxClick(nullptr);
+    WebBrowser->Navigate(portalBaseUrl_);
+    tabs_->RegisterTab(WebBrowser, bsSkinPageControl->ActivePage());
+}
+
+void TFormMain::SetUpTrayIcon()
+{
+    TrayIcon->setIcon(QIcon(QStringLiteral(":/artwork/kestrune.png")));
+    TrayIcon->setToolTip(ApplicationTitle);
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        throw KestruneError(QStringLiteral("Cannot create shell notification icon"));
+    TrayIcon->show();
+}
+
+void TFormMain::LoadSkin()
+{
+}
+
+void TFormMain::FormResize()
+{
+    setMask(FrameBands::RoundRectRegion(width() + 1, height() + 7, 7, 7));
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TFormMain::ApplicationEvents1Exception(QObject*, const std::exception& E)
+{
+    OutputDebugLine(TApplicationEvents::ExceptionMessage(E));
+}
+
+// ---- Moving, sizing and maximizing ----
+
+void TFormMain::ImageMaxClick(QObject*)
+{
+    if (tag_ != 0) {
+        tag_ = 0;
+        RestoreNormalBounds();
+    } else {
+        tag_ = 1;
+        MaximizeToWorkArea();
+    }
+}
+
+void TFormMain::ImageMinClick(QObject*)
+{
+    showMinimized();
+}
+
+void TFormMain::ImageTitleMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    services_.Windows.BeginSystemDrag(this, HTCAPTION);
+}
+
+void TFormMain::ImageTitleRightMouseMove(QObject*, Qt::KeyboardModifiers, int, int)
+{
+    PanelMain->setCursor(Qt::ArrowCursor);
+}
+
+void TFormMain::FormMouseMove(QObject* Sender, Qt::KeyboardModifiers, int X, int Y)
+{
+    UpdateBorderCursor(qobject_cast<QWidget*>(Sender), X, Y);
+}
+
+void TFormMain::FormMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
+{
+    BeginBorderDrag(X, Y);
+}
+
+void TFormMain::MaximizeToWorkArea()
+{
+    const WorkAreaRect workArea = services_.Windows.WorkArea();
+    normalBounds_ = geometry();
+    if (const auto bounds = FrameBands::MaximizedBounds(workArea, GetTaskbarPosition()))
+        SetBounds(*bounds);
+}
+
+void TFormMain::RestoreNormalBounds()
+{
+    SetBounds(normalBounds_);
+}
+
+AppBarData TFormMain::GetTaskbarPosition()
+{
+    return services_.Windows.TaskbarPosition();
+}
+
+void TFormMain::SetBounds(const QRect& bounds)
+{
+    move(bounds.topLeft());
+    resize(bounds.size());
+}
+
+void TFormMain::UpdateBorderCursor(QWidget* Control, int X, int Y)
+{
+    if (const auto cursor = FrameBands::CursorAt(width(), height(), X, Y); cursor && Control)
+        Control->setCursor(*cursor);
+}
+
+void TFormMain::BeginBorderDrag(int X, int Y)
+{
+    if (const int code = FrameBands::HitCodeAt(width(), height(), X, Y); code > 0)
+        services_.Windows.BeginSystemDrag(this, code);
+}
+
+// ---- Browser tabs ----
+
+TWebBrowser* TFormMain::OpenTab(const QString& URL, QWebEnginePage** Dispatch)
+{
+    return tabs_->OpenTab(URL, Dispatch);
+}
+
+void TFormMain::WebBrowserNewWindow2(QObject*, QWebEnginePage** ppDisp, bool*)
+{
+    OpenTab(QString(), ppDisp);
+}
+
+void TFormMain::WebBrowserTitleChange(QObject* Sender, const QString& Text)
+{
+    const auto* browser = qobject_cast<TWebBrowser*>(Sender);
+    if (TTabRecord* record = browser ? tabs_->FindTab(browser->Tag()) : nullptr; record && record->Sheet)
+        record->Sheet->SetCaption(Text);
+}
+
+void TFormMain::WebBrowserBeforeNavigate2(QObject*, QObject*, const QString& URL, int, const QString&,
+                                          const QByteArray&, const QString&, bool* Cancel)
+{
+    if (!URL.contains(portalBaseUrl_ + QStringLiteral("pay.html")))
+        return;
+    *Cancel = true;
+    // Only web addresses leave the client: a page must not reach local handlers this way.
+    if (!services_.Browser.Open(URL))
+        OutputDebugLine(QStringLiteral("Pay page address not handed to the default browser: ") + URL);
+}
+
+void TFormMain::TimerCloseTabTimer(QObject*)
+{
+    TimerCloseTab->SetEnabled(false);
+    delete bsSkinPageControl->Page(TimerCloseTab->Tag());
+}

@@ -1,0 +1,173 @@
+// The main window's definition: its components with their geometry, anchors and
+// properties, the pictures that come with it, and the binding of events to handlers.
+#include "mainwindow/TFormMain.h"
+
+#include "browser/TWebBrowser.h"
+#include "framework/TAnchors.h"
+#include "framework/TApplicationEvents.h"
+#include "framework/TImage.h"
+#include "framework/TLabel.h"
+#include "framework/TPanel.h"
+#include "framework/TTimer.h"
+#include "skinui/CellHeightFont.h"
+#include "skinui/TbsSkinPageControl.h"
+#include "skinui/TbsSkinTabSheet.h"
+
+#include <QSystemTrayIcon>
+
+namespace {
+constexpr Qt::Edges TopRight = Qt::TopEdge | Qt::RightEdge;
+constexpr Qt::Edges TopLeft = Qt::TopEdge | Qt::LeftEdge;
+
+QImage Artwork(const char* name)
+{
+    return QImage(QStringLiteral(":/artwork/") + QLatin1String(name));
+}
+
+TImage* Picture(QWidget* parent, const char* name, QRect geometry, Qt::Edges anchors)
+{
+    auto* image = new TImage(parent);
+    image->setObjectName(QLatin1String(name));
+    image->setGeometry(geometry);
+    TAnchors::Set(image, anchors);
+    return image;
+}
+
+// A title-bar button or portal link: sizes itself to its picture.
+TImage* ButtonPicture(QWidget* parent, const char* name, QRect geometry, Qt::Edges anchors, const char* artwork,
+                      bool handCursor)
+{
+    TImage* image = Picture(parent, name, geometry, anchors);
+    image->SetAutoSize(true);
+    image->SetPicture(Artwork(artwork));
+    if (handCursor)
+        image->setCursor(Qt::PointingHandCursor);
+    return image;
+}
+}  // namespace
+
+void TFormMain::DefineLayout()
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    resize(923, 623);
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(12);
+    setFont(font);
+
+    PanelMain = new TPanel(this);
+    PanelMain->setObjectName(QStringLiteral("PanelMain"));
+    PanelMain->setGeometry(0, 0, 923, 623);
+    PanelMain->SetColor(QColor(8, 135, 216));
+    TAnchors::Set(PanelMain, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    connect(PanelMain, &TControl::OnMouseDown, this, &TFormMain::FormMouseDown);
+    connect(PanelMain, &TControl::OnMouseMove, this, &TFormMain::FormMouseMove);
+
+    DefineTitleBar();
+    DefinePortalLinks();
+    DefineTabs();
+    DefineStatusStrip();
+    DefineNonVisual();
+}
+
+void TFormMain::DefineTitleBar()
+{
+    ImageTitleRight = Picture(PanelMain, "ImageTitleRight", {531, 0, 392, 60}, TopRight);
+    ImageTitleRight->SetStretch(true);
+    ImageClose = ButtonPicture(PanelMain, "ImageClose", {896, 0, 27, 22}, TopRight, "close.jpg", false);
+    ImageFeed = ButtonPicture(PanelMain, "ImageFeed", {772, 0, 38, 22}, TopRight, "feed.jpg", true);
+    ImageMax = ButtonPicture(PanelMain, "ImageMax", {871, 0, 27, 22}, TopRight, "max.jpg", false);
+    ImageMin = ButtonPicture(PanelMain, "ImageMin", {843, 0, 27, 22}, TopRight, "min.jpg", false);
+    ImageSet = ButtonPicture(PanelMain, "ImageSet", {808, 0, 38, 22}, TopRight, "set.jpg", true);
+    ImageTitle = Picture(PanelMain, "ImageTitle", {392, 0, 139, 60}, TopLeft | Qt::RightEdge);
+    ImageTitle->SetStretch(true);
+    ImageTitleLeft = Picture(PanelMain, "ImageTitleLeft", {5, 6, 392, 57}, TopLeft);
+    ImageTitleLeft->SetPicture(Artwork("logo.png"));
+
+    for (TImage* title : {ImageTitleRight, ImageTitle, ImageTitleLeft}) {
+        connect(title, &TControl::OnDblClick, this, &TFormMain::ImageMaxClick);
+        connect(title, &TControl::OnMouseDown, this, &TFormMain::ImageTitleMouseDown);
+        connect(title, &TControl::OnMouseMove, this, &TFormMain::ImageTitleRightMouseMove);
+    }
+    connect(ImageMax, &TControl::OnClick, this, &TFormMain::ImageMaxClick);
+    connect(ImageMin, &TControl::OnClick, this, &TFormMain::ImageMinClick);
+}
+
+void TFormMain::DefinePortalLinks()
+{
+    Image1 = ButtonPicture(PanelMain, "Image1", {116, 2, 62, 22}, TopLeft, "recharge.png", true);
+    ITgame = ButtonPicture(PanelMain, "ITgame", {193, 2, 62, 22}, TopLeft, "games.png", true);
+    ITUser = ButtonPicture(PanelMain, "ITUser", {265, 3, 62, 22}, TopLeft, "user.png", true);
+    ITLIBao = ButtonPicture(PanelMain, "ITLIBao", {337, 2, 62, 22}, TopLeft, "gift.png", true);
+    ITKeFu = ButtonPicture(PanelMain, "ITKeFu", {412, 2, 62, 22}, TopLeft, "service.png", true);
+}
+
+void TFormMain::DefineTabs()
+{
+    bsSkinPageControl = new TbsSkinPageControl(PanelMain);
+    bsSkinPageControl->setObjectName(QStringLiteral("bsSkinPageControl"));
+    bsSkinPageControl->setGeometry(4, 27, 915, 564);
+    TAnchors::Set(bsSkinPageControl, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    bsSkinPageControl->SetOwnerDraw(true);
+    bsSkinPageControl->SetTabWidth(143);
+    bsSkinPageControl->SetTabHeight(30);
+    bsSkinPageControl->SetTabsBGTransparent(true);
+    bsSkinPageControl->SetDefaultItemHeight(24);
+    bsSkinPageControl->SetSkinDataName(QStringLiteral("tab"));
+    const QFont tabFont = FontWithCellHeight(QStringLiteral("Arial"), 14);
+    bsSkinPageControl->SetFont(tabFont);
+    bsSkinPageControl->SetDefaultFont(tabFont);
+    bsSkinPageControl->SetUseSkinFont(false);
+
+    bsSkinTabSheetMain = new TbsSkinTabSheet(bsSkinPageControl);
+    bsSkinTabSheetMain->setObjectName(QStringLiteral("bsSkinTabSheetMain"));
+    bsSkinTabSheetMain->SetPageControl(bsSkinPageControl);
+    bsSkinTabSheetMain->SetCaption(QStringLiteral("Kestrune"));
+    bsSkinPageControl->SetActivePage(bsSkinTabSheetMain);
+
+    WebBrowser = new TWebBrowser(bsSkinTabSheetMain);
+    WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
+    BindBrowserEvents(WebBrowser);
+}
+
+void TFormMain::DefineStatusStrip()
+{
+    PanelBottom = new TPanel(PanelMain);
+    PanelBottom->setObjectName(QStringLiteral("PanelBottom"));
+    PanelBottom->setGeometry(5, 593, 914, 26);
+    TAnchors::Set(PanelBottom, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    PanelBottom->SetColor(QColor(8, 135, 216));
+
+    ImageToolRight = Picture(PanelBottom, "ImageToolRight", {295, -4, 619, 30}, Qt::RightEdge | Qt::BottomEdge);
+    ImageToolRight->SetPicture(Artwork("toolright.jpg"));
+    ImageToolLeft = Picture(PanelBottom, "ImageToolLeft", {0, -4, 295, 30},
+                            Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    ImageToolLeft->SetStretch(true);
+    ImageToolLeft->SetPicture(Artwork("toolleft.jpg"));
+
+    LabelStatus = new TLabel(PanelBottom);
+    LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
+    LabelStatus->setGeometry(8, 4, 384, 12);
+}
+
+void TFormMain::DefineNonVisual()
+{
+    TimerCloseTab = new TTimer(this);
+    TimerCloseTab->setObjectName(QStringLiteral("TimerCloseTab"));
+    TimerCloseTab->SetInterval(10);
+    connect(TimerCloseTab, &TTimer::OnTimer, this, &TFormMain::TimerCloseTabTimer);
+
+    TrayIcon = new QSystemTrayIcon(this);
+    TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
+
+    ApplicationEvents1 = new TApplicationEvents(this);
+    ApplicationEvents1->setObjectName(QStringLiteral("ApplicationEvents1"));
+    connect(ApplicationEvents1, &TApplicationEvents::OnException, this, &TFormMain::ApplicationEvents1Exception);
+}
+
+void TFormMain::BindBrowserEvents(TWebBrowser* browser)
+{
+    connect(browser, &TWebBrowser::OnBeforeNavigate2, this, &TFormMain::WebBrowserBeforeNavigate2);
+    connect(browser, &TWebBrowser::OnNewWindow2, this, &TFormMain::WebBrowserNewWindow2);
+    connect(browser, &TWebBrowser::OnTitleChange, this, &TFormMain::WebBrowserTitleChange);
+}

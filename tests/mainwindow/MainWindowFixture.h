@@ -1,0 +1,28 @@
+#pragma once
+
+#include "browser/TWebBrowser.h"
+#include "mainwindow/TFormMain.h"
+#include "support/FakeWindowManager.h"
+#include "support/PortalFixture.h"
+#include "support/RecordingDefaultBrowser.h"
+#include "support/Wait.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+// A main window for the demo portal, with recording fakes for the window system and the
+// default browser.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<TFormMain>(portal.BaseUrl(), TFormMain::Services{windows, browser});
+        form->show();
+    }
+    void TearDown() override { form.reset(); }
+
+    PortalFixture portal;
+    FakeWindowManager windows;
+    RecordingDefaultBrowser browser;
+    std::unique_ptr<TFormMain> form;
+};

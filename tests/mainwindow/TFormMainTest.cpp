@@ -1,0 +1,125 @@
+#include "MainWindowFixture.h"
+
+#include "framework/TImage.h"
+#include "framework/TPanel.h"
+#include "framework/TTabSheet.h"
+#include "skinui/TbsSkinPageControl.h"
+#include "skinui/TbsSkinTabSheet.h"
+
+#include <QTest>
+
+namespace {
+
+using FormMainCreation = MainWindowFixture;
+
+TEST_F(FormMainCreation, StartsMaximizedToTheWorkAreaWithItsSizeLimits)
+{
+    EXPECT_EQ(form->Tag(), 1);
+    EXPECT_EQ(form->minimumSize(), QSize(810, 610));
+    EXPECT_EQ(form->geometry(), QRect(0, 0, 1280, 760));  // taskbar at the bottom
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("VostrelKestrune"));
+    EXPECT_EQ(form->bsSkinPageControl->TabsOffset(), 90);
+    // The page control keeps its distances to the window's edges: 4, 27, 4 and 32.
+    EXPECT_EQ(form->bsSkinPageControl->geometry(), QRect(4, 27, 1280 - 8, 760 - 59));
+}
+
+TEST_F(FormMainCreation, RegistersTheMainTabAndFollowsTheHomePageTitle)
+{
+    TTabRecord* main = form->Tabs().FindTab(1);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->Browser, form->WebBrowser);
+    EXPECT_EQ(main->Sheet, form->bsSkinTabSheetMain);
+    EXPECT_EQ(form->Tabs().Registry()->IndexOf(QStringLiteral("1")), 0);
+    EXPECT_EQ(form->WebBrowser->Tag(), 1);
+    EXPECT_EQ(form->bsSkinTabSheetMain->Tag(), 1);
+    EXPECT_EQ(form->bsSkinTabSheetMain->Caption(), QStringLiteral("Kestrune"));
+    EXPECT_TRUE(WaitFor([&] { return form->bsSkinTabSheetMain->Caption() == QStringLiteral("Kestrune 游戏大厅"); }));
+    EXPECT_EQ(portal.Server().CountRequests(QStringLiteral("/")), 1);
+}
+
+TEST_F(FormMainCreation, ShapeRoundsTheTopCornersOnly)
+{
+    const QRegion shape = form->mask();
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(form->width() - 1, 0)));
+    EXPECT_TRUE(shape.contains(QPoint(0, form->height() - 1)));
+    EXPECT_TRUE(shape.contains(QPoint(form->width() - 1, form->height() - 1)));
+}
+
+using FormMainGeometry = MainWindowFixture;
+
+TEST_F(FormMainGeometry, MaximizeAndRestoreReturnToTheSavedBoundsAfterAMove)
+{
+    form->ImageMaxClick(nullptr);  // restore to the centred design size
+    EXPECT_EQ(form->Tag(), 0);
+    const QRect normal = form->geometry();
+    EXPECT_EQ(normal.size(), QSize(923, 623));
+
+    form->ImageMaxClick(nullptr);
+    EXPECT_EQ(form->Tag(), 1);
+    form->move(40, 30);  // dragged while maximized: still counts as maximized
+    form->ImageMaxClick(nullptr);
+    EXPECT_EQ(form->Tag(), 0);
+    EXPECT_EQ(form->geometry(), normal);
+}
+
+TEST_F(FormMainGeometry, MaximizeFollowsTheTaskbarOnEachEdge)
+{
+    form->ImageMaxClick(nullptr);
+    windows.workArea = {60, 0, 1280, 800};
+    windows.taskbar = {AppBarData::Left, 0, 0, 60, 800};
+    form->ImageMaxClick(nullptr);
+    EXPECT_EQ(form->geometry(), QRect(60, 0, 1220, 800));
+
+    form->ImageMaxClick(nullptr);
+    windows.workArea = {0, 40, 1280, 800};
+    windows.taskbar = {AppBarData::Top, 0, 0, 1280, 40};
+    form->ImageMaxClick(nullptr);
+    EXPECT_EQ(form->geometry(), QRect(0, 40, 1280, 760));
+
+    form->ImageMaxClick(nullptr);
+    windows.workArea = {0, 0, 1200, 800};
+    windows.taskbar = {AppBarData::Right, 1200, 0, 1280, 800};
+    form->ImageMaxClick(nullptr);
+    EXPECT_EQ(form->geometry(), QRect(0, 0, 1200, 800));
+}
+
+TEST_F(FormMainGeometry, MaximizeNeverGoesBelowTheMinimumSize)
+{
+    form->ImageMaxClick(nullptr);
+    windows.workArea = {0, 0, 640, 480};
+    windows.taskbar = AppBarData{};
+    form->ImageMaxClick(nullptr);
+    EXPECT_EQ(form->size(), QSize(810, 610));
+}
+
+TEST_F(FormMainGeometry, PressesOnTheBandsStartSystemResizes)
+{
+    const int w = form->width(), h = form->height();
+    QTest::mousePress(form->PanelMain, Qt::RightButton, {}, QPoint(2, h / 2));
+    QTest::mousePress(form->PanelMain, Qt::LeftButton, {}, QPoint(w - 2, h - 2));
+    QTest::mousePress(form->PanelMain, Qt::LeftButton, {}, QPoint(w / 2, h - 4));
+    QTest::mousePress(form->PanelMain, Qt::LeftButton, {}, QPoint(300, h / 2 + 200));  // under nothing: no band
+    EXPECT_EQ(windows.drags, (std::vector<int>{HTLEFT, HTBOTTOMRIGHT, HTBOTTOM}));
+}
+
+TEST_F(FormMainGeometry, TitlePicturesMoveTheWindowAndRestoreTheCursor)
+{
+    QTest::mousePress(form->ImageTitle, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(windows.drags, std::vector<int>{HTCAPTION});
+
+    QTest::mouseMove(form->PanelMain, QPoint(1, form->height() / 2));
+    EXPECT_EQ(form->PanelMain->cursor().shape(), Qt::SizeHorCursor);
+    QTest::mouseMove(form->ImageTitleLeft, QPoint(20, 20));
+    EXPECT_EQ(form->PanelMain->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(FormMainGeometry, DoubleClickOnATitlePictureTogglesLikeTheButton)
+{
+    QTest::mouseDClick(form->ImageTitleRight, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(form->Tag(), 0);
+    QTest::mouseDClick(form->ImageTitle, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(form->Tag(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/WindowManager.h"
+
+#include <vector>
+
+// Records the system moves and resizes it is asked for, and reports the work area and
+// taskbar a test chooses.
+class FakeWindowManager : public WindowManager {
+public:
+    void BeginSystemDrag(QWidget*, int hitCode) override { drags.push_back(hitCode); }
+    WorkAreaRect WorkArea() override { return workArea; }
+    AppBarData TaskbarPosition() override { return taskbar; }
+
+    std::vector<int> drags;
+    WorkAreaRect workArea{0, 0, 1280, 760};
+    AppBarData taskbar{AppBarData::Bottom, 0, 760, 1280, 800};
+};
