@@ -7,8 +7,7 @@ namespace {
 
 bool Composites(const QString& name)
 {
-    return name.startsWith(QLatin1String("wayland")) || name == QLatin1String("offscreen")
-        || name == QLatin1String("xcb");
+    return name.startsWith(QLatin1String("wayland")) || name == QLatin1String("xcb");
 }
 
 bool HasMmx()

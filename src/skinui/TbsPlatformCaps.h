@@ -5,9 +5,8 @@
 // What this platform offers the skin engine, probed once at start-up (after the application
 // object exists). Layered windows are windows with a constant opacity; translucent windows
 // also show per-pixel alpha. Both need a window system that composites: Wayland always does,
-// the offscreen platform composes in memory, and on X11 Qt falls back to opaque windows
-// without a compositing manager (a fade then simply shows the picture). The frame-buffer and
-// minimal platforms have neither.
+// and on X11 Qt falls back to opaque windows without a compositing manager (a fade then simply
+// shows the picture). The offscreen, frame-buffer and minimal platforms set no window opacity.
 struct TbsPlatformCaps {
     QString windowSystem;
     bool layeredWindows = false;

@@ -1,0 +1,65 @@
+#include "skinui/SkinColor.h"
+#include "skinui/MonitorWorkArea.h"
+#include "skinui/TbsPlatformCaps.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+TEST(SkinColor, PlainAndSystemColours)
+{
+    EXPECT_EQ(SkinColorToQColor(0x00332211u), QColor(0x11, 0x22, 0x33));
+    EXPECT_EQ(QColorToSkinColor(QColor(0x11, 0x22, 0x33)), 0x00332211u);
+    const QPalette palette = QGuiApplication::palette();
+    EXPECT_EQ(SkinColorToQColor(0xFF00000Fu), palette.color(QPalette::Button));
+    EXPECT_EQ(SkinColorToQColor(SkinColor::kClBtnText), palette.color(QPalette::ButtonText));
+    EXPECT_EQ(SkinColorToQColor(SkinColor::kClBtnShadow), palette.color(QPalette::Dark));
+    EXPECT_EQ(SkinColorToQColor(SkinColor::kClBtnHighlight), palette.color(QPalette::Light));
+    EXPECT_EQ(SkinColorToQColor(SkinColor::kClWindow), palette.color(QPalette::Base));
+    EXPECT_EQ(SkinColorToQColor(SkinColor::kClWindowText), palette.color(QPalette::Text));
+    EXPECT_EQ(SkinColorToQColor(SkinColor::kClHighlight), palette.color(QPalette::Highlight));
+    EXPECT_EQ(SkinColorToQColor(SkinColor::kClHighlightText), palette.color(QPalette::HighlightedText));
+    EXPECT_EQ(SkinColorToQColor(0xFF000063u), QColor(0, 0, 0));
+}
+
+TEST(SkinColor, SystemColoursFollowTheApplicationPalette)
+{
+    const QPalette saved = QApplication::palette();
+    QPalette palette = saved;
+    palette.setColor(QPalette::Button, QColor(1, 2, 3));
+    QApplication::setPalette(palette);
+    EXPECT_EQ(SkinColorToQColor(SkinColor::kClBtnFace), QColor(1, 2, 3));
+    QApplication::setPalette(saved);
+}
+
+TEST(SkinColor, DarkenColorReducesEachChannelByItsPercentage)
+{
+    EXPECT_EQ(DarkenColor(QColor(200, 100, 50), 30), QColor(140, 70, 35));
+    EXPECT_EQ(DarkenColor(QColor(55, 1, 255), 50), QColor(27, 0, 127)); // 27.5 and 0.5 round up
+    EXPECT_EQ(DarkenColor(QColor(10, 20, 30), 0), QColor(10, 20, 30));
+    EXPECT_EQ(DarkenColor(QColor(10, 20, 30), 150), QColor(0, 0, 0));
+}
+
+TEST(PlatformProbes, CompositingWindowSystemsHaveLayeredWindows)
+{
+    EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("wayland-egl")).layeredWindows);
+    EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb")).translucentWindows);
+    EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("linuxfb")).layeredWindows);
+    EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("offscreen")).layeredWindows);
+    EXPECT_EQ(PlatformCaps().windowSystem, QGuiApplication::platformName());
+    EXPECT_TRUE(PlatformCaps().Describe().startsWith(QStringLiteral("window system: ")
+                                                     + QGuiApplication::platformName()));
+}
+
+TEST(PlatformProbes, MonitorWorkAreaIsTheNearestScreens)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    QWidget window;
+    window.setGeometry(QRect(screen->geometry().center(), QSize(10, 10)));
+    EXPECT_EQ(GetMonitorWorkArea(&window, true), screen->availableGeometry());
+    EXPECT_EQ(GetMonitorWorkArea(&window, false), screen->geometry());
+    EXPECT_EQ(GetMonitorWorkArea(nullptr, false), screen->geometry());
+}
