@@ -1,0 +1,152 @@
+// Growing skin pictures to a full-HD window, each against the baseline of one plain full-size
+// copy of a 1920 x 1080 picture in the same run; the ratios are printed after the table.
+
+#include "skinui/FrameStrips.h"
+#include "skinui/NinePieceImage.h"
+#include "skinui/RegionBuilder.h"
+#include "skinui/SkinRect.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+const QSize kWindow(1920, 1080);
+
+QImage Picture(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x + y) % 256));
+    return image;
+}
+
+// A 100 x 60 skin rectangle with 10-pixel borders and the corner points on the client corners.
+NinePieceGeometry Geometry()
+{
+    NinePieceGeometry g;
+    g.clRect = SkinRect(10, 10, 90, 50);
+    g.lt = QPoint(10, 10);
+    g.rt = QPoint(90, 10);
+    g.lb = QPoint(10, 50);
+    g.rb = QPoint(90, 50);
+    return g;
+}
+
+QImage RoundedMask()
+{
+    QImage mask(kWindow, QImage::Format_RGB32);
+    mask.fill(Qt::white);
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(QPointF(0, 0), QSizeF(kWindow)), 24, 24);
+    painter.fillPath(path, Qt::black);
+    return mask;
+}
+
+void PlainFullSizeCopy(benchmark::State& state)
+{
+    const QImage picture = Picture(kWindow);
+    QImage destination(kWindow, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&destination);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, picture);
+        painter.end();
+        benchmark::DoNotOptimize(destination.constBits());
+    }
+}
+
+void NinePiece(benchmark::State& state, NinePieceOptions options)
+{
+    const QImage picture = Picture(QSize(100, 60));
+    const NinePieceGeometry g = Geometry();
+    const NinePieceGeometry grown = g.GrownTo(QSize(100, 60), kWindow);
+    QImage destination;
+    for (auto _ : state) {
+        BuildNinePieceImage(destination, picture, QRect(0, 0, 100, 60), g, grown, kWindow, options);
+        benchmark::DoNotOptimize(destination.constBits());
+    }
+}
+
+void NinePieceTiled(benchmark::State& state)
+{
+    NinePiece(state, NinePieceOption::DrawClient);
+}
+
+void NinePieceStretched(benchmark::State& state)
+{
+    NinePiece(state, NinePieceOption::DrawClient | NinePieceOption::StretchLeft
+                  | NinePieceOption::StretchTop | NinePieceOption::StretchRight
+                  | NinePieceOption::StretchBottom | NinePieceOption::StretchMiddle);
+}
+
+void RegionFromRoundedMask(benchmark::State& state)
+{
+    const QImage mask = RoundedMask();
+    for (auto _ : state) {
+        const QRegion region = RegionFromMask(mask);
+        benchmark::DoNotOptimize(region.rectCount());
+    }
+}
+
+void FrameStripsFullHd(benchmark::State& state)
+{
+    const QImage picture = Picture(QSize(100, 60));
+    const NinePieceGeometry g = Geometry();
+    const NinePieceGeometry grown = g.GrownTo(QSize(100, 60), kWindow);
+    for (auto _ : state) {
+        FrameStripImages strips;
+        BuildFrameStrips(strips, picture, QRect(0, 0, 100, 60), g, grown, kWindow, {});
+        benchmark::DoNotOptimize(strips.top.constBits());
+    }
+}
+
+// Prints the table as usual, then each benchmark's time as a multiple of the baseline's.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const auto baseline = times_.find("PlainFullSizeCopy");
+        if (baseline == times_.end() || baseline->second <= 0)
+            return;
+        std::printf("\nTime relative to one plain 1920 x 1080 copy:\n");
+        for (const auto& [name, time] : times_)
+            std::printf("  %-24s %8.2f\n", name.c_str(), time / baseline->second);
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+BENCHMARK(PlainFullSizeCopy)->Unit(benchmark::kMicrosecond);
+BENCHMARK(NinePieceTiled)->Unit(benchmark::kMicrosecond);
+BENCHMARK(NinePieceStretched)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RegionFromRoundedMask)->Unit(benchmark::kMicrosecond);
+BENCHMARK(FrameStripsFullHd)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
