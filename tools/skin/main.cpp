@@ -1,5 +1,6 @@
 // kestrune-skin: tools for skin authors.
 
+#include "RenderCommand.h"
 #include "SkinToolCommand.h"
 
 #include "error/KestruneError.h"
@@ -20,6 +21,7 @@ const SkinToolCommand kCommands[] = {
     {"build", "DESCRIPTION OUT.skn", 2, RunBuild},
     {"unpack", "PACKAGE DIR", 2, RunUnpack},
     {"dump", "PACKAGE", 1, RunDump},
+    {"render", "PACKAGE OBJECT|--form WIDTH HEIGHT OUT.png", 5, RunRender},
 };
 
 int Usage()

@@ -1,0 +1,146 @@
+#include "RenderCommand.h"
+
+#include "skin/TbsDataSkinCustomControl.h"
+#include "skin/TbsSkinData.h"
+#include "skinui/FrameStrips.h"
+#include "skinui/RegionBuilder.h"
+#include "skinui/SkinResizeMode.h"
+#include "skinui/SkinUiError.h"
+
+#include <QPainter>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kMaxSide = 16384;
+const QString kFormWord = QStringLiteral("--form");
+
+int ParseSide(const QString& text, const char* what)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 1 || value > kMaxSide)
+        throw SkinUiError(QStringLiteral("%1 must be a whole number from 1 to %2, not \"%3\"")
+                              .arg(QLatin1String(what))
+                              .arg(kMaxSide)
+                              .arg(text));
+    return value;
+}
+
+// Custom controls and the form info keep the nine-piece keys under the same names.
+template <typename Skin>
+NinePieceGeometry GeometryOf(const Skin& skin)
+{
+    NinePieceGeometry g;
+    g.lt = skin.lefttoppoint;
+    g.rt = skin.righttoppoint;
+    g.lb = skin.leftbottompoint;
+    g.rb = skin.rightbottompoint;
+    g.clRect = skin.clientrect;
+    return g;
+}
+
+template <typename Skin>
+NinePieceOptions OptionsOf(const Skin& skin)
+{
+    NinePieceOptions options;
+    options.setFlag(NinePieceOption::StretchLeft, skin.leftstretch);
+    options.setFlag(NinePieceOption::StretchTop, skin.topstretch);
+    options.setFlag(NinePieceOption::StretchRight, skin.rightstretch);
+    options.setFlag(NinePieceOption::StretchBottom, skin.bottomstretch);
+    options.setFlag(NinePieceOption::StretchMiddle, skin.stretcheffect);
+    return options;
+}
+
+const QImage& ControlPicture(const TbsSkinData& store, const TbsDataSkinControl& control)
+{
+    const int index = control.pictureindex;
+    if (index < 0 || index >= store.Pictures().size() || store.Pictures()[index].isNull())
+        throw SkinUiError(QStringLiteral("control object \"%1\" has no picture").arg(control.ObjectName));
+    return store.Pictures()[index];
+}
+
+QImage RenderControl(const TbsSkinData& store, const QString& name, const QSize& requested)
+{
+    const int index = store.FindControlIndex(name);
+    if (index < 0)
+        throw SkinUiError(QStringLiteral("the package has no control object \"%1\"").arg(name));
+    const TbsDataSkinControl& control = *store.SkinControls()[size_t(index)];
+    const QImage& picture = ControlPicture(store, control);
+    NinePieceGeometry geometry;
+    NinePieceOptions options;
+    MiddleStretchType stretchType = MiddleStretchType::Whole;
+    if (const auto* custom = dynamic_cast<const TbsDataSkinCustomControl*>(&control)) {
+        geometry = GeometryOf(*custom);
+        options = OptionsOf(*custom);
+        stretchType = static_cast<MiddleStretchType>(custom->stretchtype);
+    }
+    const TbsResizeMode mode = ResizeModeOf(control.skinrect, geometry);
+    if (mode == TbsResizeMode::None)
+        throw SkinUiError(QStringLiteral("control object \"%1\" has an empty skin rectangle").arg(name));
+    QImage image;
+    BuildResizedImage(image, picture, control.skinrect, geometry, options, stretchType,
+                      SizeUnderRule(mode, control.skinrect.size(), requested));
+    return image;
+}
+
+void ClearOutside(QImage& image, const QRegion& inside)
+{
+    QPainter painter(&image);
+    painter.setClipRegion(QRegion(image.rect()) - inside);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillRect(image.rect(), Qt::transparent);
+}
+
+QImage RenderForm(const TbsSkinData& store, const QSize& window)
+{
+    const QImage& frame = store.FramePicture();
+    if (frame.isNull())
+        throw SkinUiError(QStringLiteral("the package has no frame picture"));
+    const TbsDataSkinFormInfo& info = store.FormInfo();
+    const NinePieceGeometry geometry = GeometryOf(info);
+    FrameStripImages strips;
+    BuildFrameStrips(strips, frame, frame.rect(), geometry, geometry.GrownTo(frame.size(), window),
+                     window, OptionsOf(info));
+
+    QImage image(window, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        const int topHeight = strips.top.height();
+        painter.drawImage(0, 0, strips.top);
+        painter.drawImage(0, topHeight, strips.left);
+        painter.drawImage(window.width() - strips.right.width(), topHeight, strips.right);
+        painter.drawImage(0, window.height() - strips.bottom.height(), strips.bottom);
+    }
+    if (!store.FrameMask().isNull()) {
+        NinePieceGeometry mask = geometry;
+        mask.clRect = info.maskrectarea;
+        const std::optional<QRegion> shape = BuildFramedRegion(
+            store.FrameMask(), mask, mask.GrownTo(frame.size(), window), window.width());
+        if (shape)
+            ClearOutside(image, *shape);
+    }
+    return image;
+}
+
+} // namespace
+
+int RunRender(const QStringList& arguments)
+{
+    const QString& package = arguments[0];
+    const QString& object = arguments[1];
+    const QSize size(ParseSide(arguments[2], "WIDTH"), ParseSide(arguments[3], "HEIGHT"));
+    const QString& out = arguments[4];
+    TbsSkinData store;
+    store.LoadPackageFile(package);
+    if (store.IsEmpty())
+        throw SkinUiError(QStringLiteral("\"%1\" holds no skin this program can read").arg(package));
+    const QImage image = object == kFormWord ? RenderForm(store, size) : RenderControl(store, object, size);
+    if (!image.save(out, "PNG"))
+        throw SkinUiError(QStringLiteral("cannot write \"%1\"").arg(out));
+    std::printf("%s: %d x %d\n", qPrintable(out), image.width(), image.height());
+    return 0;
+}
