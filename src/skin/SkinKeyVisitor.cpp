@@ -9,3 +9,22 @@ void SkinKeyVisitor::FontGroup(QString& name, int& height, TbsFontStyles& style,
     FontStyle("fontstyle", style);
     Integer("fontcolor", color, 0);
 }
+
+void SkinKeyVisitor::CornerPoints(QPoint& leftTop, QPoint& rightTop, QPoint& leftBottom, QPoint& rightBottom)
+{
+    Point("lefttoppoint", leftTop);
+    Point("righttoppoint", rightTop);
+    Point("leftbottompoint", leftBottom);
+    Point("rightbottompoint", rightBottom);
+}
+
+void SkinKeyVisitor::ArrowButtonRects(QRect& up, QRect& activeUp, QRect& downUp, QRect& down, QRect& activeDown,
+                                      QRect& downDown)
+{
+    Rect("upbuttonrect", up);
+    Rect("activeupbuttonrect", activeUp);
+    Rect("downupbuttonrect", downUp);
+    Rect("downbuttonrect", down);
+    Rect("activedownbuttonrect", activeDown);
+    Rect("downdownbuttonrect", downDown);
+}

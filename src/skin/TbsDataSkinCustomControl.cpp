@@ -5,10 +5,7 @@
 void TbsDataSkinCustomControl::VisitKeys(SkinKeyVisitor& v)
 {
     TbsDataSkinControl::VisitKeys(v);
-    v.Point("lefttoppoint", lefttoppoint);
-    v.Point("righttoppoint", righttoppoint);
-    v.Point("leftbottompoint", leftbottompoint);
-    v.Point("rightbottompoint", rightbottompoint);
+    v.CornerPoints(lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
     v.Rect("clientrect", clientrect);
     v.Boolean("leftstretch", leftstretch);
     v.Boolean("topstretch", topstretch);

@@ -46,10 +46,7 @@ void TbsDataSkinFormInfo::VisitKeys(SkinKeyVisitor& v)
 
 void TbsDataSkinFormInfo::VisitFrameKeys(SkinKeyVisitor& v)
 {
-    v.Point("lefttoppoint", lefttoppoint);
-    v.Point("righttoppoint", righttoppoint);
-    v.Point("leftbottompoint", leftbottompoint);
-    v.Point("rightbottompoint", rightbottompoint);
+    v.CornerPoints(lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
     v.Rect("clientrect", clientrect);
     v.Integer("bgpictureindex", bgpictureindex, -1);
     v.Integer("mdibgpictureindex", mdibgpictureindex, -1);

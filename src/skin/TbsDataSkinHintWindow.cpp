@@ -8,10 +8,7 @@ void TbsDataSkinHintWindow::VisitKeys(SkinKeyVisitor& v)
 {
     v.Integer("windowpictureindex", windowpictureindex, -1);
     v.Integer("maskpictureindex", maskpictureindex, -1);
-    v.Point("lefttoppoint", lefttoppoint);
-    v.Point("righttoppoint", righttoppoint);
-    v.Point("leftbottompoint", leftbottompoint);
-    v.Point("rightbottompoint", rightbottompoint);
+    v.CornerPoints(lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
     v.Rect("clientrect", clientrect);
     v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
     v.Boolean("leftstretch", leftstretch);

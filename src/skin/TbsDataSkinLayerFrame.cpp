@@ -10,10 +10,7 @@ void TbsDataSkinLayerFrame::VisitKeys(SkinKeyVisitor& v)
     v.Integer("maskpictureindex", maskpictureindex, -1);
     v.Integer("inactivepictureindex", inactivepictureindex, -1);
     v.Integer("inactivemaskpictureindex", inactivemaskpictureindex, -1);
-    v.Point("lefttoppoint", lefttoppoint);
-    v.Point("righttoppoint", righttoppoint);
-    v.Point("leftbottompoint", leftbottompoint);
-    v.Point("rightbottompoint", rightbottompoint);
+    v.CornerPoints(lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
     v.Rect("clientrect", clientrect);
     v.Integer("alphablendvalue", alphablendvalue, 255);
     v.Integer("inactivealphablendvalue", inactivealphablendvalue, 255);

@@ -24,12 +24,7 @@ void TbsDataSkinListBox::VisitKeys(SkinKeyVisitor& v)
     v.Integer("captionfontheight", captionfontheight, 14);
     v.FontStyle("captionfontstyle", captionfontstyle);
     v.Integer("captionfontcolor", captionfontcolor, 0);
-    v.Rect("upbuttonrect", upbuttonrect);
-    v.Rect("activeupbuttonrect", activeupbuttonrect);
-    v.Rect("downupbuttonrect", downupbuttonrect);
-    v.Rect("downbuttonrect", downbuttonrect);
-    v.Rect("activedownbuttonrect", activedownbuttonrect);
-    v.Rect("downdownbuttonrect", downdownbuttonrect);
+    v.ArrowButtonRects(upbuttonrect, activeupbuttonrect, downupbuttonrect, downbuttonrect, activedownbuttonrect, downdownbuttonrect);
     v.Rect("checkbuttonrect", checkbuttonrect);
     v.Rect("activecheckbuttonrect", activecheckbuttonrect);
     v.Rect("downcheckbuttonrect", downcheckbuttonrect);

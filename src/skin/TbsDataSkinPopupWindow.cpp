@@ -8,10 +8,7 @@ void TbsDataSkinPopupWindow::VisitKeys(SkinKeyVisitor& v)
 {
     v.Integer("windowpictureindex", windowpictureindex, -1);
     v.Integer("maskpictureindex", maskpictureindex, -1);
-    v.Point("lefttoppoint", lefttoppoint);
-    v.Point("righttoppoint", righttoppoint);
-    v.Point("leftbottompoint", leftbottompoint);
-    v.Point("rightbottompoint", rightbottompoint);
+    v.CornerPoints(lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
     v.Rect("itemsrect", itemsrect);
     v.Integer("scrollmarkercolor", scrollmarkercolor, 0);
     v.Integer("scrollmarkeractivecolor", scrollmarkeractivecolor, 0);

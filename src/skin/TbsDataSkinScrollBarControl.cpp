@@ -11,12 +11,7 @@ void TbsDataSkinScrollBarControl::VisitKeys(SkinKeyVisitor& v)
 {
     TbsDataSkinCustomControl::VisitKeys(v);
     v.Rect("trackarea", trackarea);
-    v.Rect("upbuttonrect", upbuttonrect);
-    v.Rect("activeupbuttonrect", activeupbuttonrect);
-    v.Rect("downupbuttonrect", downupbuttonrect);
-    v.Rect("downbuttonrect", downbuttonrect);
-    v.Rect("activedownbuttonrect", activedownbuttonrect);
-    v.Rect("downdownbuttonrect", downdownbuttonrect);
+    v.ArrowButtonRects(upbuttonrect, activeupbuttonrect, downupbuttonrect, downbuttonrect, activedownbuttonrect, downdownbuttonrect);
     v.Rect("thumbrect", thumbrect);
     v.Rect("activethumbrect", activethumbrect);
     v.Rect("downthumbrect", downthumbrect);

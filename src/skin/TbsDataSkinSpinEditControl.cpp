@@ -14,10 +14,5 @@ void TbsDataSkinSpinEditControl::VisitKeys(SkinKeyVisitor& v)
     v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
     v.Integer("activefontcolor", activefontcolor, 0);
     v.Integer("disabledfontcolor", disabledfontcolor, 0);
-    v.Rect("upbuttonrect", upbuttonrect);
-    v.Rect("activeupbuttonrect", activeupbuttonrect);
-    v.Rect("downupbuttonrect", downupbuttonrect);
-    v.Rect("downbuttonrect", downbuttonrect);
-    v.Rect("activedownbuttonrect", activedownbuttonrect);
-    v.Rect("downdownbuttonrect", downdownbuttonrect);
+    v.ArrowButtonRects(upbuttonrect, activeupbuttonrect, downupbuttonrect, downbuttonrect, activedownbuttonrect, downdownbuttonrect);
 }

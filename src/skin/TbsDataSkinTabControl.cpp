@@ -16,10 +16,7 @@ void TbsDataSkinTabControl::VisitKeys(SkinKeyVisitor& v)
     v.Rect("mouseintabrect", mouseintabrect);
     v.Rect("clientrect", clientrect);
     v.Integer("bgpictureindex", bgpictureindex, -1);
-    v.Point("lefttoppoint", lefttoppoint);
-    v.Point("righttoppoint", righttoppoint);
-    v.Point("leftbottompoint", leftbottompoint);
-    v.Point("rightbottompoint", rightbottompoint);
+    v.CornerPoints(lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
     v.Integer("tableftoffset", tableftoffset, 0);
     v.Integer("tabrightoffset", tabrightoffset, 0);
     v.Rect("tabsbgrect", tabsbgrect);

@@ -10,12 +10,7 @@ QString TbsDataSkinUpDownControl::KindWord() const
 void TbsDataSkinUpDownControl::VisitKeys(SkinKeyVisitor& v)
 {
     TbsDataSkinCustomControl::VisitKeys(v);
-    v.Rect("upbuttonrect", upbuttonrect);
-    v.Rect("activeupbuttonrect", activeupbuttonrect);
-    v.Rect("downupbuttonrect", downupbuttonrect);
-    v.Rect("downbuttonrect", downbuttonrect);
-    v.Rect("activedownbuttonrect", activedownbuttonrect);
-    v.Rect("downdownbuttonrect", downdownbuttonrect);
+    v.ArrowButtonRects(upbuttonrect, activeupbuttonrect, downupbuttonrect, downbuttonrect, activedownbuttonrect, downdownbuttonrect);
 }
 
 void TbsDataSkinUpDownControl::AfterRead()
