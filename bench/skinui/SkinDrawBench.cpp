@@ -31,13 +31,7 @@ QImage Picture(const QSize& size)
 // A 100 x 60 skin rectangle with 10-pixel borders and the corner points on the client corners.
 NinePieceGeometry Geometry()
 {
-    NinePieceGeometry g;
-    g.clRect = SkinRect(10, 10, 90, 50);
-    g.lt = QPoint(10, 10);
-    g.rt = QPoint(90, 10);
-    g.lb = QPoint(10, 50);
-    g.rb = QPoint(90, 50);
-    return g;
+    return NinePieceGeometry::AtClientCorners(SkinRect(10, 10, 90, 50));
 }
 
 QImage RoundedMask()

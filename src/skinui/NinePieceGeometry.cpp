@@ -17,3 +17,14 @@ NinePieceGeometry NinePieceGeometry::GrownTo(const QSize& source, const QSize& d
 {
     return Grown(destination.width() - source.width(), destination.height() - source.height());
 }
+
+NinePieceGeometry NinePieceGeometry::AtClientCorners(const QRect& clRect)
+{
+    NinePieceGeometry g;
+    g.lt = clRect.topLeft();
+    g.rt = QPoint(RightOf(clRect), clRect.y());
+    g.lb = QPoint(clRect.x(), BottomOf(clRect));
+    g.rb = QPoint(RightOf(clRect), BottomOf(clRect));
+    g.clRect = clRect;
+    return g;
+}

@@ -17,6 +17,10 @@ struct NinePieceGeometry {
     QPoint rb;
     QRect clRect;
 
+    // The corner points on the corners of the client rectangle: the sides are exactly the
+    // borders beside the client rectangle.
+    static NinePieceGeometry AtClientCorners(const QRect& clRect);
+
     // The same geometry for a destination dW wider and dH taller than the source: the right
     // and bottom points and edges move with the size, the left and top ones stay.
     NinePieceGeometry Grown(int dW, int dH) const;

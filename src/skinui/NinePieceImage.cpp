@@ -100,12 +100,7 @@ void BuildNinePieceImage(QImage& destination, const QImage& picture, const QRect
 void BuildStretchedImage(QImage& destination, const QImage& picture, const QRect& source,
                          const QRect& client, bool drawClient)
 {
-    NinePieceGeometry geometry;
-    geometry.lt = client.topLeft();
-    geometry.rt = QPoint(RightOf(client), client.y());
-    geometry.lb = QPoint(client.x(), BottomOf(client));
-    geometry.rb = QPoint(RightOf(client), BottomOf(client));
-    geometry.clRect = client;
+    const NinePieceGeometry geometry = NinePieceGeometry::AtClientCorners(client);
     const QSize size = destination.size();
     NinePieceOptions options = NinePieceOption::StretchLeft | NinePieceOption::StretchTop
         | NinePieceOption::StretchRight | NinePieceOption::StretchBottom

@@ -138,12 +138,7 @@ TEST(RegionBuilder, FramedRegionIsTheUnionOfTheMaskStripsAndTheMaskRectangle)
     QImage mask = Filled(10, 10, qRgb(0, 0, 0));
     for (const QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(9, 0), QPoint(8, 0), QPoint(9, 1)})
         mask.setPixel(p, qRgb(255, 255, 255));
-    NinePieceGeometry g;
-    g.clRect = SkinRect(2, 2, 8, 8);
-    g.lt = QPoint(2, 2);
-    g.rt = QPoint(8, 2);
-    g.lb = QPoint(2, 8);
-    g.rb = QPoint(8, 8);
+    const NinePieceGeometry g = NinePieceGeometry::AtClientCorners(SkinRect(2, 2, 8, 8));
 
     const std::optional<QRegion> same = BuildFramedRegion(mask, g, g, 10);
     ASSERT_TRUE(same.has_value());
