@@ -19,7 +19,8 @@ int RunClient(int argc, char** argv, const QString& PortalBaseUrl)
 
     ScreenWindowManager windows;
     SystemDefaultBrowser browser;
-    TFormMain form(PortalBaseUrl, {windows, browser});
+    // The resource pack lies beside the executable.
+    TFormMain form(PortalBaseUrl, {windows, browser, TApplication::applicationDirPath() + QLatin1Char('/')});
     form.show();
     TApplication::exec();
     return 0;

@@ -12,11 +12,14 @@
 #include "mainwindow/FrameBands.h"
 #include "platform/DefaultBrowser.h"
 #include "platform/InstanceGuard.h"
+#include "platform/ResourcePack.h"
 #include "platform/TempDirectory.h"
 #include "platform/WindowManager.h"
+#include "skin/TbsSkinData.h"
 #include "skinui/TbsSkinPageControl.h"
 #include "skinui/TbsSkinTabSheet.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -60,6 +63,7 @@ void TFormMain::FormCreate()
     // shows its portal, so their failures are reported and the creation goes on.
     TApplicationEvents::Guard([this] { SetUpTrayIcon(); });
     tabs_->SetTabTagCounter(1);
+    TApplicationEvents::Guard([this] { ResourcePackHandle = LoadResourcePack(services_.PackDirectory); });
     LabelStatus->SetTransparent(true);
     tabs_->CreateRegistry();
     TApplicationEvents::Guard([this] { LoadSkin(); });
@@ -79,6 +83,12 @@ void TFormMain::SetUpTrayIcon()
 
 void TFormMain::LoadSkin()
 {
+    if (TempDirectory.isEmpty())
+        throw KestruneError(QStringLiteral("No private temporary directory: the skin is not loaded"));
+    SavePackResource(QStringLiteral("Skin"), QStringLiteral(".skn"), TempDirectory, QStringLiteral("rcdata"));
+    const QString package = TempDirectory + QStringLiteral("Skin.skn");
+    bsSkinData1->LoadPackageFile(package);
+    QFile::remove(package);
 }
 
 void TFormMain::FormResize()

@@ -18,6 +18,8 @@ class TPanel;
 class TTabSheet;
 class TTimer;
 class TWebBrowser;
+class TbsResourceStrData;
+class TbsSkinData;
 class TbsSkinPageControl;
 class TbsSkinTabSheet;
 
@@ -31,6 +33,7 @@ public:
     struct Services {
         WindowManager& Windows;
         DefaultBrowser& Browser;
+        QString PackDirectory;  // where the resource pack is sought, ending in "/"
     };
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
@@ -66,6 +69,8 @@ public:
     TImage* ImageToolRight = nullptr;
     TImage* ImageToolLeft = nullptr;
     TLabel* LabelStatus = nullptr;
+    TbsSkinData* bsSkinData1 = nullptr;
+    TbsResourceStrData* bsResourceStrData1 = nullptr;
     TTimer* TimerCloseTab = nullptr;
     QSystemTrayIcon* TrayIcon = nullptr;
     TApplicationEvents* ApplicationEvents1 = nullptr;
@@ -88,6 +93,52 @@ public:
     void UpdateBorderCursor(QWidget* Control, int X, int Y);
     void BeginBorderDrag(int X, int Y);
 
+    // Title-bar buttons: pictures from the resource pack on every mouse event, actions on click.
+    void ImageCloseMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageCloseMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageCloseMouseLeave(QObject* Sender);
+    void ImageCloseMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageCloseClick(QObject* Sender);
+    void ImageMaxMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageMaxMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageMaxMouseLeave(QObject* Sender);
+    void ImageMaxMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageMinMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageMinMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageMinMouseLeave(QObject* Sender);
+    void ImageMinMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageSetMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageSetMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageSetMouseLeave(QObject* Sender);
+    void ImageSetMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageFeedMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageFeedMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageFeedMouseLeave(QObject* Sender);
+    void ImageFeedMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageFeedClick(QObject* Sender);
+
+    // Portal links: hover picture once on enter, action on any button going down.
+    void Image1MouseEnter(QObject* Sender);
+    void Image1MouseLeave(QObject* Sender);
+    void Image1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Image1MouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ITgameMouseEnter(QObject* Sender);
+    void ITgameMouseLeave(QObject* Sender);
+    void ITgameMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ITgameMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ITUserMouseEnter(QObject* Sender);
+    void ITUserMouseLeave(QObject* Sender);
+    void ITUserMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ITUserMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ITLIBaoMouseEnter(QObject* Sender);
+    void ITLIBaoMouseLeave(QObject* Sender);
+    void ITLIBaoMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ITLIBaoMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ITKeFuMouseEnter(QObject* Sender);
+    void ITKeFuMouseLeave(QObject* Sender);
+    void ITKeFuMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ITKeFuMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+
     // Browser tabs.
     TWebBrowser* OpenTab(const QString& URL, QWebEnginePage** Dispatch);
     void WebBrowserNewWindow2(QObject* Sender, QWebEnginePage** ppDisp, bool* Cancel);
@@ -108,6 +159,11 @@ private:
     void DefineTabs();
     void DefineStatusStrip();
     void DefineNonVisual();
+    void BindTitleBarButtons();
+    void BindPortalLinks();
+    // The picture of ImageMax for a state suffix ("", "Move", "Down"): by the maximized flag.
+    QString MaxPicture(const char* suffix) const;
+    void OpenPayPage();
     void BindBrowserEvents(TWebBrowser* browser);
     void SetUpTrayIcon();
     void LoadSkin();

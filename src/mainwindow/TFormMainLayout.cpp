@@ -9,6 +9,9 @@
 #include "framework/TLabel.h"
 #include "framework/TPanel.h"
 #include "framework/TTimer.h"
+#include "skin/TbsResourceStrData.h"
+#include "skin/TbsSkinData.h"
+#include "skin/TbsSkinFormRegistry.h"
 #include "skinui/CellHeightFont.h"
 #include "skinui/TbsSkinPageControl.h"
 #include "skinui/TbsSkinTabSheet.h"
@@ -49,6 +52,7 @@ TImage* ButtonPicture(QWidget* parent, const char* name, QRect geometry, Qt::Edg
 void TFormMain::DefineLayout()
 {
     setObjectName(QStringLiteral("FormMain"));
+    TbsSkinFormRegistry::Instance().Register(this);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     resize(923, 623);
     QFont font(QStringLiteral("宋体"));
@@ -91,6 +95,7 @@ void TFormMain::DefineTitleBar()
     }
     connect(ImageMax, &TControl::OnClick, this, &TFormMain::ImageMaxClick);
     connect(ImageMin, &TControl::OnClick, this, &TFormMain::ImageMinClick);
+    BindTitleBarButtons();
 }
 
 void TFormMain::DefinePortalLinks()
@@ -100,6 +105,7 @@ void TFormMain::DefinePortalLinks()
     ITUser = ButtonPicture(PanelMain, "ITUser", {265, 3, 62, 22}, TopLeft, "user.png", true);
     ITLIBao = ButtonPicture(PanelMain, "ITLIBao", {337, 2, 62, 22}, TopLeft, "gift.png", true);
     ITKeFu = ButtonPicture(PanelMain, "ITKeFu", {412, 2, 62, 22}, TopLeft, "service.png", true);
+    BindPortalLinks();
 }
 
 void TFormMain::DefineTabs()
@@ -152,6 +158,22 @@ void TFormMain::DefineStatusStrip()
 
 void TFormMain::DefineNonVisual()
 {
+    bsResourceStrData1 = new TbsResourceStrData(this);
+    bsResourceStrData1->setObjectName(QStringLiteral("bsResourceStrData1"));
+    bsResourceStrData1->SetResStrings(TbsResourceStrData::SystemStrings());
+
+    bsSkinData1 = new TbsSkinData(this);
+    bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
+    bsSkinData1->SetRestoring(true);  // the definition's settings announce nothing
+    bsSkinData1->SetSkinnableForm(true);
+    bsSkinData1->SetAnimationForAllWindows(true);
+    bsSkinData1->SetEnableSkinEffects(false);
+    bsSkinData1->SetShowButtonGlowFrames(false);
+    bsSkinData1->SetShowCaptionButtonGlowFrames(true);
+    bsSkinData1->SetShowLayeredBorders(false);
+    bsSkinData1->SetResourceStrData(bsResourceStrData1);
+    bsSkinData1->SetRestoring(false);
+
     TimerCloseTab = new TTimer(this);
     TimerCloseTab->setObjectName(QStringLiteral("TimerCloseTab"));
     TimerCloseTab->SetInterval(10);

@@ -16,10 +16,12 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TFormMain>(portal.BaseUrl(), TFormMain::Services{windows, browser});
+        form = std::make_unique<TFormMain>(portal.BaseUrl(), TFormMain::Services{windows, browser, PackDirectory()});
         form->show();
     }
     void TearDown() override { form.reset(); }
+    // The resource pack the build made; a test may look elsewhere.
+    virtual QString PackDirectory() const { return QStringLiteral(KESTRUNE_PACK_DIR); }
 
     PortalFixture portal;
     FakeWindowManager windows;
