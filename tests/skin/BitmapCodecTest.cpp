@@ -178,3 +178,41 @@ TEST(SkinBitmapCodec, IndexesBeyondTheColourTableStayReadable)
     EXPECT_EQ(back.pixelIndex(3, 0), indexed.pixelIndex(3, 0));
     EXPECT_EQ(back.pixel(3, 0), qRgb(0, 0, 0));
 }
+
+namespace {
+
+// A 40-byte-header bitmap with the given depth, colour table and one row of pixel bytes.
+QByteArray Crafted(int width, int bitCount, const QByteArray& table, const QByteArray& row)
+{
+    QByteArray b("BM", 2);
+    b += QByteArray(12, '\0');
+    b += QByteArray(40, '\0');
+    PutU32(b, 14, 40);
+    PutU32(b, 18, quint32(width));
+    PutU32(b, 22, 1);
+    b[26] = 1;
+    b[28] = char(bitCount);
+    PutU32(b, 46, quint32(table.size() / 4));
+    return b + table + row;
+}
+
+} // namespace
+
+TEST(SkinBitmapCodec, KnownPixelsOfCraftedFiles)
+{
+    const QByteArray blackWhite("\0\0\0\0\xFF\xFF\xFF\0", 8);
+    const QImage mono = ReadAll(Crafted(8, 1, blackWhite, QByteArray("\x80\0\0\0", 4)));
+    EXPECT_EQ(mono.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(mono.pixel(1, 0), qRgb(0, 0, 0));
+
+    const QByteArray threeColours("\0\0\0\0\0\0\xFF\0\xFF\0\0\0", 12);
+    const QImage nibbles = ReadAll(Crafted(3, 4, threeColours, QByteArray("\x12\x00\0\0", 4)));
+    EXPECT_EQ(nibbles.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(nibbles.pixel(1, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(nibbles.pixel(2, 0), qRgb(0, 0, 0));
+
+    const QImage red555 = ReadAll(Crafted(1, 16, {}, QByteArray("\x00\x7C\0\0", 4)));
+    EXPECT_EQ(red555.pixel(0, 0), qRgb(255, 0, 0));
+    const QImage blue32 = ReadAll(Crafted(1, 32, {}, QByteArray("\xFF\0\0\x55", 4)));
+    EXPECT_EQ(blue32.pixel(0, 0), qRgb(0, 0, 255));
+}

@@ -61,7 +61,8 @@ TEST(CorruptSkinPackages, FlippedBytes)
     }
 }
 
-// Every input a fuzzer ever stopped on stays here as a regression case.
+// Inputs that broke or could break a reader stay here: crafted ones for the faults mended on
+// purpose, and every input the fuzz target (fuzz/skin) ever stopped on.
 TEST(CorruptSkinPackages, FuzzRegressionInputs)
 {
     const QDir dir(QStringLiteral(KESTRUNE_TEST_DATA_DIR "/skin/fuzz"));
