@@ -140,30 +140,26 @@ TEST(SkinBitmapCodec, RefusesWhatIsNoSupportedBitmap)
         }
         return QStringLiteral("no error");
     };
-    QByteArray notBm = good;
-    notBm[0] = 'X';
-    EXPECT_EQ(message(notBm), "Bitmap image is not valid");
-    QByteArray rle = good;
-    PutU32(rle, 30, 1);
-    EXPECT_EQ(message(rle), "Bitmap image is not valid");
-    QByteArray wide = good;
-    PutU32(wide, 18, 0x7FFFFFFF);
-    EXPECT_EQ(message(wide), "Bitmap image is not valid");
-    QByteArray tall = good;
-    PutU32(tall, 22, 0x80000000u);
-    EXPECT_EQ(message(tall), "Bitmap image is not valid");
-    QByteArray depth = good;
-    depth[28] = 7;
-    EXPECT_EQ(message(depth), "Bitmap image is not valid");
-    QByteArray header = good;
-    PutU32(header, 14, 20);
-    EXPECT_EQ(message(header), "Bitmap image is not valid");
-    QByteArray palette = good;
-    PutU32(palette, 46, 0x40000000);
-    EXPECT_EQ(message(palette), "Stream read error");
-    QByteArray hugeHeader = good;
-    PutU32(hugeHeader, 14, 0xFFFFFFF0u);
-    EXPECT_EQ(message(hugeHeader), "Stream read error");
+    // One field of the valid file changed at a time: offset, new 32-bit value, expected error.
+    const struct {
+        int offset;
+        quint32 value;
+        const char* error;
+    } mutations[] = {
+        {0, 0x4D58, "Bitmap image is not valid"},      // "XM" instead of "BM"
+        {30, 1, "Bitmap image is not valid"},          // run-length compression
+        {18, 0x7FFFFFFF, "Bitmap image is not valid"}, // width
+        {22, 0x80000000u, "Bitmap image is not valid"}, // height
+        {28, 7, "Bitmap image is not valid"},          // 7 bits per pixel
+        {14, 20, "Bitmap image is not valid"},         // header size
+        {46, 0x40000000, "Stream read error"},         // colour count
+        {14, 0xFFFFFFF0u, "Stream read error"},        // header size beyond the data
+    };
+    for (const auto& m : mutations) {
+        QByteArray changed = good;
+        PutU32(changed, m.offset, m.value);
+        EXPECT_EQ(message(changed), m.error) << m.offset;
+    }
     for (int cut = 0; cut < good.size(); ++cut)
         EXPECT_NE(message(good.left(cut)), "no error") << cut;
 }
