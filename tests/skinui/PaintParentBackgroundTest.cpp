@@ -6,6 +6,10 @@
 
 #include <stdexcept>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 
 // A widget that fills itself with one colour, can throw from its paint, and notes whether
@@ -132,7 +136,15 @@ TEST(PaintParentBackground, StateIsRestoredWhenAPaintThrows)
     painter.setClipRect(QRect(0, 0, 30, 20));
     const QTransform transform = painter.worldTransform();
     const QRegion clip = painter.clipRegion();
-    EXPECT_THROW(PaintParentBackground(scene.control, painter), std::runtime_error);
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        // Qt's own frames between render() and the paint are built without unwind cleanup, so
+        // the exception strands a region Qt allocated there. The client never lets exceptions
+        // cross Qt (its application object catches them); only this test does.
+        __lsan::ScopedDisabler strandedByQt;
+#endif
+        EXPECT_THROW(PaintParentBackground(scene.control, painter), std::runtime_error);
+    }
     EXPECT_EQ(painter.worldTransform(), transform);
     EXPECT_EQ(painter.clipRegion(), clip);
     painter.end();
