@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "framework/TTabSheet.h"
 #include "framework/TTimer.h"

@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "framework/TImage.h"
 #include "framework/TPanel.h"

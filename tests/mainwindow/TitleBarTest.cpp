@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "framework/TImage.h"
 #include "framework/TTabSheet.h"
@@ -150,3 +150,4 @@ TEST_F(WithoutPack, TheClientStillStartsWhole)
 }
 
 }  // namespace
+

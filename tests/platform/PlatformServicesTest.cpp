@@ -1,0 +1,62 @@
+#include "platform/DefaultBrowser.h"
+#include "platform/InstanceGuard.h"
+#include "platform/ScreenWindowManager.h"
+#include "platform/TempDirectory.h"
+
+#include <QFileInfo>
+#include <QUuid>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+TEST(InstanceGuardLock, ASecondHolderIsRefusedUntilTheFirstLetsGo)
+{
+    const QString name = QStringLiteral("KestruneTest-") + QUuid::createUuid().toString(QUuid::Id128);
+    std::unique_ptr<InstanceGuard> first, second;
+    ASSERT_EQ(InstanceGuard::Acquire(name, first), InstanceGuard::Outcome::Acquired);
+    EXPECT_EQ(InstanceGuard::Acquire(name, second), InstanceGuard::Outcome::HeldElsewhere);
+    EXPECT_EQ(second, nullptr);
+    first->Release();
+    first->Release();  // a second release does nothing
+    EXPECT_EQ(InstanceGuard::Acquire(name, second), InstanceGuard::Outcome::Acquired);
+}
+
+TEST(TemporaryDirectory, IsPrivateAndEndsInASeparator)
+{
+    const QString directory = GetTempDirectory();
+    ASSERT_FALSE(directory.isEmpty());
+    EXPECT_TRUE(directory.endsWith(QLatin1Char('/')));
+    EXPECT_LT(directory.size(), 255);
+    struct stat info {};
+    ASSERT_EQ(lstat(directory.toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_uid, geteuid());
+    EXPECT_EQ(info.st_mode & 077, 0u);
+}
+
+TEST(DefaultBrowserAddresses, OnlyWebAddressesLeaveTheClient)
+{
+    EXPECT_TRUE(DefaultBrowser::IsWebAddress(QStringLiteral("http://127.0.0.1:8760/pay.html")));
+    EXPECT_TRUE(DefaultBrowser::IsWebAddress(QStringLiteral("HTTPS://games.example.com/pay.html?x=1")));
+    EXPECT_FALSE(DefaultBrowser::IsWebAddress(QStringLiteral("file:///etc/passwd?x=http://a/pay.html")));
+    EXPECT_FALSE(DefaultBrowser::IsWebAddress(QStringLiteral("javascript:alert(1)")));
+    EXPECT_FALSE(DefaultBrowser::IsWebAddress(QStringLiteral("mailto:someone@example.com")));
+    EXPECT_FALSE(DefaultBrowser::IsWebAddress(QStringLiteral("http:///no-host")));
+    EXPECT_FALSE(DefaultBrowser::IsWebAddress(QString()));
+}
+
+TEST(TaskbarPosition, IsTheStripBetweenTheScreenAndItsAvailableArea)
+{
+    const QRect screen(0, 0, 1280, 800);
+    using Bar = AppBarData;
+    EXPECT_EQ(ScreenWindowManager::TaskbarBetween(screen, QRect(0, 0, 1280, 760)),
+              (Bar{Bar::Bottom, 0, 760, 1280, 800}));
+    EXPECT_EQ(ScreenWindowManager::TaskbarBetween(screen, QRect(0, 30, 1280, 770)), (Bar{Bar::Top, 0, 0, 1280, 30}));
+    EXPECT_EQ(ScreenWindowManager::TaskbarBetween(screen, QRect(48, 0, 1232, 800)), (Bar{Bar::Left, 0, 0, 48, 800}));
+    EXPECT_EQ(ScreenWindowManager::TaskbarBetween(screen, QRect(0, 0, 1232, 800)),
+              (Bar{Bar::Right, 1232, 0, 1280, 800}));
+    EXPECT_EQ(ScreenWindowManager::TaskbarBetween(screen, screen), Bar{});
+}
+
+}  // namespace
