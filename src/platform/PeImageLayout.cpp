@@ -1,6 +1,6 @@
 #include "platform/PeImageLayout.h"
 
-#include "platform/ByteCursor.h"
+#include "binary/ByteCursor.h"
 #include "platform/DataFormatError.h"
 
 #include <algorithm>
@@ -15,6 +15,11 @@ constexpr quint16 MaxSections = 96;  // the format's own limit
 } // namespace
 
 PeImageLayout PeImageLayout::read(QByteArrayView file)
+{
+    return DataFormatError::translating([&] { return readChecked(file); });
+}
+
+PeImageLayout PeImageLayout::readChecked(QByteArrayView file)
 {
     PeImageLayout layout;
     layout.fileSize_ = file.size();

@@ -29,6 +29,7 @@ private:
         quint32 rawOffset = 0;
     };
 
+    static PeImageLayout readChecked(QByteArrayView file);
     void readOptionalHeader(QByteArrayView file, qint64 offset, quint16 size);
     void readSections(QByteArrayView file, qint64 offset, quint16 count);
     const Section* sectionOf(quint32 rva) const;

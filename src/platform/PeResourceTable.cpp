@@ -1,6 +1,6 @@
 #include "platform/PeResourceTable.h"
 
-#include "platform/ByteCursor.h"
+#include "binary/ByteCursor.h"
 #include "platform/DataFormatError.h"
 #include "platform/PeImageLayout.h"
 
@@ -31,7 +31,7 @@ PeResourceTable PeResourceTable::read(QByteArrayView file)
     if (root < 0)
         throw DataFormatError(QStringLiteral("Resource directory lies outside the file"));
     Walk walk{layout, file.sliced(root, layout.sectionEnd(layout.resourceRva()) - root), {}, 0};
-    table.readDirectory(walk, 0, 0, ResourceEntry());
+    DataFormatError::translating([&] { table.readDirectory(walk, 0, 0, ResourceEntry()); });
     return table;
 }
 

@@ -1,28 +1,36 @@
 #pragma once
 
+#include "binary/BitmapFormatError.h"
+#include "binary/TruncatedDataError.h"
+#include "skin/SkinError.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
-class SkinByteCursor;
+class ByteCursor;
 
-// Windows BMP files as the skin package stores them: 1, 4, 8, 16, 24 and 32 bits per pixel,
-// 12-byte core and 40-byte information headers, plain or bit-field pixels, no run-length
-// compression. Reading leaves the cursor right behind the pixel data, whatever the file header
-// claims about total size and pixel offset.
-//
-// Pixel depths survive a read-write round trip: 1 bit reads as Format_Mono, 4 and 8 bits as
-// Format_Indexed8 with a 16- or 256-entry table, 16 bits as Format_RGB555 or Format_RGB16,
-// 24 bits as Format_BGR888 and 32 bits as Format_RGB32 (other bit-field layouts are converted
-// to Format_RGB32).
+// The skin's side of the shared BMP codec: picture items of a package, picture files of an
+// unpacked skin, and the skin's own texts for what the shared readers refuse ("Stream read
+// error" for short data, "Bitmap image is not valid" for a bitmap the codec does not read).
 class SkinBitmapCodec {
 public:
-    // Larger pictures are refused before anything is allocated.
-    static constexpr qint64 MaxDimension = 16384;
-
-    static QImage Read(SkinByteCursor& cursor);
+    static QImage Read(ByteCursor& cursor);
     static QByteArray Write(const QImage& image);
 
     static QImage LoadFile(const QString& path);
     static void SaveFile(const QImage& image, const QString& path);
+
+    // Runs `read` over skin data and reports the shared readers' errors as SkinError.
+    template <typename Read>
+    static auto Translating(Read&& read) -> decltype(read())
+    {
+        try {
+            return read();
+        } catch (const TruncatedDataError&) {
+            throw SkinError::StreamRead();
+        } catch (const BitmapFormatError&) {
+            throw SkinError::InvalidBitmap();
+        }
+    }
 };

@@ -1,16 +1,16 @@
 #include "skin/SkinPackageContent.h"
 
+#include "binary/ByteCursor.h"
 #include "skin/SkinBitmapCodec.h"
-#include "skin/SkinByteCursor.h"
 #include "skin/SkinTextCodec.h"
 
 #include <QtEndian>
 
 namespace {
 
-QImage ReadPictureItem(SkinByteCursor& cursor)
+QImage ReadPictureItem(ByteCursor& cursor)
 {
-    if (cursor.ReadByte() != 0)
+    if (cursor.u8() != 0)
         return QImage();
     return SkinBitmapCodec::Read(cursor);
 }
@@ -36,9 +36,14 @@ void AppendPictureItem(QByteArray& out, const QImage& picture)
 
 SkinPackageContent SkinPackageContent::Read(QByteArrayView unpacked)
 {
+    return SkinBitmapCodec::Translating([&] { return ReadChecked(unpacked); });
+}
+
+SkinPackageContent SkinPackageContent::ReadChecked(QByteArrayView unpacked)
+{
     SkinPackageContent content;
-    SkinByteCursor cursor(unpacked);
-    content.Version = cursor.ReadInt32();
+    ByteCursor cursor(unpacked);
+    content.Version = cursor.i32();
     if (!content.Supported())
         return content;
     content.FramePicture = ReadPictureItem(cursor);
@@ -48,10 +53,10 @@ SkinPackageContent SkinPackageContent::Read(QByteArrayView unpacked)
         ReadPictureItem(cursor);
         ReadPictureItem(cursor);
     }
-    const qint32 count = cursor.ReadInt32();
+    const qint32 count = cursor.i32();
     for (qint32 i = 0; i < count; ++i)
         content.Pictures.append(SkinBitmapCodec::Read(cursor));
-    content.DescriptionLines = SkinTextCodec::DecodeLines(cursor.Rest());
+    content.DescriptionLines = SkinTextCodec::DecodeLines(cursor.rest());
     return content;
 }
 

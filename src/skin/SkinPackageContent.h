@@ -26,4 +26,7 @@ public:
     QImage FrameMask;
     QList<QImage> Pictures;
     QStringList DescriptionLines;
+
+private:
+    static SkinPackageContent ReadChecked(QByteArrayView unpacked);
 };

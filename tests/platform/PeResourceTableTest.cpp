@@ -1,6 +1,6 @@
 #include "PackFixture.h"
 
-#include "platform/ByteCursor.h"
+#include "binary/ByteCursor.h"
 #include "platform/DataFormatError.h"
 #include "platform/ModuleRegistry.h"
 #include "platform/PeResourceTable.h"

@@ -4,7 +4,7 @@
 #include <QtGlobal>
 
 // Reads little-endian fields from a byte range. Every read is checked against the range and
-// raises DataFormatError instead of reading past it, so parsers never index raw memory.
+// raises TruncatedDataError instead of reading past it, so parsers never index raw memory.
 class ByteCursor {
 public:
     explicit ByteCursor(QByteArrayView data, qint64 position = 0);
@@ -15,6 +15,8 @@ public:
 
     qint64 position() const { return position_; }
     qint64 size() const { return data_.size(); }
+    qint64 remaining() const { return size() - position_; }
+    QByteArrayView rest() const { return data_.sliced(position_); }
     void seek(qint64 position);
     void skip(qint64 length);
 

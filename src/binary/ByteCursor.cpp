@@ -1,6 +1,6 @@
-#include "platform/ByteCursor.h"
+#include "binary/ByteCursor.h"
 
-#include "platform/DataFormatError.h"
+#include "binary/TruncatedDataError.h"
 
 #include <QtEndian>
 
@@ -17,9 +17,9 @@ bool ByteCursor::contains(qint64 size, qint64 offset, qint64 length)
 void ByteCursor::seek(qint64 position)
 {
     if (!contains(size(), position, 0))
-        throw DataFormatError(QStringLiteral("Offset %1 lies outside the data (%2 bytes)")
-                                  .arg(position)
-                                  .arg(size()));
+        throw TruncatedDataError(QStringLiteral("Offset %1 lies outside the data (%2 bytes)")
+                                     .arg(position)
+                                     .arg(size()));
     position_ = position;
 }
 
@@ -62,10 +62,10 @@ QByteArrayView ByteCursor::bytes(qint64 length)
 const uchar* ByteCursor::take(qint64 length)
 {
     if (!contains(size(), position_, length))
-        throw DataFormatError(QStringLiteral("Data ends before %1 bytes at offset %2 (%3 bytes)")
-                                  .arg(length)
-                                  .arg(position_)
-                                  .arg(size()));
+        throw TruncatedDataError(QStringLiteral("Data ends before %1 bytes at offset %2 (%3 bytes)")
+                                     .arg(length)
+                                     .arg(position_)
+                                     .arg(size()));
     const uchar* start = reinterpret_cast<const uchar*>(data_.data()) + position_;
     position_ += length;
     return start;
