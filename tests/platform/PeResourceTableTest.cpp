@@ -3,6 +3,7 @@
 #include "binary/ByteCursor.h"
 #include "platform/DataFormatError.h"
 #include "platform/ModuleRegistry.h"
+#include "platform/PeImageLayout.h"
 #include "platform/PeResourceTable.h"
 #include "platform/PeResourceWriter.h"
 #include "platform/ResourceModule.h"
@@ -211,5 +212,18 @@ TEST(PeResourceTable, TruncatedAndCorruptedPacksNeverReadOutOfBounds)
         for (int flips = 0; flips < 4; ++flips)
             bad[random.bounded(int(bad.size()))] = char(random.bounded(256));
         ProbeDamagedPack(bad, packs);
+    }
+}
+
+TEST(PeResourceTable, ShortFilesRaiseDataFormatErrorWithTheCursorsText)
+{
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("M"), QByteArray("MZ")}) {
+        EXPECT_THROW(PeImageLayout::read(bytes), DataFormatError) << bytes.size();
+        EXPECT_THROW(PeResourceTable::read(bytes), DataFormatError) << bytes.size();
+    }
+    try {
+        PeResourceTable::read(QByteArray("MZ"));
+    } catch (const DataFormatError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Offset 60 lies outside the data (2 bytes)"));
     }
 }
