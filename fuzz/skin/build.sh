@@ -13,6 +13,6 @@ qt_libs=$(pkg-config --libs Qt6Gui)
 clang++ -std=c++20 -O1 -g -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -DQT_NO_KEYWORDS -DQT_USE_QSTRINGBUILDER -DQT_NO_URL_CAST_FROM_STRING \
   -I"$root/src" -I"$build/src/skin/kestrune_skin_autogen/include" $qt_flags \
-  "$root"/src/skin/*.cpp "$build/src/skin/kestrune_skin_autogen/mocs_compilation.cpp" \
+  "$root"/src/skin/*.cpp "$root"/src/binary/*.cpp "$build/src/skin/kestrune_skin_autogen/mocs_compilation.cpp" \
   "$root/fuzz/skin/SkinPackageFuzz.cpp" $qt_libs -lz -o "$out/skin_fuzz"
 echo "$out/skin_fuzz"
