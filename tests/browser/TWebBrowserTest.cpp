@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -37,6 +38,20 @@ TEST_F(WebBrowser, FillsItsSheetAndFollowsItsSize)
     EXPECT_EQ(browser->geometry(), QRect(0, 0, 400, 300));
     sheet.resize(500, 320);
     EXPECT_EQ(browser->geometry(), QRect(0, 0, 500, 320));
+}
+
+TEST_F(WebBrowser, EveryBrowserSharesTheOnePersistentProfile)
+{
+    QWidget otherSheet;
+    TWebBrowser other(&otherSheet);
+    QWebEngineProfile* profile = browser->page()->profile();
+    EXPECT_EQ(profile, other.page()->profile());
+    EXPECT_EQ(profile, TWebBrowser::SharedProfile());
+    EXPECT_FALSE(profile->isOffTheRecord());
+    EXPECT_EQ(profile->storageName(), QStringLiteral("Kestrune"));
+    EXPECT_EQ(profile->httpCacheType(), QWebEngineProfile::DiskHttpCache);
+    EXPECT_EQ(profile->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
+    EXPECT_EQ(profile->parent(), QCoreApplication::instance());  // outlives every page
 }
 
 TEST_F(WebBrowser, NavigateLoadsThePageAndRaisesOnABadAddress)
