@@ -104,7 +104,8 @@ void TFormMain::ImageFeedMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardModifier
 
 void TFormMain::ImageFeedClick(QObject*)
 {
-    if (const TTabRecord* record = tabs_->FindTab(bsSkinPageControl->ActivePage()->Tag()); record && record->Browser)
+    const TTabSheet* active = bsSkinPageControl->ActivePage();
+    if (const TTabRecord* record = active ? tabs_->FindTab(active->Tag()) : nullptr; record && record->Browser)
         record->Browser->Refresh();
 }
 

@@ -2,6 +2,6 @@
 
 #include <QtGlobal>
 
-// Names a loaded resource module, as a library handle does on the original platform; 0 is
+// Names a loaded resource module, as a library handle does; 0 is
 // "no module". Handles are never reused, so a stale one finds nothing.
 using ModuleHandle = quintptr;
