@@ -139,8 +139,8 @@ void Validate(const BmpHeader& h, bool allowEmpty)
         Refuse(QStringLiteral("compression %1 with %2 bits").arg(h.compression).arg(h.bitCount));
     const qint64 height = qAbs(h.height);
     const bool empty = h.width == 0 || height == 0;
-    if (h.width < 0 || h.width > BmpCodec::MaxDimension || height > BmpCodec::MaxDimension
-        || h.width * height > BmpCodec::MaxPixels || (empty && !allowEmpty))
+    if (h.width < 0 || h.width > PictureSizeLimits::MaxSide || height > PictureSizeLimits::MaxSide
+        || h.width * height > PictureSizeLimits::MaxPixels || (empty && !allowEmpty))
         Refuse(QStringLiteral("picture size %1 x %2 is not supported").arg(h.width).arg(h.height));
 }
 

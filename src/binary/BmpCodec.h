@@ -1,5 +1,7 @@
 #pragma once
 
+#include "binary/PictureSizeLimits.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QImage>
@@ -21,9 +23,6 @@ class ByteCursor;
 // through their masks to Format_RGB32, or to Format_ARGB32 when the header has an alpha mask.
 class BmpCodec {
 public:
-    static constexpr qint64 MaxDimension = 16384;
-    static constexpr qint64 MaxPixels = qint64(1) << 24;
-
     static QImage readItem(ByteCursor& cursor);
     static QImage readFile(QByteArrayView bytes);
     static QByteArray write(const QImage& image);

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "binary/PictureSizeLimits.h"
 #include "platform/DataFormatError.h"
 
-// Decoders check a picture's announced size against these limits before they allocate
-// anything, so a damaged header cannot make them reserve gigabytes.
-class PictureLimits {
+// The picture decoders' size check: it raises the decoders' own error for a picture beyond
+// the client's limits.
+class PictureLimits : public PictureSizeLimits {
 public:
-    static constexpr qint64 MaxSide = 16384;
-    static constexpr qint64 MaxPixels = qint64(1) << 24;
-
     static void check(qint64 width, qint64 height, const char* format)
     {
         if (width <= 0 || height <= 0 || width > MaxSide || height > MaxSide || width * height > MaxPixels)
