@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/TBrowserTabs.h"
+#include "mainwindow/CloseGlyphTable.h"
 #include "platform/WindowManager.h"
 
 #include <QRect>
@@ -9,6 +10,7 @@
 #include <memory>
 
 class DefaultBrowser;
+class QPainter;
 class QSystemTrayIcon;
 class QWebEnginePage;
 class TApplicationEvents;
@@ -148,6 +150,13 @@ public:
                                    const QString& Headers, bool* Cancel);
     void TimerCloseTabTimer(QObject* Sender);
 
+    // The tab strip: every tab painted from pack pictures, with a close glyph beside all but
+    // the main tab that lights up under the pointer and closes its tab on a left release.
+    void bsSkinPageControlDrawSkinTab(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs);
+    void bsSkinPageControlMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void bsSkinPageControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    const CloseGlyphTable& CloseGlyphs() const { return closeGlyphs_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -164,6 +173,7 @@ private:
     // The picture of ImageMax for a state suffix ("", "Move", "Down"): by the maximized flag.
     QString MaxPicture(const char* suffix) const;
     void OpenPayPage();
+    void DrawTab(int TabIndex, bool Active, QPainter& Cnvs);
     void BindBrowserEvents(TWebBrowser* browser);
     void SetUpTrayIcon();
     void LoadSkin();
@@ -174,4 +184,6 @@ private:
     std::unique_ptr<TBrowserTabs> tabs_;
     int tag_ = 0;
     QRect normalBounds_;
+    CloseGlyphTable closeGlyphs_;
+    QPoint lastStripPointer_;
 };

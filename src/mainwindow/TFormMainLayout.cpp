@@ -16,6 +16,7 @@
 #include "skinui/TbsSkinPageControl.h"
 #include "skinui/TbsSkinTabSheet.h"
 
+#include <QPainter>
 #include <QSystemTrayIcon>
 
 namespace {
@@ -124,6 +125,10 @@ void TFormMain::DefineTabs()
     bsSkinPageControl->SetFont(tabFont);
     bsSkinPageControl->SetDefaultFont(tabFont);
     bsSkinPageControl->SetUseSkinFont(false);
+
+    connect(bsSkinPageControl, &TbsSkinPageControl::OnDrawSkinTab, this, &TFormMain::bsSkinPageControlDrawSkinTab);
+    connect(bsSkinPageControl, &TControl::OnMouseMove, this, &TFormMain::bsSkinPageControlMouseMove);
+    connect(bsSkinPageControl, &TControl::OnMouseUp, this, &TFormMain::bsSkinPageControlMouseUp);
 
     bsSkinTabSheetMain = new TbsSkinTabSheet(bsSkinPageControl);
     bsSkinTabSheetMain->setObjectName(QStringLiteral("bsSkinTabSheetMain"));

@@ -1,0 +1,104 @@
+// The main window paints every tab of its strip itself, from pictures of the resource pack,
+// and closes a tab when the left button is released over the tab's close glyph.
+#include "mainwindow/TFormMain.h"
+
+#include "framework/TApplicationEvents.h"
+#include "framework/TTabSheet.h"
+#include "framework/TTimer.h"
+#include "platform/JpegImage.h"
+#include "platform/PngImage.h"
+#include "platform/ResourcePack.h"
+#include "skinui/TbsSkinPageControl.h"
+
+#include <QPainter>
+
+namespace {
+constexpr int CaptionLeft = 25;
+constexpr int GlyphSize = 12;
+
+QImage PackJpeg(const char* name)
+{
+    JpegImage jpeg;
+    LoadPackJpeg(jpeg, QLatin1String(name));
+    return jpeg.image();
+}
+
+QImage PackPng(const char* name)
+{
+    PngImage png;
+    LoadPackPng(png, QLatin1String(name));
+    return png.image();
+}
+
+// The caption cut, one character at a time, until it fits before the glyph.
+QString FittedCaption(QString caption, const QFontMetrics& metrics, int room)
+{
+    while (!caption.isEmpty() && metrics.horizontalAdvance(caption) + CaptionLeft > room)
+        caption.chop(1);
+    return caption;
+}
+}  // namespace
+
+void TFormMain::bsSkinPageControlDrawSkinTab(int TabIndex, QRect Rct, bool Active, bool, QPainter* Cnvs)
+{
+    if (TabIndex >= bsSkinPageControl->PageCount())
+        return;
+    // A picture the pack lacks ends this tab's painting; the error is reported.
+    Cnvs->save();
+    TApplicationEvents::Guard([&] {
+        Cnvs->drawImage(Rct.topLeft(), PackJpeg(Active ? "TabSel" : "TabUnSel"));
+        DrawTab(TabIndex, Active, *Cnvs);
+    });
+    Cnvs->restore();
+}
+
+void TFormMain::DrawTab(int TabIndex, bool, QPainter& Cnvs)
+{
+    Cnvs.drawImage(QPoint(5, 6), PackPng(TabIndex == 0 ? "TabIconMain" : "TabGame"));
+
+    const QFontMetrics metrics = Cnvs.fontMetrics();
+    const QString caption = bsSkinPageControl->Page(TabIndex)->Caption();
+    const int textTop = (bsSkinPageControl->TabHeight() - metrics.height()) / 2;
+    const int glyphX = bsSkinPageControl->TabWidth() - 19;
+    const int room = glyphX + (TabIndex == 0 ? metrics.horizontalAdvance(QStringLiteral("啊")) : 0);
+    Cnvs.drawText(QPoint(CaptionLeft, textTop + metrics.ascent()), FittedCaption(caption, metrics, room));
+
+    if (TabIndex == 0 || !CloseGlyphTable::HasEntry(TabIndex))
+        return;
+    CloseGlyphTable::Entry& entry = closeGlyphs_[TabIndex];
+    entry.Left = bsSkinPageControl->TabsOffset()
+        + (TabIndex - bsSkinPageControl->ScrolledTabs()) * bsSkinPageControl->TabWidth() + glyphX;
+    entry.Top = textTop;
+    entry.Right = entry.Left + GlyphSize;
+    entry.Bottom = textTop + GlyphSize;
+    Cnvs.drawImage(QPoint(glyphX, textTop + 1), PackPng(entry.Contains(lastStripPointer_) ? "TabCloseMove" : "TabClose"));
+}
+
+void TFormMain::bsSkinPageControlMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)
+{
+    lastStripPointer_ = QPoint(X, Y);
+    const int pages = std::min(bsSkinPageControl->PageCount(), CloseGlyphTable::Size);
+    for (int i = 0; i < pages; ++i) {
+        CloseGlyphTable::Entry& entry = closeGlyphs_[i];
+        const bool inside = entry.Contains(lastStripPointer_);
+        if (inside == !entry.PointerOutside)
+            continue;
+        bsSkinPageControl->Refresh();
+        entry.PointerOutside = !inside;
+    }
+}
+
+void TFormMain::bsSkinPageControlMouseUp(QObject*, Qt::MouseButton Button, Qt::KeyboardModifiers, int X, int Y)
+{
+    // Only the left button: the strip reports its positions shifted, and only it closes tabs.
+    if (Button != Qt::LeftButton)
+        return;
+    const QPoint test(X + bsSkinPageControl->TabsOffset(), Y);
+    for (int i = std::min(bsSkinPageControl->PageCount(), CloseGlyphTable::Size) - 1; i >= 0; --i) {
+        if (closeGlyphs_[i].Contains(test)) {
+            TimerCloseTab->SetTag(i);
+            TimerCloseTab->SetEnabled(true);
+            return;
+        }
+    }
+}

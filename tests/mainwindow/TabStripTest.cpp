@@ -1,0 +1,75 @@
+#include "support/MainWindowFixture.h"
+
+#include "framework/TTabSheet.h"
+#include "framework/TTimer.h"
+#include "skinui/TbsSkinPageControl.h"
+
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+class TabStrip : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        form->OpenTab(portal.Url(QStringLiteral("games.html")), nullptr);
+        form->OpenTab(portal.Url(QStringLiteral("user.html")), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        Pages()->Refresh();  // paints every tab, which places the glyphs
+    }
+    TbsSkinPageControl* Pages() const { return form->bsSkinPageControl; }
+    void MoveTo(QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, Pages()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(Pages(), &move);
+    }
+};
+
+TEST_F(TabStrip, GlyphsSitAtTheRightOfEveryTabButTheMain)
+{
+    ASSERT_EQ(QFontMetrics(Pages()->Font()).height(), 14);
+    const CloseGlyphTable::Entry& third = form->CloseGlyphs()[2];
+    EXPECT_EQ(QRect(QPoint(third.Left, third.Top), QPoint(third.Right, third.Bottom)), QRect(QPoint(500, 8), QPoint(512, 20)));
+    const CloseGlyphTable::Entry& second = form->CloseGlyphs()[1];
+    EXPECT_EQ(second.Left, 90 + 143 + 124);
+    const CloseGlyphTable::Entry& main = form->CloseGlyphs()[0];
+    EXPECT_EQ(main.Right - main.Left, 0);
+}
+
+TEST_F(TabStrip, TheGlyphUnderThePointerLightsUp)
+{
+    MoveTo(QPoint(505, 12));
+    EXPECT_FALSE(form->CloseGlyphs()[2].PointerOutside);
+    EXPECT_TRUE(form->CloseGlyphs()[1].PointerOutside);
+    const QImage lit = Pages()->grab(QRect(500, 8, 12, 13)).toImage();
+    MoveTo(QPoint(300, 12));
+    EXPECT_TRUE(form->CloseGlyphs()[2].PointerOutside);
+    const QImage dark = Pages()->grab(QRect(500, 8, 12, 13)).toImage();
+    EXPECT_NE(lit, dark);
+}
+
+TEST_F(TabStrip, ALeftReleaseOnAGlyphClosesItsTabOnTheNextTick)
+{
+    QPointer<TTabSheet> third = Pages()->Page(2);
+    // Pressed elsewhere, released over the glyph: only the release counts.
+    QTest::mousePress(Pages(), Qt::LeftButton, {}, QPoint(150, 15));
+    QTest::mouseRelease(Pages(), Qt::LeftButton, {}, QPoint(505, 12));
+    EXPECT_EQ(form->TimerCloseTab->Tag(), 2);
+    EXPECT_TRUE(form->TimerCloseTab->Enabled());
+    EXPECT_FALSE(third.isNull());
+    ASSERT_TRUE(WaitFor([&] { return third.isNull(); }));
+    EXPECT_EQ(Pages()->PageCount(), 2);
+}
+
+TEST_F(TabStrip, OtherReleasesCloseNothing)
+{
+    QTest::mouseRelease(Pages(), Qt::RightButton, {}, QPoint(505, 12));
+    QTest::mouseRelease(Pages(), Qt::LeftButton, {}, QPoint(215, 12));  // the main tab's place
+    QTest::mouseRelease(Pages(), Qt::LeftButton, {}, QPoint(400, 25));  // in a tab, below its glyph
+    EXPECT_FALSE(form->TimerCloseTab->Enabled());
+    EXPECT_EQ(Pages()->PageCount(), 3);
+}
+
+}  // namespace
