@@ -45,6 +45,9 @@ TFormMain::~TFormMain()
     if (InstanceMutex)
         InstanceMutex->Release();
     tabs_.reset();
+    // The components outlive this body; none of their last signals may reach the handlers.
+    for (QObject* component : findChildren<QObject*>())
+        component->disconnect(this);
 }
 
 void TFormMain::FormCreate()
