@@ -43,8 +43,6 @@ TWebBrowser* TBrowserTabs::OpenTab(const QString& URL, QWebEnginePage** Dispatch
 
 void TBrowserTabs::RegisterTab(TWebBrowser* browser, TTabSheet* sheet)
 {
-    browser->SetTag(tagCounter_);
-    sheet->SetTag(tagCounter_);
     registry_->Add(TTabRegistry::KeyOf(tagCounter_), std::make_unique<TTabRecord>(TTabRecord{browser, sheet}));
 }
 

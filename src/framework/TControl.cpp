@@ -1,6 +1,10 @@
 #include "framework/TControl.h"
 
-#include "framework/TMouseEvents.h"
+namespace {
+// Mouse-event positions as the handlers receive them: integer client coordinates.
+int EventX(const QMouseEvent* event) { return qRound(event->position().x()); }
+int EventY(const QMouseEvent* event) { return qRound(event->position().y()); }
+}  // namespace
 
 TControl::TControl(QWidget* parent) : QWidget(parent)
 {

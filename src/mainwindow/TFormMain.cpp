@@ -72,7 +72,9 @@ void TFormMain::FormCreate()
     TApplicationEvents::Guard([this] { LoadSkin(); });
     ImageMaxClick(nullptr);
     WebBrowser->Navigate(portalBaseUrl_);
-    tabs_->RegisterTab(WebBrowser, bsSkinPageControl->ActivePage());
+    WebBrowser->SetTag(tabs_->TabTagCounter());
+    bsSkinPageControl->ActivePage()->SetTag(tabs_->TabTagCounter());
+    tabs_->RegisterTab(WebBrowser, bsSkinPageControl->Page(0));
 }
 
 void TFormMain::SetUpTrayIcon()
