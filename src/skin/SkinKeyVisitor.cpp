@@ -1,13 +1,15 @@
 #include "skin/SkinKeyVisitor.h"
 
+#include "skin/TbsSkinFontFields.h"
+
 SkinKeyVisitor::~SkinKeyVisitor() = default;
 
-void SkinKeyVisitor::FontGroup(QString& name, int& height, TbsFontStyles& style, int& color)
+void SkinKeyVisitor::FontGroup(TbsSkinFontFields& font)
 {
-    Text("fontname", name, QStringLiteral("Arial"));
-    Integer("fontheight", height, 14);
-    FontStyle("fontstyle", style);
-    Integer("fontcolor", color, 0);
+    Text("fontname", font.fontname, QStringLiteral("Arial"));
+    Integer("fontheight", font.fontheight, 14);
+    FontStyle("fontstyle", font.fontstyle);
+    Integer("fontcolor", font.fontcolor, 0);
 }
 
 void SkinKeyVisitor::CornerPoints(QPoint& leftTop, QPoint& rightTop, QPoint& leftBottom, QPoint& rightBottom)

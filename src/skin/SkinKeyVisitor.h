@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+struct TbsSkinFontFields;
+
 // One step per key of a skin object, in the object's key order: the reader fills the field from
 // the description (the default when the key is missing), the writer writes the field back.
 // Integers and colours share one form; colours keep the platform's 0x00BBGGRR integers.
@@ -26,7 +28,7 @@ public:
     virtual void Command(const char* key, TbsSkinCommand& field) = 0;
 
     // "fontname" (default "Arial"), "fontheight" (14), "fontstyle", "fontcolor" (0).
-    void FontGroup(QString& name, int& height, TbsFontStyles& style, int& color);
+    void FontGroup(TbsSkinFontFields& font);
     // "lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint".
     // The up and down arrow rectangles, each plain, active and pressed ("upbuttonrect",
     // "activeupbuttonrect", "downupbuttonrect", then the same for the down arrow).

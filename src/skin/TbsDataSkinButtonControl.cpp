@@ -10,7 +10,7 @@ QString TbsDataSkinButtonControl::KindWord() const
 void TbsDataSkinButtonControl::VisitKeys(SkinKeyVisitor& v)
 {
     TbsDataSkinCustomControl::VisitKeys(v);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("activefontcolor", activefontcolor, 0);
     v.Integer("downfontcolor", downfontcolor, 0);
     v.Integer("disabledfontcolor", disabledfontcolor, 0);

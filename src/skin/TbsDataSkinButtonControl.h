@@ -1,18 +1,15 @@
 #pragma once
 
 #include "skin/TbsDataSkinCustomControl.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "button".
-class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
+class TbsDataSkinButtonControl : public TbsDataSkinCustomControl, public TbsSkinFontFields {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     QString KindWord() const override;
 
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     int activefontcolor = 0;
     int downfontcolor = 0;
     int disabledfontcolor = 0;

@@ -11,7 +11,7 @@ void TbsDataSkinCaption::VisitKeys(SkinKeyVisitor& v)
 {
     TbsDataSkinObject::VisitKeys(v);
     v.Rect("textrect", textrect);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("activefontcolor", activefontcolor, 0);
     v.Alignment("alignment", alignment);
     v.Boolean("light", light);

@@ -1,19 +1,16 @@
 #pragma once
 
 #include "skin/TbsDataSkinObject.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "caption".
-class TbsDataSkinCaption : public TbsDataSkinObject {
+class TbsDataSkinCaption : public TbsDataSkinObject, public TbsSkinFontFields {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
     QString KindWord() const override;
 
     QRect textrect;
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     int activefontcolor = 0;
     TbsSkinAlignment alignment{};
     bool light = false;

@@ -10,7 +10,7 @@ QString TbsDataSkinCheckRadioControl::KindWord() const
 void TbsDataSkinCheckRadioControl::VisitKeys(SkinKeyVisitor& v)
 {
     TbsDataSkinCustomControl::VisitKeys(v);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("activefontcolor", activefontcolor, 0);
     v.Integer("unenabledfontcolor", unenabledfontcolor, 0);
     v.Integer("framefontcolor", framefontcolor, 0);

@@ -1,18 +1,15 @@
 #pragma once
 
 #include "skin/TbsDataSkinCustomControl.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "checkradio".
-class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl {
+class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl, public TbsSkinFontFields {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     QString KindWord() const override;
 
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     int activefontcolor = 0;
     int unenabledfontcolor = 0;
     int framefontcolor = 0;

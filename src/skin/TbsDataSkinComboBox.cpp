@@ -17,7 +17,7 @@ void TbsDataSkinComboBox::VisitKeys(SkinKeyVisitor& v)
     v.Integer("itemleftoffset", itemleftoffset, 0);
     v.Integer("itemrightoffset", itemrightoffset, 0);
     v.Rect("itemtextrect", itemtextrect);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("focusfontcolor", focusfontcolor, 0);
     v.Integer("activefontcolor", activefontcolor, 0);
     v.Text("listboxname", listboxname, QString());

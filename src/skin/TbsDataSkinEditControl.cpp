@@ -11,7 +11,7 @@ void TbsDataSkinEditControl::VisitKeys(SkinKeyVisitor& v)
 {
     TbsDataSkinCustomControl::VisitKeys(v);
     v.Rect("activeskinrect", activeskinrect);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("disabledfontcolor", disabledfontcolor, 0);
     v.Integer("activefontcolor", activefontcolor, 0);
     v.Rect("buttonrect", buttonrect);

@@ -34,7 +34,7 @@ void TbsDataSkinExPanelControl::VisitKeys(SkinKeyVisitor& v)
     v.Rect("vrestorebuttonactiverect", vrestorebuttonactiverect);
     v.Rect("vrestorebuttondownrect", vrestorebuttondownrect);
     v.Rect("captionrect", captionrect);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Boolean("buttonstransparent", buttonstransparent);
     v.Integer("buttonstransparentcolor", buttonstransparentcolor, 0);
 }

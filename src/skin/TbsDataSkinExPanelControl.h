@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/TbsDataSkinCustomControl.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "expanel".
-class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl, public TbsSkinFontFields {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
@@ -33,10 +34,6 @@ public:
     QRect vrestorebuttonactiverect;
     QRect vrestorebuttondownrect;
     QRect captionrect;
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     bool buttonstransparent = false;
     int buttonstransparentcolor = 0;
 

@@ -15,7 +15,7 @@ void TbsDataSkinGaugeControl::VisitKeys(SkinKeyVisitor& v)
     v.Integer("beginoffset", beginoffset, 0);
     v.Integer("endoffset", endoffset, 0);
     v.Boolean("vertical", vertical);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Boolean("progresstransparent", progresstransparent);
     v.Integer("progresstransparentcolor", progresstransparentcolor, 0);
     v.Boolean("progressstretch", progressstretch);

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/TbsDataSkinCustomControl.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "gauge".
-class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl {
+class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl, public TbsSkinFontFields {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
@@ -14,10 +15,6 @@ public:
     int beginoffset = 0;
     int endoffset = 0;
     bool vertical = false;
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     bool progresstransparent = false;
     int progresstransparentcolor = 0;
     bool progressstretch = false;

@@ -22,7 +22,7 @@ void TbsDataSkinGridControl::VisitKeys(SkinKeyVisitor& v)
     v.Integer("bgpictureindex", bgpictureindex, -1);
     v.Integer("linescolor", linescolor, 0);
     v.Integer("bgcolor", bgcolor, 0);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("selectfontcolor", selectfontcolor, 0);
     v.Integer("focusfontcolor", focusfontcolor, 0);
     v.Text("fixedfontname", fixedfontname, QStringLiteral("Arial"));

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/TbsDataSkinControl.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "grid".
-class TbsDataSkinGridControl : public TbsDataSkinControl {
+class TbsDataSkinGridControl : public TbsDataSkinControl, public TbsSkinFontFields {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
@@ -21,10 +22,6 @@ public:
     int bgpictureindex = -1;
     int linescolor = 0;
     int bgcolor = 0;
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     int selectfontcolor = 0;
     int focusfontcolor = 0;
     QString fixedfontname;

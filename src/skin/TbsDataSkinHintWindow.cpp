@@ -10,7 +10,7 @@ void TbsDataSkinHintWindow::VisitKeys(SkinKeyVisitor& v)
     v.Integer("maskpictureindex", maskpictureindex, -1);
     v.CornerPoints(lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
     v.Rect("clientrect", clientrect);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Boolean("leftstretch", leftstretch);
     v.Boolean("rightstretch", rightstretch);
     v.Boolean("topstretch", topstretch);

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/TbsDataSkinEntry.h"
+#include "skin/TbsSkinFontFields.h"
 
 // The [HINTWINDOW] record: the frame and font of skinned hint windows.
-class TbsDataSkinHintWindow : public TbsDataSkinEntry {
+class TbsDataSkinHintWindow : public TbsDataSkinEntry, public TbsSkinFontFields {
 public:
     TbsDataSkinHintWindow();
 
@@ -14,10 +15,6 @@ public:
     QPoint leftbottompoint;
     QPoint rightbottompoint;
     QRect clientrect;
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     bool leftstretch = false;
     bool rightstretch = false;
     bool topstretch = false;

@@ -10,5 +10,5 @@ QString TbsDataSkinLabelControl::KindWord() const
 void TbsDataSkinLabelControl::VisitKeys(SkinKeyVisitor& v)
 {
     TbsDataSkinCustomControl::VisitKeys(v);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
 }

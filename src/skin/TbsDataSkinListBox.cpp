@@ -16,7 +16,7 @@ void TbsDataSkinListBox::VisitKeys(SkinKeyVisitor& v)
     v.Integer("itemleftoffset", itemleftoffset, 0);
     v.Integer("itemrightoffset", itemrightoffset, 0);
     v.Rect("itemtextrect", itemtextrect);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("activefontcolor", activefontcolor, 0);
     v.Integer("focusfontcolor", focusfontcolor, 0);
     v.Rect("captionrect", captionrect);

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/TbsDataSkinCustomControl.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "listbox".
-class TbsDataSkinListBox : public TbsDataSkinCustomControl {
+class TbsDataSkinListBox : public TbsDataSkinCustomControl, public TbsSkinFontFields {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
@@ -15,10 +16,6 @@ public:
     int itemleftoffset = 0;
     int itemrightoffset = 0;
     QRect itemtextrect;
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     int activefontcolor = 0;
     int focusfontcolor = 0;
     QRect captionrect;

@@ -9,7 +9,7 @@ void TbsDataSkinMainMenuItem::VisitKeys(SkinKeyVisitor& v)
     v.Integer("itemrightoffset", itemrightoffset, 0);
     v.Rect("downrect", downrect);
     v.Rect("textrect", textrect);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("activefontcolor", activefontcolor, 0);
     v.Integer("downfontcolor", downfontcolor, 0);
     v.Integer("unenabledfontColor", unenabledfontcolor, 0);

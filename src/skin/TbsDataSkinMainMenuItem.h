@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/TbsDataSkinObject.h"
+#include "skin/TbsSkinFontFields.h"
 
 // 
-class TbsDataSkinMainMenuItem : public TbsDataSkinObject {
+class TbsDataSkinMainMenuItem : public TbsDataSkinObject, public TbsSkinFontFields {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
@@ -11,10 +12,6 @@ public:
     int itemrightoffset = 0;
     QRect downrect;
     QRect textrect;
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     int activefontcolor = 0;
     int downfontcolor = 0;
     int unenabledfontcolor = 0;

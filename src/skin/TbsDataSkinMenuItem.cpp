@@ -17,7 +17,7 @@ void TbsDataSkinMenuItem::VisitKeys(SkinKeyVisitor& v)
     v.Integer("dividerrightoffset", dividerrightoffset, 0);
     v.Rect("textrect", textrect);
     v.Rect("imagerect", imagerect);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("activefontcolor", activefontcolor, 0);
     v.Integer("unenabledfontcolor", unenabledfontcolor, 0);
     v.Boolean("stretcheffect", stretcheffect);

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/TbsDataSkinObject.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Popup menu items; empty active check, radio and arrow rectangles take the plain ones.
-class TbsDataSkinMenuItem : public TbsDataSkinObject {
+class TbsDataSkinMenuItem : public TbsDataSkinObject, public TbsSkinFontFields {
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
@@ -16,10 +17,6 @@ public:
     int dividerrightoffset = 0;
     QRect textrect;
     QRect imagerect;
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     int activefontcolor = 0;
     int unenabledfontcolor = 0;
     bool stretcheffect = false;

@@ -13,7 +13,7 @@ void TbsDataSkinPanelControl::VisitKeys(SkinKeyVisitor& v)
     v.Integer("bgpictureindex", bgpictureindex, -1);
     v.Rect("captionrect", captionrect);
     v.Alignment("alignment", alignment);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Rect("checkimagerect", checkimagerect);
     v.Rect("uncheckimagerect", uncheckimagerect);
     v.Rect("markframerect", markframerect);

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/TbsDataSkinCustomControl.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "panel".
-class TbsDataSkinPanelControl : public TbsDataSkinCustomControl {
+class TbsDataSkinPanelControl : public TbsDataSkinCustomControl, public TbsSkinFontFields {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
@@ -12,10 +13,6 @@ public:
     int bgpictureindex = -1;
     QRect captionrect;
     TbsSkinAlignment alignment{};
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     QRect checkimagerect;
     QRect uncheckimagerect;
     QRect markframerect;

@@ -1,19 +1,16 @@
 #pragma once
 
 #include "skin/TbsDataSkinCustomControl.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "spinedit".
-class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl {
+class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl, public TbsSkinFontFields {
 public:
     using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
 
     QString KindWord() const override;
 
     QRect activeskinrect;
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     int activefontcolor = 0;
     int disabledfontcolor = 0;
     QRect upbuttonrect;

@@ -10,6 +10,6 @@ QString TbsDataSkinStdLabelControl::KindWord() const
 void TbsDataSkinStdLabelControl::VisitKeys(SkinKeyVisitor& v)
 {
     TbsDataSkinControl::VisitKeys(v);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("activefontcolor", activefontcolor, 0xFF0000);
 }

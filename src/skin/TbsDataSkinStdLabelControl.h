@@ -1,18 +1,15 @@
 #pragma once
 
 #include "skin/TbsDataSkinControl.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "stdlabel".
-class TbsDataSkinStdLabelControl : public TbsDataSkinControl {
+class TbsDataSkinStdLabelControl : public TbsDataSkinControl, public TbsSkinFontFields {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
     QString KindWord() const override;
 
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     int activefontcolor = 0;
 
 protected:

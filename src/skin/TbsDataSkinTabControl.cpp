@@ -27,7 +27,7 @@ void TbsDataSkinTabControl::VisitKeys(SkinKeyVisitor& v)
     v.Boolean("bottomstretch", bottomstretch);
     v.Boolean("stretcheffect", stretcheffect);
     v.StretchType("stretchtype", stretchtype);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("activefontcolor", activefontcolor, 0);
     v.Integer("focusfontcolor", focusfontcolor, 0);
     v.Integer("mouseinfontcolor", mouseinfontcolor, 0);

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/TbsDataSkinControl.h"
+#include "skin/TbsSkinFontFields.h"
 
 // Skin objects of kind "tab".
-class TbsDataSkinTabControl : public TbsDataSkinControl {
+class TbsDataSkinTabControl : public TbsDataSkinControl, public TbsSkinFontFields {
 public:
     using TbsDataSkinControl::TbsDataSkinControl;
 
@@ -29,10 +30,6 @@ public:
     bool bottomstretch = false;
     bool stretcheffect = false;
     TbsStretchType stretchtype{};
-    QString fontname;
-    int fontheight = 0;
-    TbsFontStyles fontstyle{};
-    int fontcolor = 0;
     int activefontcolor = 0;
     int focusfontcolor = 0;
     int mouseinfontcolor = 0;

@@ -10,6 +10,6 @@ QString TbsDataSkinTreeView::KindWord() const
 void TbsDataSkinTreeView::VisitKeys(SkinKeyVisitor& v)
 {
     TbsDataSkinControl::VisitKeys(v);
-    v.FontGroup(fontname, fontheight, fontstyle, fontcolor);
+    v.FontGroup(*this);
     v.Integer("bgcolor", bgcolor, 0);
 }
