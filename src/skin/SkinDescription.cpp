@@ -74,7 +74,7 @@ SkinDescription::SkinDescription(const QStringList& lines)
     for (const QString& raw : lines) {
         const QString line = Trim(raw);
         if (line.size() >= 2 && line.startsWith(u'[') && line.endsWith(u']')) {
-            sections_.append({raw, Trim(line.mid(1, line.size() - 2)), {}});
+            AppendSection(raw, Trim(line.mid(1, line.size() - 2)));
             continue;
         }
         if (sections_.isEmpty()) {
@@ -85,8 +85,45 @@ SkinDescription::SkinDescription(const QStringList& lines)
         const qsizetype eq = line.indexOf(u'=');
         if (!line.isEmpty() && !line.startsWith(u';') && eq >= 0)
             entry = {raw, Trim(line.left(eq)), Trim(line.mid(eq + 1)), true};
-        sections_.last().entries.append(entry);
+        AppendEntry(sections_.last(), entry);
     }
+}
+
+// Case folding as QString::compare does it: one value per UTF-16 unit, a low surrogate folded
+// together with the high surrogate before it, a lone surrogate as itself.
+std::u32string SkinDescription::Folded(QStringView name)
+{
+    std::u32string folded;
+    folded.reserve(size_t(name.size()));
+    char16_t previous = 0;
+    for (const QChar unit : name) {
+        char32_t point = unit.unicode();
+        if (unit.isLowSurrogate() && QChar::isHighSurrogate(previous))
+            point = QChar::surrogateToUcs4(previous, unit.unicode());
+        previous = unit.unicode();
+        folded.push_back(QChar::toCaseFolded(point));
+    }
+    return folded;
+}
+
+void SkinDescription::AppendEntry(Section& section, const Entry& entry)
+{
+    section.entries.append(entry);
+    if (entry.hasKey)
+        section.keys[Folded(entry.key)] = section.entries.size() - 1;
+}
+
+void SkinDescription::AppendSection(const QString& header, const QString& name)
+{
+    sections_.append({header, name, {}, {}});
+    sectionIndex_[Folded(name)] = sections_.size() - 1;
+}
+
+void SkinDescription::IndexSections()
+{
+    sectionIndex_.clear();
+    for (qsizetype i = 0; i < sections_.size(); ++i)
+        sectionIndex_[Folded(sections_[i].name)] = i;
 }
 
 QStringList SkinDescription::Lines() const
@@ -102,10 +139,8 @@ QStringList SkinDescription::Lines() const
 
 const SkinDescription::Section* SkinDescription::FindSection(const QString& section) const
 {
-    for (auto it = sections_.crbegin(); it != sections_.crend(); ++it)
-        if (it->name.compare(section, Qt::CaseInsensitive) == 0)
-            return &*it;
-    return nullptr;
+    const auto found = sectionIndex_.find(Folded(section));
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
 bool SkinDescription::HasSection(const QString& section) const
@@ -129,10 +164,10 @@ std::optional<QString> SkinDescription::Value(const QString& section, const QStr
     const Section* found = FindSection(section);
     if (!found)
         return std::nullopt;
-    for (auto it = found->entries.crbegin(); it != found->entries.crend(); ++it)
-        if (it->hasKey && it->key.compare(key, Qt::CaseInsensitive) == 0)
-            return it->value;
-    return std::nullopt;
+    const auto entry = found->keys.find(Folded(key));
+    if (entry == found->keys.end())
+        return std::nullopt;
+    return found->entries[entry->second].value;
 }
 
 QString SkinDescription::ReadString(const QString& section, const QString& key, const QString& fallback) const
@@ -197,10 +232,10 @@ QStringList SkinDescription::ReadNameList(const QString& section, const QString&
 
 SkinDescription::Section& SkinDescription::SectionForWriting(const QString& section)
 {
-    for (auto it = sections_.rbegin(); it != sections_.rend(); ++it)
-        if (it->name.compare(section, Qt::CaseInsensitive) == 0)
-            return *it;
-    sections_.append({QLatin1Char('[') + section + QLatin1Char(']'), section, {}});
+    const auto found = sectionIndex_.find(Folded(section));
+    if (found != sectionIndex_.end())
+        return sections_[found->second];
+    AppendSection(QLatin1Char('[') + section + QLatin1Char(']'), section);
     return sections_.last();
 }
 
@@ -208,13 +243,11 @@ void SkinDescription::WriteString(const QString& section, const QString& key, co
 {
     Section& target = SectionForWriting(section);
     const Entry entry{key + QLatin1Char('=') + value, key, value, true};
-    for (auto it = target.entries.rbegin(); it != target.entries.rend(); ++it) {
-        if (it->hasKey && it->key.compare(key, Qt::CaseInsensitive) == 0) {
-            *it = entry;
-            return;
-        }
-    }
-    target.entries.append(entry);
+    const auto found = target.keys.find(Folded(key));
+    if (found != target.keys.end())
+        target.entries[found->second] = entry;
+    else
+        AppendEntry(target, entry);
 }
 
 void SkinDescription::WriteInteger(const QString& section, const QString& key, int value)
@@ -252,4 +285,5 @@ void SkinDescription::WriteNameList(const QString& section, const QString& key, 
 void SkinDescription::EraseSection(const QString& section)
 {
     sections_.removeIf([&](const Section& s) { return s.name.compare(section, Qt::CaseInsensitive) == 0; });
+    IndexSections();
 }

@@ -1,3 +1,4 @@
+#include "HostileInputs.h"
 #include "PackFixture.h"
 
 #include "platform/BmpDecoder.h"
@@ -6,10 +7,13 @@
 #include "platform/JpegDecoder.h"
 #include "platform/PngDecoder.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <functional>
 
@@ -131,6 +135,16 @@ QByteArray BitFieldBmp()
     return bytes;
 }
 
+QByteArray PngChunk(const QByteArray& type, const QByteArray& data)
+{
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
+    const QByteArray body = type + data;
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()))), crc.data());
+    return chunk + body + crc;
+}
+
 } // namespace
 
 TEST(Decoders, JpegAndPngMatchTheirSource)
@@ -200,4 +214,46 @@ TEST(Decoders, TruncatedAndCorruptPicturesRaise)
     ExpectDamageRaisesCleanly(EncodeGif(8, 6, true), GifDecoder::decode, "GIF", 1);
     ExpectDamageRaisesCleanly(PalettedBmp(), BmpDecoder::decode, "BMP paletted");
     ExpectDamageRaisesCleanly(BitFieldBmp(), BmpDecoder::decode, "BMP bit fields");
+}
+
+// Every refinement scan walks all coefficients again: a picture of thousands of them is
+// refused after a hundred, while ordinary progressive pictures decode.
+TEST(Decoders, JpegOfThousandsOfScansIsRefused)
+{
+    try {
+        JpegDecoder::decode(HostileInputs::JpegWithManyScans(32));
+        ADD_FAILURE() << "a picture of 1900 scans was decoded";
+    } catch (const DataFormatError& e) {
+        EXPECT_EQ(e.message(), "JPEG error: more than 100 scans");
+    }
+    QByteArray progressive;
+    QBuffer buffer(&progressive);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(TestPicture(40, 30, false)));
+    EXPECT_GT(progressive.count("\xff\xda"), 5) << "scans";
+    ExpectSamePixels(JpegDecoder::decode(progressive), QImage::fromData(progressive, "JPEG"), 2);
+}
+
+// libpng never sees comments, profiles or unknown chunks, so it neither inflates them nor
+// stumbles over them; palette transparency still reaches the pixels.
+TEST(Decoders, PngChunksThatDoNotChangeThePixelsAreSkipped)
+{
+    QImage paletted(6, 3, QImage::Format_Indexed8);
+    paletted.setColorTable({qRgba(255, 0, 0, 255), qRgba(0, 0, 255, 64), qRgba(0, 200, 0, 0)});
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 6; ++x)
+            paletted.setPixel(x, y, uint((x + y) % 3));
+    const QByteArray plain = EncodePicture(paletted, "PNG");
+    ASSERT_TRUE(plain.contains("tRNS"));
+    const QByteArray comment = qCompress(QByteArray(1 << 20, 'a')).mid(4);
+    const QByteArray extras = PngChunk("zTXt", QByteArray("Comment\0\0", 9) + comment)
+        + PngChunk("tEXt", QByteArray("Title\0kestrune", 14)) + PngChunk("iCCP", QByteArray("p\0\0", 3) + comment)
+        + PngChunk("abCd", "unknown") + PngChunk("a\x01\x02\x03", "no chunk type at all");
+    const qsizetype afterHeader = 8 + 25;
+    const QByteArray carrying = plain.left(afterHeader) + extras + plain.mid(afterHeader);
+    const QImage expected = PngDecoder::decode(plain);
+    EXPECT_EQ(qAlpha(expected.pixel(1, 0)), 64);
+    ExpectSamePixels(PngDecoder::decode(carrying), expected, 0);
 }
