@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <jpeglib.h>
 #include <vector>
+#include <zlib.h>
 
 namespace {
 
@@ -120,6 +121,23 @@ QByteArray HostileInputs::JpegWithManyScans(int side)
 QByteArray HostileInputs::PlainJpeg(int side)
 {
     return EncodeJpeg(Gradient(side), nullptr);
+}
+
+QByteArray HostileInputs::PngChunk(const QByteArray& type, const QByteArray& data)
+{
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
+    const QByteArray body = type + data;
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()))), crc.data());
+    return chunk + body + crc;
+}
+
+QByteArray HostileInputs::PngWithComments(const QByteArray& png, int chunks)
+{
+    const QByteArray comment = PngChunk("zTXt", QByteArray("Comment\0\0", 9) + qCompress(QByteArray(1 << 20, 'a')).mid(4));
+    const qsizetype afterHeader = 8 + 25;
+    return png.left(afterHeader) + comment.repeated(chunks) + png.mid(afterHeader);
 }
 
 QByteArray HostileInputs::SkinPackageWithControls(int controls)

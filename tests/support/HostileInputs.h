@@ -17,6 +17,11 @@ public:
     static QByteArray JpegWithManyScans(int side);
     static QByteArray PlainJpeg(int side);
 
+    // One PNG chunk: length, type, data and CRC; and a PNG carrying `chunks` compressed
+    // comments of a megabyte each right behind its header.
+    static QByteArray PngChunk(const QByteArray& type, const QByteArray& data);
+    static QByteArray PngWithComments(const QByteArray& png, int chunks);
+
     // A skin package with `controls` button objects in [SKINCONTROLS], each with a section of
     // its own keys.
     static QByteArray SkinPackageWithControls(int controls);
