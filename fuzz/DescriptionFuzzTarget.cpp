@@ -17,43 +17,44 @@ namespace {
 // description each time.
 constexpr int CheckedKeys = 48;
 
-struct PlainKey {
-    QString section;
-    QString key;
+// A line as the reading rules see it: a section header, a keyed line, or neither.
+struct PlainLine {
+    std::optional<QString> section;
+    std::optional<QString> key;
+    QString value;
 };
 
-// The section and key of every keyed line, read line by line without any index.
-std::vector<PlainKey> PlainKeys(const QStringList& lines)
+std::vector<PlainLine> PlainLines(const QStringList& lines)
 {
-    std::vector<PlainKey> keys;
-    std::optional<QString> section;
+    std::vector<PlainLine> plain;
+    plain.reserve(size_t(lines.size()));
     for (const QString& raw : lines) {
         const QString line = SkinDescription::Trim(raw);
+        const qsizetype eq = line.indexOf(u'=');
         if (line.size() >= 2 && line.startsWith(u'[') && line.endsWith(u']'))
-            section = SkinDescription::Trim(line.mid(1, line.size() - 2));
-        else if (section && !line.startsWith(u';') && line.contains(u'='))
-            keys.push_back({*section, SkinDescription::Trim(line.left(line.indexOf(u'=')))});
+            plain.push_back({SkinDescription::Trim(line.mid(1, line.size() - 2)), {}, {}});
+        else if (!line.startsWith(u';') && eq >= 0)
+            plain.push_back({{}, SkinDescription::Trim(line.left(eq)), SkinDescription::Trim(line.mid(eq + 1))});
+        else
+            plain.push_back({});
     }
-    return keys;
+    return plain;
 }
 
-// The value a lookup must find: in the last section of that name, the last line with that key.
-std::optional<QString> PlainValue(const QStringList& lines, const QString& section, const QString& key)
+// The value a lookup must find, by a walk over every line: in the last section of that name,
+// the last line with that key.
+std::optional<QString> PlainValue(const std::vector<PlainLine>& lines, const QString& section, const QString& key)
 {
     std::optional<QString> value;
     bool inSection = false;
-    for (const QString& raw : lines) {
-        const QString line = SkinDescription::Trim(raw);
-        if (line.size() >= 2 && line.startsWith(u'[') && line.endsWith(u']')) {
-            inSection = SkinDescription::Trim(line.mid(1, line.size() - 2)).compare(section, Qt::CaseInsensitive) == 0;
+    for (const PlainLine& line : lines) {
+        if (line.section) {
+            inSection = line.section->compare(section, Qt::CaseInsensitive) == 0;
             if (inSection)
                 value.reset();
-            continue;
+        } else if (inSection && line.key && line.key->compare(key, Qt::CaseInsensitive) == 0) {
+            value = line.value;
         }
-        const qsizetype eq = line.indexOf(u'=');
-        if (inSection && !line.startsWith(u';') && eq >= 0
-            && SkinDescription::Trim(line.left(eq)).compare(key, Qt::CaseInsensitive) == 0)
-            value = SkinDescription::Trim(line.mid(eq + 1));
     }
     return value;
 }
@@ -65,26 +66,35 @@ void DescriptionFuzzTarget::run(QByteArrayView bytes)
     const QStringList lines = SkinTextCodec::DecodeLines(bytes);
     SkinDescription description(lines);
     FuzzInvariant::require(description.Lines() == lines, "the description does not keep its lines");
-    const std::vector<PlainKey> keys = PlainKeys(lines);
+    const std::vector<PlainLine> plain = PlainLines(lines);
+    std::vector<std::pair<QString, QString>> keys;  // every keyed line's section and key
+    std::optional<QString> section;
+    for (const PlainLine& line : plain) {
+        if (line.section)
+            section = line.section;
+        else if (line.key && section)
+            keys.emplace_back(*section, *line.key);
+    }
     const size_t step = keys.size() / CheckedKeys + 1;
     for (size_t i = 0; i < keys.size(); i += step) {
-        const PlainKey& k = keys[i];
-        for (const QString& section : {k.section, k.section.toUpper(), k.section.toLower()}) {
-            FuzzInvariant::require(description.Value(section, k.key) == PlainValue(lines, section, k.key),
+        const auto& [name, key] = keys[i];
+        for (const QString& asked : {name, name.toUpper(), name.toLower()}) {
+            FuzzInvariant::require(description.Value(asked, key) == PlainValue(plain, asked, key),
                                    "a lookup disagrees with the plain walk over the lines");
         }
-        readEveryForm(description, k.section, k.key);
+        readEveryForm(description, name, key, lines.size());
     }
     if (!keys.empty())
-        writeAndErase(description, keys.back().section, keys.front().key);
+        writeAndErase(description, keys.back().first, keys.front().second);
 }
 
-void DescriptionFuzzTarget::readEveryForm(const SkinDescription& description, const QString& section, const QString& key)
+void DescriptionFuzzTarget::readEveryForm(const SkinDescription& description, const QString& section, const QString& key,
+                                          qsizetype lineCount)
 {
     const QString text = description.ReadString(section, key);
     description.ReadInteger(section, key, -1);
     description.ReadBool(section, key);
-    FuzzInvariant::require(description.ReadNameList(section, key).size() <= description.Lines().size(),
+    FuzzInvariant::require(description.ReadNameList(section, key).size() <= lineCount,
                            "a name list is longer than the description");
     try {
         description.ReadRect(section, key);

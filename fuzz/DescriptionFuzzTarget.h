@@ -14,6 +14,7 @@ public:
     static void run(QByteArrayView bytes);
 
 private:
-    static void readEveryForm(const SkinDescription& description, const QString& section, const QString& key);
+    static void readEveryForm(const SkinDescription& description, const QString& section, const QString& key,
+                              qsizetype lineCount);
     static void writeAndErase(SkinDescription& description, const QString& section, const QString& key);
 };

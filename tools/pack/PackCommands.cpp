@@ -49,9 +49,11 @@ void loadSkinPackage(QByteArrayView bytes)
 // What the client does with a resource like this one; empty for resources it never reads.
 Check checkFor(const ResourceEntry& entry)
 {
-    for (const auto& [type, decode] : ResourceImageDecoders()) {
-        if (entry.type.matches(ResourceId(type.toString())))
+    for (const auto& decoder : ResourceImageDecoders()) {
+        if (entry.type.matches(ResourceId(decoder.first.toString()))) {
+            const ImageDecoder decode = decoder.second;
             return [decode](QByteArrayView bytes) { decode(bytes); };
+        }
     }
     if (entry.type.matches(ResourceTypeFromText(QStringLiteral("rcdata"))) && entry.name.matches(ResourceId(QStringLiteral("Skin"))))
         return loadSkinPackage;
