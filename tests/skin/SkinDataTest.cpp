@@ -1,6 +1,4 @@
-#include "HostileInputs.h"
 #include "skin/SkinBitmapCodec.h"
-#include "skin/SkinDescription.h"
 #include "skin/SkinError.h"
 #include "skin/SkinTestSupport.h"
 #include "skin/TbsCompressedSkinList.h"
@@ -131,19 +129,6 @@ TEST(TbsSkinData, ObjectListEntriesThatCreateNothingAreSkipped)
 
     LoadPackage(store, SmallPackage({"[SKINCONTROLS]", "count=2147483647", "0=a:label"}));
     EXPECT_EQ(store.SkinControls().size(), 1u);
-}
-
-// Thousands of objects, each reading its keys from its own section, all load with their keys.
-TEST(TbsSkinData, ThousandsOfControlSectionsLoad)
-{
-    TbsSkinData store;
-    LoadPackage(store, HostileInputs::SkinPackageWithControls(3000));
-    ASSERT_EQ(store.SkinControls().size(), 3000u);
-    EXPECT_EQ(store.FindControlIndex("control2999"), 2999);
-    const auto* last = dynamic_cast<const TbsDataSkinButtonControl*>(store.SkinControls().back().get());
-    ASSERT_NE(last, nullptr);
-    EXPECT_EQ(last->fontheight, 12);
-    EXPECT_EQ(last->skinrect, SkinDescription::EdgesToRect(0, 0, 4, 4));
 }
 
 TEST(TbsSkinData, FormInfoAdjustments)
