@@ -15,7 +15,7 @@ namespace {
 
 // Lookups are compared with the plain walk for this many keys; the walk costs the whole
 // description each time.
-constexpr int CheckedKeys = 48;
+constexpr int CheckedKeys = 16;
 
 // A line as the reading rules see it: a section header, a keyed line, or neither.
 struct PlainLine {
@@ -78,7 +78,7 @@ void DescriptionFuzzTarget::run(QByteArrayView bytes)
     const size_t step = keys.size() / CheckedKeys + 1;
     for (size_t i = 0; i < keys.size(); i += step) {
         const auto& [name, key] = keys[i];
-        for (const QString& asked : {name, name.toUpper(), name.toLower()}) {
+        for (const QString& asked : {name, name.toUpper()}) {
             FuzzInvariant::require(description.Value(asked, key) == PlainValue(plain, asked, key),
                                    "a lookup disagrees with the plain walk over the lines");
         }
