@@ -282,8 +282,12 @@ void SkinDescription::WriteNameList(const QString& section, const QString& key, 
         WriteString(section, QString::number(i), names[i]);
 }
 
+// Writers erase every object's section before writing it, mostly into descriptions that do
+// not have it yet; only a real removal pays for moving the sections and indexing them again.
 void SkinDescription::EraseSection(const QString& section)
 {
+    if (!HasSection(section))
+        return;
     sections_.removeIf([&](const Section& s) { return s.name.compare(section, Qt::CaseInsensitive) == 0; });
     IndexSections();
 }
