@@ -25,7 +25,7 @@ QByteArray Deflated(QByteArrayView content)
 
 // Finding an object walks its list, and writing one back costs all its keys; a sample of each
 // list keeps runs on skins of thousands of objects short.
-constexpr size_t CheckedObjects = 64;
+constexpr size_t CheckedObjects = 16;
 
 bool Sampled(size_t index, size_t count)
 {

@@ -3,6 +3,7 @@
 #include "skin/SkinError.h"
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -97,10 +98,15 @@ std::u32string SkinDescription::Folded(QStringView name)
     folded.reserve(size_t(name.size()));
     char16_t previous = 0;
     for (const QChar unit : name) {
-        char32_t point = unit.unicode();
-        if (unit.isLowSurrogate() && QChar::isHighSurrogate(previous))
-            point = QChar::surrogateToUcs4(previous, unit.unicode());
-        previous = unit.unicode();
+        const char16_t code = unit.unicode();
+        const char16_t before = std::exchange(previous, code);
+        if (code < 0x80) {  // the names of nearly every description
+            folded.push_back(code >= u'A' && code <= u'Z' ? char32_t(code + 0x20) : char32_t(code));
+            continue;
+        }
+        char32_t point = code;
+        if (unit.isLowSurrogate() && QChar::isHighSurrogate(before))
+            point = QChar::surrogateToUcs4(before, code);
         folded.push_back(QChar::toCaseFolded(point));
     }
     return folded;
@@ -188,10 +194,13 @@ bool SkinDescription::ReadBool(const QString& section, const QString& key) const
     return ReadInteger(section, key, 0) == 1;
 }
 
-QList<int> SkinDescription::ReadNumberParts(const QString& section, const QString& key,
-                                            const char* fallback, int count) const
+// A missing key reads as zeros, the default of rectangles and points.
+QList<int> SkinDescription::ReadNumberParts(const QString& section, const QString& key, int count) const
 {
-    const QStringList parts = ReadString(section, key, QString::fromLatin1(fallback)).split(u',');
+    const std::optional<QString> text = Value(section, key);
+    if (!text)
+        return QList<int>(count, 0);
+    const QStringList parts = text->split(u',');
     QList<int> numbers;
     for (int i = 0; i < count; ++i) {
         QString digits;
@@ -208,13 +217,13 @@ QList<int> SkinDescription::ReadNumberParts(const QString& section, const QStrin
 
 QRect SkinDescription::ReadRect(const QString& section, const QString& key) const
 {
-    const QList<int> n = ReadNumberParts(section, key, "0,0,0,0", 4);
+    const QList<int> n = ReadNumberParts(section, key, 4);
     return EdgesToRect(n[0], n[1], n[2], n[3]);
 }
 
 QPoint SkinDescription::ReadPoint(const QString& section, const QString& key) const
 {
-    const QList<int> n = ReadNumberParts(section, key, "0,0", 2);
+    const QList<int> n = ReadNumberParts(section, key, 2);
     return QPoint(n[0], n[1]);
 }
 

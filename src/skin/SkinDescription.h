@@ -73,8 +73,7 @@ private:
     void IndexSections();
     const Section* FindSection(const QString& section) const;
     Section& SectionForWriting(const QString& section);
-    QList<int> ReadNumberParts(const QString& section, const QString& key, const char* fallback,
-                               int count) const;
+    QList<int> ReadNumberParts(const QString& section, const QString& key, int count) const;
 
     QStringList preamble_;
     QList<Section> sections_;
