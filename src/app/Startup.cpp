@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/EngineLogging.h"
 #include "app/TApplication.h"
 #include "mainwindow/TFormMain.h"
 #include "platform/InstanceGuard.h"
@@ -12,6 +13,7 @@ int RunClient(int argc, char** argv, const QString& PortalBaseUrl)
         == InstanceGuard::Outcome::HeldElsewhere)
         return 0;
 
+    QuietEngineNotes();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // the web engine asks for it
     TApplication application(argc, argv);
     TApplication::setApplicationName(QStringLiteral("kestrune"));

@@ -3,6 +3,7 @@
 #include "browser/TWebBrowser.h"
 #include "error/KestruneError.h"
 #include "framework/DebugOutput.h"
+#include "framework/FirstFrame.h"
 #include "framework/TApplicationEvents.h"
 #include "framework/TImage.h"
 #include "framework/TLabel.h"
@@ -35,7 +36,20 @@ TFormMain::TFormMain(const QString& PortalBaseUrl, Services services, QWidget* p
     tabs_ = std::make_unique<TBrowserTabs>(bsSkinPageControl,
                                            [this](TWebBrowser* browser) { BindBrowserEvents(browser); });
     // A step that raises ends the creation there; the window is still built and shown.
-    TApplicationEvents::Guard([this] { FormCreate(); });
+    bool created = false;
+    TApplicationEvents::Guard([&] {
+        FormCreate();
+        created = true;
+    });
+    // Starting the web engine blocks the thread for a good while, so the window goes on
+    // screen first: the main tab's browser, and the creation steps that need it, follow in
+    // the turn after the window's first frame.
+    FirstFrame::Then(this, [this, created] {
+        DefineMainBrowser();
+        if (created)
+            TApplicationEvents::Guard([this] { FormCreateMainTab(); });
+        WebBrowser->show();
+    });
 }
 
 TFormMain::~TFormMain()
@@ -71,10 +85,14 @@ void TFormMain::FormCreate()
     tabs_->CreateRegistry();
     TApplicationEvents::Guard([this] { LoadSkin(); });
     ImageMaxClick(nullptr);
+}
+
+void TFormMain::FormCreateMainTab()
+{
     WebBrowser->Navigate(portalBaseUrl_);
     WebBrowser->SetTag(tabs_->TabTagCounter());
-    bsSkinPageControl->ActivePage()->SetTag(tabs_->TabTagCounter());
-    tabs_->RegisterTab(WebBrowser, bsSkinPageControl->Page(0));
+    bsSkinTabSheetMain->SetTag(tabs_->TabTagCounter());
+    tabs_->RegisterTab(WebBrowser, bsSkinTabSheetMain);
 }
 
 void TFormMain::SetUpTrayIcon()

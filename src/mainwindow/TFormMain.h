@@ -77,8 +77,10 @@ public:
     QSystemTrayIcon* TrayIcon = nullptr;
     TApplicationEvents* ApplicationEvents1 = nullptr;
 
-    // Creation, shape and the global error handler.
+    // Creation, shape and the global error handler. The creation's last steps, which send
+    // the main tab home and file it, run once the main browser exists.
     void FormCreate();
+    void FormCreateMainTab();
     void FormResize();
     void ApplicationEvents1Exception(QObject* Sender, const std::exception& E);
 
@@ -166,6 +168,8 @@ private:
     void DefineTitleBar();
     void DefinePortalLinks();
     void DefineTabs();
+    // The main tab's browser: made after the window's first frame (it starts the web engine).
+    void DefineMainBrowser();
     void DefineStatusStrip();
     void DefineNonVisual();
     void BindTitleBarButtons();

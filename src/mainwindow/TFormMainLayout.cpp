@@ -135,7 +135,10 @@ void TFormMain::DefineTabs()
     bsSkinTabSheetMain->SetPageControl(bsSkinPageControl);
     bsSkinTabSheetMain->SetCaption(QStringLiteral("Kestrune"));
     bsSkinPageControl->SetActivePage(bsSkinTabSheetMain);
+}
 
+void TFormMain::DefineMainBrowser()
+{
     WebBrowser = new TWebBrowser(bsSkinTabSheetMain);
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
     BindBrowserEvents(WebBrowser);

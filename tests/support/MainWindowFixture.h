@@ -18,6 +18,8 @@ protected:
     {
         form = std::make_unique<TFormMain>(portal.BaseUrl(), TFormMain::Services{windows, browser, PackDirectory()});
         form->show();
+        // The main tab's browser comes once the window is on screen.
+        ASSERT_TRUE(WaitFor([&] { return form->WebBrowser != nullptr; }));
     }
     void TearDown() override { form.reset(); }
     // The resource pack the build made; a test may look elsewhere.

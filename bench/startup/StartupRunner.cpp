@@ -1,0 +1,118 @@
+#include "StartupRunner.h"
+
+#include "MapWatcher.h"
+#include "ProcessTree.h"
+#include "server/PortalServer.h"
+#include "support/XvfbSession.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <signal.h>
+
+namespace {
+constexpr int TimeLimitMs = 60000;
+
+// Everything the engine and the client keep between runs lives under the fresh home.
+QProcessEnvironment FreshHome(const QString& home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    return environment;
+}
+
+// Waits on the event loop until done() holds or the time limit passes.
+bool WaitUntil(const std::function<bool()>& done, int limitMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
+    tick.start(5);
+    while (!done() && clock.elapsed() < limitMs)
+        loop.exec();
+    return done();
+}
+
+void EndTree(QProcess& process, const QList<qint64>& descendants)
+{
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    // The engine's helpers follow their parent; whatever lingers is ended by its own id.
+    WaitUntil([&] { return std::all_of(descendants.begin(), descendants.end(), [](qint64 pid) {
+                  return kill(pid_t(pid), 0) != 0;
+              }); }, 5000);
+    for (const qint64 pid : descendants)
+        if (kill(pid_t(pid), 0) == 0)
+            kill(pid_t(pid), SIGKILL);
+}
+}  // namespace
+
+StartupRunner::StartupRunner(const XvfbSession& display, MapWatcher& windows, PortalServer& server, int settleMs,
+                             QString logDirectory)
+    : display_(display), windows_(windows), server_(server), settleMs_(settleMs), logDirectory_(std::move(logDirectory))
+{
+}
+
+std::optional<StartupSample> StartupRunner::Run(const QString& program, const QStringList& arguments,
+                                                const QString& label)
+{
+    QTemporaryDir home;
+    QProcess process;
+    QProcessEnvironment environment = FreshHome(home.path());
+    display_.Apply(environment);
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QDir(logDirectory_).filePath(label + QStringLiteral(".stderr")));
+
+    QElapsedTimer clock;
+    double windowMs = -1, loadMs = -1;
+    const QMetaObject::Connection mapped =
+        QObject::connect(&windows_, &MapWatcher::WindowMapped, [&](qint64 pid, quint32) {
+            if (windowMs < 0 && pid == process.processId())
+                windowMs = double(clock.nsecsElapsed()) / 1e6;
+        });
+    const QMetaObject::Connection served =
+        QObject::connect(&server_, &PortalServer::RequestServed, [&](const QString& line) {
+            if (loadMs < 0 && line.startsWith(QStringLiteral("GET /beacon.txt")))
+                loadMs = double(clock.nsecsElapsed()) / 1e6;
+        });
+    clock.start();
+    process.start(program, arguments);
+    const bool started = process.waitForStarted(10000);
+    const bool arrived = started && WaitUntil([&] { return windowMs >= 0 && loadMs >= 0; }, TimeLimitMs);
+    QObject::disconnect(mapped);
+    QObject::disconnect(served);
+
+    std::optional<StartupSample> sample;
+    QList<qint64> descendants;
+    if (arrived) {
+        WaitUntil([] { return false; }, settleMs_);
+        const ProcessTree tree(process.processId());
+        descendants = tree.Pids().mid(1);
+        sample = StartupSample{windowMs, loadMs, double(tree.PssKiB()) / 1024.0};
+    } else {
+        error_ = QStringLiteral("%1: %2 within %3 s (see %4.stderr)")
+                     .arg(label, !started ? QStringLiteral("did not start")
+                                 : windowMs < 0 ? QStringLiteral("no window mapped")
+                                                : QStringLiteral("no page beacon"))
+                     .arg(TimeLimitMs / 1000)
+                     .arg(label);
+        descendants = ProcessTree(process.processId()).Pids().mid(1);
+    }
+    EndTree(process, descendants);
+    return sample;
+}
