@@ -43,11 +43,12 @@ TFormMain::TFormMain(const QString& PortalBaseUrl, Services services, QWidget* p
     });
     // Starting the web engine blocks the thread for a good while, so the window goes on
     // screen first: the main tab's browser, and the creation steps that need it, follow in
-    // the turn after the window's first frame.
-    FirstFrame::Then(this, [this, created] {
+    // the turn after the window's first frame. The main tab keeps the tag the creation gave
+    // it, even if a title-bar link opened a tab in between.
+    FirstFrame::Then(this, [this, created, mainTag = tabs_->TabTagCounter()] {
         DefineMainBrowser();
         if (created)
-            TApplicationEvents::Guard([this] { FormCreateMainTab(); });
+            TApplicationEvents::Guard([this, mainTag] { FormCreateMainTab(mainTag); });
         WebBrowser->show();
     });
 }
@@ -87,12 +88,12 @@ void TFormMain::FormCreate()
     ImageMaxClick(nullptr);
 }
 
-void TFormMain::FormCreateMainTab()
+void TFormMain::FormCreateMainTab(int MainTag)
 {
     WebBrowser->Navigate(portalBaseUrl_);
-    WebBrowser->SetTag(tabs_->TabTagCounter());
-    bsSkinTabSheetMain->SetTag(tabs_->TabTagCounter());
-    tabs_->RegisterTab(WebBrowser, bsSkinTabSheetMain);
+    WebBrowser->SetTag(MainTag);
+    bsSkinTabSheetMain->SetTag(MainTag);
+    tabs_->RegisterTab(MainTag, WebBrowser, bsSkinTabSheetMain);
 }
 
 void TFormMain::SetUpTrayIcon()

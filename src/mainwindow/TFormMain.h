@@ -80,7 +80,7 @@ public:
     // Creation, shape and the global error handler. The creation's last steps, which send
     // the main tab home and file it, run once the main browser exists.
     void FormCreate();
-    void FormCreateMainTab();
+    void FormCreateMainTab(int MainTag);
     void FormResize();
     void ApplicationEvents1Exception(QObject* Sender, const std::exception& E);
 

@@ -1,4 +1,5 @@
 #include "browser/TWebBrowser.h"
+#include "framework/TImage.h"
 #include "framework/TPanel.h"
 #include "mainwindow/TFormMain.h"
 #include "skin/TbsSkinData.h"
@@ -98,6 +99,23 @@ TEST(FormMainStartup, TheWindowIsShownAndPaintedBeforeItsFirstBrowserExists)
     EXPECT_LT(made, order.indexOf(QStringLiteral("home page asked for")));
     EXPECT_EQ(form.WebBrowser->parent(), form.bsSkinTabSheetMain);
     EXPECT_EQ(form.WebBrowser->Tag(), 1);
+}
+
+TEST(FormMainStartup, ATabOpenedBeforeTheMainBrowserLeavesTheMainTabItsTag)
+{
+    PortalFixture portal;
+    FakeWindowManager windows;
+    RecordingDefaultBrowser browser;
+    TFormMain form(portal.BaseUrl(), {windows, browser, QStringLiteral(KESTRUNE_PACK_DIR)});
+    form.ITgameMouseDown(form.ITgame, Qt::LeftButton, {}, 1, 1);  // before the first frame
+    form.show();
+    ASSERT_TRUE(WaitFor([&] { return form.WebBrowser != nullptr && form.WebBrowser->Tag() != 0; }));
+
+    EXPECT_EQ(form.WebBrowser->Tag(), 1);
+    ASSERT_NE(form.Tabs().FindTab(1), nullptr);
+    EXPECT_EQ(form.Tabs().FindTab(1)->Sheet, form.bsSkinTabSheetMain);
+    ASSERT_NE(form.Tabs().FindTab(2), nullptr);
+    EXPECT_NE(form.Tabs().FindTab(2)->Sheet, form.bsSkinTabSheetMain);
 }
 
 }  // namespace
