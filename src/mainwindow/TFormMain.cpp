@@ -16,8 +16,8 @@
 #include "platform/TempDirectory.h"
 #include "platform/WindowManager.h"
 #include "skin/TbsSkinData.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 
 #include <QFile>
 #include <QGuiApplication>

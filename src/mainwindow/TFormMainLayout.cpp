@@ -12,9 +12,9 @@
 #include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinData.h"
 #include "skin/TbsSkinFormRegistry.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 #include "skinui/CellHeightFont.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
 
 #include <QPainter>
 #include <QSystemTrayIcon>

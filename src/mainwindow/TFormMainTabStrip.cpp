@@ -8,7 +8,7 @@
 #include "platform/JpegImage.h"
 #include "platform/PngImage.h"
 #include "platform/ResourcePack.h"
-#include "skinui/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinPageControl.h"
 
 #include <QPainter>
 

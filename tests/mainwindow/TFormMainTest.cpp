@@ -3,8 +3,8 @@
 #include "framework/TImage.h"
 #include "framework/TPanel.h"
 #include "framework/TTabSheet.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 
 #include <QTest>
 

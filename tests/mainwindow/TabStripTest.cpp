@@ -2,7 +2,7 @@
 
 #include "framework/TTabSheet.h"
 #include "framework/TTimer.h"
-#include "skinui/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinPageControl.h"
 
 #include <QPointer>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "skinui/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinPageControl.h"
 
 #include "framework/TTabSheet.h"
 #include "skinui/CellHeightFont.h"
