@@ -1,5 +1,6 @@
 #include "framework/TPageControl.h"
 
+#include "framework/TApplicationEvents.h"
 #include "framework/TTabSheet.h"
 
 #include <QFontMetrics>
@@ -50,7 +51,7 @@ void TPageControl::SetActivePage(TTabSheet* page)
         page->setVisible(true);
         page->update();
     }
-    Q_EMIT OnChange(this);
+    TApplicationEvents::Guard([this] { Q_EMIT OnChange(this); });
     update();
 }
 

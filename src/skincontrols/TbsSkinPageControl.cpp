@@ -1,5 +1,6 @@
 #include "skincontrols/TbsSkinPageControl.h"
 
+#include "framework/TApplicationEvents.h"
 #include "framework/TTabSheet.h"
 #include "skinui/CellHeightFont.h"
 
@@ -328,7 +329,7 @@ void TbsSkinPageControl::ClosePage(TTabSheet* page)
     page->SetTabVisible(false);
     if (freeOnClose_)
         delete page;
-    Q_EMIT OnAfterClose(this);
+    TApplicationEvents::Guard([this] { Q_EMIT OnAfterClose(this); });
 }
 
 void TbsSkinPageControl::TrackHotTab(QPoint position)
