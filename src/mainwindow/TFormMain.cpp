@@ -45,9 +45,15 @@ TFormMain::~TFormMain()
     if (InstanceMutex)
         InstanceMutex->Release();
     tabs_.reset();
-    // The components outlive this body; none of their last signals may reach the handlers.
+    // The components outlive this body; none of their last signals or hooks may reach the
+    // handlers.
     for (QObject* component : findChildren<QObject*>())
         component->disconnect(this);
+    bsSkinPageControl->OnDrawSkinTab = nullptr;
+    for (TWebBrowser* browser : findChildren<TWebBrowser*>()) {
+        browser->OnBeforeNavigate2 = nullptr;
+        browser->OnNewWindow2 = nullptr;
+    }
 }
 
 void TFormMain::FormCreate()

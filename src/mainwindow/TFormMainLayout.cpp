@@ -18,6 +18,7 @@
 
 #include <QPainter>
 #include <QSystemTrayIcon>
+#include <functional>
 
 namespace {
 constexpr Qt::Edges TopRight = Qt::TopEdge | Qt::RightEdge;
@@ -126,7 +127,7 @@ void TFormMain::DefineTabs()
     bsSkinPageControl->SetDefaultFont(tabFont);
     bsSkinPageControl->SetUseSkinFont(false);
 
-    connect(bsSkinPageControl, &TbsSkinPageControl::OnDrawSkinTab, this, &TFormMain::bsSkinPageControlDrawSkinTab);
+    bsSkinPageControl->OnDrawSkinTab = std::bind_front(&TFormMain::bsSkinPageControlDrawSkinTab, this);
     connect(bsSkinPageControl, &TControl::OnMouseMove, this, &TFormMain::bsSkinPageControlMouseMove);
     connect(bsSkinPageControl, &TControl::OnMouseUp, this, &TFormMain::bsSkinPageControlMouseUp);
 
@@ -194,7 +195,7 @@ void TFormMain::DefineNonVisual()
 
 void TFormMain::BindBrowserEvents(TWebBrowser* browser)
 {
-    connect(browser, &TWebBrowser::OnBeforeNavigate2, this, &TFormMain::WebBrowserBeforeNavigate2);
-    connect(browser, &TWebBrowser::OnNewWindow2, this, &TFormMain::WebBrowserNewWindow2);
+    browser->OnBeforeNavigate2 = std::bind_front(&TFormMain::WebBrowserBeforeNavigate2, this);
+    browser->OnNewWindow2 = std::bind_front(&TFormMain::WebBrowserNewWindow2, this);
     connect(browser, &TWebBrowser::OnTitleChange, this, &TFormMain::WebBrowserTitleChange);
 }

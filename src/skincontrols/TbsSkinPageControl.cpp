@@ -6,7 +6,6 @@
 
 #include <QCursor>
 #include <QImage>
-#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -316,7 +315,7 @@ void TbsSkinPageControl::ClosePage(TTabSheet* page)
     closeButtons_[page].pressed = false;
     bool canClose = true;
     const QPointer<TTabSheet> guard(page);
-    Q_EMIT OnClose(page, canClose);
+    TApplicationEvents::CallHook(OnClose, page, canClose);
     if (!guard)  // the handler freed the page itself
         return;
     if (!canClose) {
@@ -395,11 +394,9 @@ void TbsSkinPageControl::PaintTab(QPainter& target, int visibleIndex, QRect plac
 void TbsSkinPageControl::DrawTabFace(QPainter& canvas, int visibleIndex, QRect bitmapRect, TabPaintState state)
 {
     const TTabSheet* page = PageOfTab(visibleIndex);
-    if (isSignalConnected(QMetaMethod::fromSignal(&TbsSkinPageControl::OnDrawSkinTab))) {
-        Q_EMIT OnDrawSkinTab(page->PageIndex(), bitmapRect, state.testFlag(TabPaintFlag::Active),
-                             state.testFlag(TabPaintFlag::MouseIn), &canvas);
+    if (TApplicationEvents::CallHook(OnDrawSkinTab, page->PageIndex(), bitmapRect, state.testFlag(TabPaintFlag::Active),
+                                     state.testFlag(TabPaintFlag::MouseIn), &canvas))
         return;
-    }
     const int closeRoom = showCloseButtons_ ? kCloseButtonSize + 2 : 0;
     canvas.drawText(bitmapRect.adjusted(0, 0, -closeRoom, 0), Qt::AlignCenter | Qt::TextSingleLine,
                     page->Caption());

@@ -10,7 +10,13 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
+
+// Events the page control asks its owner to draw or to decide; one handler each.
+using TbsDrawSkinTabEvent = std::function<void(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs)>;
+using TbsCloseEvent = std::function<void(TTabSheet* Page, bool& CanClose)>;
 
 // Page control whose face the skin engine paints. Every tab is drawn into a bitmap of its own
 // size; a handler of OnDrawSkinTab may paint that bitmap instead of the control. The tab strip
@@ -69,11 +75,13 @@ public:
     // Repaints the whole control at once.
     void Refresh();
 
-Q_SIGNALS:
     // Owner draw of one tab on the canvas of its own bitmap; Rct is that bitmap's rectangle.
-    void OnDrawSkinTab(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs);
+    // While it is set the control draws no caption of its own.
+    TbsDrawSkinTabEvent OnDrawSkinTab;
     // A close button was clicked; clearing CanClose keeps the page.
-    void OnClose(TTabSheet* Page, bool& CanClose);
+    TbsCloseEvent OnClose;
+
+Q_SIGNALS:
     void OnAfterClose(QObject* Sender);
 
 protected:
