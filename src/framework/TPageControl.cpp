@@ -57,13 +57,18 @@ void TPageControl::SetActivePage(TTabSheet* page)
 
 int TPageControl::TabIndex() const
 {
-    if (!activePage_ || !activePage_->TabVisible())
+    return VisibleIndexOf(activePage_);
+}
+
+int TPageControl::VisibleIndexOf(const TTabSheet* page) const
+{
+    if (!page || !page->TabVisible())
         return -1;
     int visibleIndex = 0;
-    for (const TTabSheet* page : pages_) {
-        if (page == activePage_)
+    for (const TTabSheet* each : pages_) {
+        if (each == page)
             return visibleIndex;
-        visibleIndex += page->TabVisible() ? 1 : 0;
+        visibleIndex += each->TabVisible() ? 1 : 0;
     }
     return -1;
 }

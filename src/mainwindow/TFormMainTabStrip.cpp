@@ -65,13 +65,12 @@ void TFormMain::DrawTab(int TabIndex, bool, QPainter& Cnvs)
 
     if (TabIndex == 0 || !CloseGlyphTable::HasEntry(TabIndex))
         return;
+    // The glyph is hit-tested where it lies in the strip and drawn one pixel below its top.
+    const QRect glyph(glyphX, textTop, GlyphSize, GlyphSize);
+    const int visibleIndex = bsSkinPageControl->VisibleIndexOf(bsSkinPageControl->Page(TabIndex));
     CloseGlyphTable::Entry& entry = closeGlyphs_[TabIndex];
-    entry.Left = bsSkinPageControl->TabsOffset()
-        + (TabIndex - bsSkinPageControl->ScrolledTabs()) * bsSkinPageControl->TabWidth() + glyphX;
-    entry.Top = textTop;
-    entry.Right = entry.Left + GlyphSize;
-    entry.Bottom = textTop + GlyphSize;
-    Cnvs.drawImage(QPoint(glyphX, textTop + 1), PackPng(entry.Contains(lastStripPointer_) ? "TabCloseMove" : "TabClose"));
+    entry.Place(bsSkinPageControl->StripGeometry().InTab(visibleIndex, glyph));
+    Cnvs.drawImage(glyph.topLeft() + QPoint(0, 1), PackPng(entry.Contains(lastStripPointer_) ? "TabCloseMove" : "TabClose"));
 }
 
 void TFormMain::bsSkinPageControlMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)
@@ -93,7 +92,7 @@ void TFormMain::bsSkinPageControlMouseUp(QObject*, Qt::MouseButton Button, Qt::K
     // Only the left button: the strip reports its positions shifted, and only it closes tabs.
     if (Button != Qt::LeftButton)
         return;
-    const QPoint test(X + bsSkinPageControl->TabsOffset(), Y);
+    const QPoint test = bsSkinPageControl->StripGeometry().FromFramework(QPoint(X, Y));
     for (int i = std::min(bsSkinPageControl->PageCount(), CloseGlyphTable::Size) - 1; i >= 0; --i) {
         if (closeGlyphs_[i].Contains(test)) {
             TimerCloseTab->SetTag(i);

@@ -134,15 +134,16 @@ void TbsSkinPageControl::SetShowCloseButtons(bool show)
 
 QRect TbsSkinPageControl::CloseButtonRect(int visibleIndex) const
 {
-    const QRect tab = TabRect(visibleIndex);
+    const TabStripGeometry geometry = StripGeometry();
+    const QRect tab = geometry.TabRect(visibleIndex);
     if (!showCloseButtons_ || tab.isEmpty())
         return QRect();
-    return CloseButtonInTab(tab.size(), kCloseButtonSize).translated(tab.topLeft());
+    return geometry.InTab(visibleIndex, CloseButtonInTab(tab.size(), kCloseButtonSize));
 }
 
 QRect TbsSkinPageControl::TabRect(int visibleIndex) const
 {
-    return Geometry().TabRect(visibleIndex);
+    return StripGeometry().TabRect(visibleIndex);
 }
 
 void TbsSkinPageControl::Refresh()
@@ -152,7 +153,7 @@ void TbsSkinPageControl::Refresh()
 
 QRect TbsSkinPageControl::FrameworkTabRect(int visibleIndex) const
 {
-    const TabStripGeometry geometry = Geometry();
+    const TabStripGeometry geometry = StripGeometry();
     return geometry.TabRect(visibleIndex).translated(-geometry.EffectiveOffset(), 0);
 }
 
@@ -161,7 +162,7 @@ int TbsSkinPageControl::TabStripHeight() const
     return tabHeight_ > 0 ? tabHeight_ : defaultItemHeight_;
 }
 
-TabStripGeometry TbsSkinPageControl::Geometry() const
+TabStripGeometry TbsSkinPageControl::StripGeometry() const
 {
     TabStripGeometry geometry;
     geometry.controlWidth = width();
@@ -177,7 +178,7 @@ TabStripGeometry TbsSkinPageControl::Geometry() const
 
 QMouseEvent TbsSkinPageControl::FrameworkMouseEvent(const QMouseEvent& event) const
 {
-    const int shift = event.button() == Qt::LeftButton ? Geometry().EffectiveOffset() : 0;
+    const int shift = event.button() == Qt::LeftButton ? StripGeometry().EffectiveOffset() : 0;
     return QMouseEvent(event.type(), event.position() - QPointF(shift, 0), event.scenePosition(),
                        event.globalPosition(), event.button(), event.buttons(), event.modifiers(),
                        event.pointingDevice());
@@ -185,7 +186,7 @@ QMouseEvent TbsSkinPageControl::FrameworkMouseEvent(const QMouseEvent& event) co
 
 void TbsSkinPageControl::mousePressEvent(QMouseEvent* event)
 {
-    if (!Geometry().OffsetInEffect())
+    if (!StripGeometry().OffsetInEffect())
         TrackHotTab(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         PressCloseButton(event->position().toPoint());
@@ -195,7 +196,7 @@ void TbsSkinPageControl::mousePressEvent(QMouseEvent* event)
 
 void TbsSkinPageControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!Geometry().OffsetInEffect())
+    if (!StripGeometry().OffsetInEffect())
         TrackHotTab(event->position().toPoint());
     QMouseEvent shifted = FrameworkMouseEvent(*event);
     TPageControl::mouseReleaseEvent(&shifted);
@@ -333,7 +334,7 @@ void TbsSkinPageControl::ClosePage(TTabSheet* page)
 
 void TbsSkinPageControl::TrackHotTab(QPoint position)
 {
-    SetHotTab(Geometry().TabAt(position));
+    SetHotTab(StripGeometry().TabAt(position));
 }
 
 void TbsSkinPageControl::SetHotTab(int visibleIndex)
@@ -364,7 +365,7 @@ void TbsSkinPageControl::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     PaintPlainPageFrame(painter, rect(), PageArea());
-    const TabStripGeometry geometry = Geometry();
+    const TabStripGeometry geometry = StripGeometry();
     for (int i = 0; i < geometry.tabWidths.size(); ++i)
         PaintTab(painter, i, geometry.TabRect(i));
 }

@@ -66,6 +66,8 @@ public:
 
     // Tabs scrolled out to the left of the strip.
     int ScrolledTabs() const { return scrolledTabs_; }
+    // Where the tabs lie now; painting, hover tracking and the mouse shift all read it.
+    TabStripGeometry StripGeometry() const;
     // The tab's place in the control, by visible index; empty when there is no such tab.
     QRect TabRect(int visibleIndex) const;
     // The close button of the tab at a visible index in the control; empty without close buttons.
@@ -106,7 +108,6 @@ private:
         bool pressed = false;
     };
 
-    TabStripGeometry Geometry() const;
     // The event as the framework sees it: left-button X less the strip offset in effect.
     QMouseEvent FrameworkMouseEvent(const QMouseEvent& event) const;
     void TrackHotTab(QPoint position);

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -61,6 +62,31 @@ TEST_F(TabStrip, ALeftReleaseOnAGlyphClosesItsTabOnTheNextTick)
     EXPECT_FALSE(third.isNull());
     ASSERT_TRUE(WaitFor([&] { return third.isNull(); }));
     EXPECT_EQ(Pages()->PageCount(), 2);
+}
+
+TEST_F(TabStrip, GlyphsAreHitWhereTheyAreDrawnWhereverTheStripLies)
+{
+    // Centred instead of offset, and with a hidden tab before the last page: the third page's
+    // glyph sits 124 pixels into the tab the page control draws for it.
+    const std::function<void()> layouts[] = {
+        [&] {
+            Pages()->SetTabsOffset(0);
+            Pages()->SetTabsInCenter(true);
+        },
+        [&] { Pages()->Page(1)->SetTabVisible(false); },
+    };
+    for (const auto& layout : layouts) {
+        layout();
+        Pages()->Refresh();
+        const QRect tab = Pages()->TabRect(Pages()->VisibleIndexOf(Pages()->Page(2)));
+        const QPoint glyph = tab.topLeft() + QPoint(124 + 5, 8 + 4);
+        MoveTo(glyph);
+        EXPECT_FALSE(form->CloseGlyphs()[2].PointerOutside) << "lit under the pointer at " << glyph.x();
+        QTest::mouseClick(Pages(), Qt::LeftButton, {}, glyph);
+        EXPECT_EQ(form->TimerCloseTab->Tag(), 2);
+        EXPECT_TRUE(form->TimerCloseTab->Enabled());
+        form->TimerCloseTab->SetEnabled(false);
+    }
 }
 
 TEST_F(TabStrip, OtherReleasesCloseNothing)
