@@ -45,10 +45,7 @@ int FindByName(const List& list, const QString& name)
 
 TbsSkinData::TbsSkinData(QObject* owner) : QObject(owner) {}
 
-TbsSkinData::~TbsSkinData()
-{
-    isEmpty_ = true;
-}
+TbsSkinData::~TbsSkinData() = default;
 
 void TbsSkinData::SetSkinnableForm(bool value)
 {

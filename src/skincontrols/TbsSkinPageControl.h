@@ -2,7 +2,6 @@
 
 #include "framework/TPageControl.h"
 #include "skinui/PlainTabPainting.h"
-#include "skinui/TabSkinSnapshot.h"
 #include "skinui/TabStripGeometry.h"
 
 #include <QFont>
@@ -141,5 +140,4 @@ private:
     int scrolledTabs_ = 0;
     int hotTab_ = -1;
     QHash<const TTabSheet*, CloseButtonFlags> closeButtons_;
-    TabSkinSnapshot skin_;
 };
