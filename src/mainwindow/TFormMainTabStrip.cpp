@@ -9,6 +9,7 @@
 #include "platform/PngImage.h"
 #include "platform/ResourcePack.h"
 #include "skincontrols/TbsSkinPageControl.h"
+#include "skinui/SkinText.h"
 
 #include <QPainter>
 
@@ -30,12 +31,14 @@ QImage PackPng(const char* name)
     return png.image();
 }
 
-// The caption cut, one character at a time, until it fits before the glyph.
-QString FittedCaption(QString caption, const QFontMetrics& metrics, int room)
+// The caption without as many trailing UTF-16 units as it takes to fit before the glyph. Page
+// titles are drawn as they stand: an "&" in them is no accelerator.
+QString FittedCaption(const QString& caption, const QFontMetrics& metrics, int room)
 {
-    while (!caption.isEmpty() && metrics.horizontalAdvance(caption) + CaptionLeft > room)
-        caption.chop(1);
-    return caption;
+    const qsizetype kept = LongestFittingPrefix(caption.size(), [&](qsizetype units) {
+        return metrics.horizontalAdvance(caption.left(units)) + CaptionLeft <= room;
+    });
+    return caption.left(kept);
 }
 }  // namespace
 

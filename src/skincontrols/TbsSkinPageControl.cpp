@@ -3,6 +3,7 @@
 #include "framework/TApplicationEvents.h"
 #include "framework/TTabSheet.h"
 #include "skinui/CellHeightFont.h"
+#include "skinui/SkinText.h"
 
 #include <QCursor>
 #include <QImage>
@@ -399,6 +400,7 @@ void TbsSkinPageControl::DrawTabFace(QPainter& canvas, int visibleIndex, QRect b
                                      state.testFlag(TabPaintFlag::MouseIn), &canvas))
         return;
     const int closeRoom = showCloseButtons_ ? kCloseButtonSize + 2 : 0;
-    canvas.drawText(bitmapRect.adjusted(0, 0, -closeRoom, 0), Qt::AlignCenter | Qt::TextSingleLine,
-                    page->Caption());
+    // Tab captions here are page titles, not accelerator captions: an "&" is drawn.
+    DrawSingleLineText(canvas, page->Caption(), bitmapRect.adjusted(0, 0, -closeRoom, 0), Qt::AlignHCenter,
+                       SkinTextMode::Literal);
 }
