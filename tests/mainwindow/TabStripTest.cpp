@@ -89,6 +89,20 @@ TEST_F(TabStrip, GlyphsAreHitWhereTheyAreDrawnWhereverTheStripLies)
     }
 }
 
+TEST_F(TabStrip, ALongTitleStopsBeforeTheGlyph)
+{
+    // However long the title, nothing is drawn over the glyph, whose column looks as it does
+    // beside an empty caption.
+    const QRect glyphColumn = QRect(124, 0, 143 - 124, 30).translated(Pages()->TabRect(1).topLeft());
+    const QRect captionStart = QRect(25, 0, 20, 30).translated(Pages()->TabRect(1).topLeft());
+    Pages()->Page(1)->SetCaption(QString());
+    const QImage beside = Pages()->grab(glyphColumn).toImage();
+    const QImage noTitle = Pages()->grab(captionStart).toImage();
+    Pages()->Page(1)->SetCaption(QString(4000, u'W') + QStringLiteral("&&"));
+    EXPECT_EQ(Pages()->grab(glyphColumn).toImage(), beside);
+    EXPECT_NE(Pages()->grab(captionStart).toImage(), noTitle) << "the title is drawn";
+}
+
 TEST_F(TabStrip, OtherReleasesCloseNothing)
 {
     QTest::mouseRelease(Pages(), Qt::RightButton, {}, QPoint(505, 12));
