@@ -1,10 +1,9 @@
 #include "RenderCommand.h"
 
-#include "skin/TbsDataSkinCustomControl.h"
 #include "skin/TbsSkinData.h"
 #include "skinui/FrameStrips.h"
 #include "skinui/RegionBuilder.h"
-#include "skinui/SkinResizeMode.h"
+#include "skinui/SkinObjectMapping.h"
 #include "skinui/SkinUiError.h"
 
 #include <QPainter>
@@ -28,61 +27,17 @@ int ParseSide(const QString& text, const char* what)
     return value;
 }
 
-// Custom controls and the form info keep the nine-piece keys under the same names.
-template <typename Skin>
-NinePieceGeometry GeometryOf(const Skin& skin)
-{
-    NinePieceGeometry g;
-    g.lt = skin.lefttoppoint;
-    g.rt = skin.righttoppoint;
-    g.lb = skin.leftbottompoint;
-    g.rb = skin.rightbottompoint;
-    g.clRect = skin.clientrect;
-    return g;
-}
-
-template <typename Skin>
-NinePieceOptions OptionsOf(const Skin& skin)
-{
-    NinePieceOptions options;
-    options.setFlag(NinePieceOption::StretchLeft, skin.leftstretch);
-    options.setFlag(NinePieceOption::StretchTop, skin.topstretch);
-    options.setFlag(NinePieceOption::StretchRight, skin.rightstretch);
-    options.setFlag(NinePieceOption::StretchBottom, skin.bottomstretch);
-    options.setFlag(NinePieceOption::StretchMiddle, skin.stretcheffect);
-    return options;
-}
-
-const QImage& ControlPicture(const TbsSkinData& store, const TbsDataSkinControl& control)
-{
-    const int index = control.pictureindex;
-    if (index < 0 || index >= store.Pictures().size() || store.Pictures()[index].isNull())
-        throw SkinUiError(QStringLiteral("control object \"%1\" has no picture").arg(control.ObjectName));
-    return store.Pictures()[index];
-}
-
 QImage RenderControl(const TbsSkinData& store, const QString& name, const QSize& requested)
 {
     const int index = store.FindControlIndex(name);
     if (index < 0)
         throw SkinUiError(QStringLiteral("the package has no control object \"%1\"").arg(name));
     const TbsDataSkinControl& control = *store.SkinControls()[size_t(index)];
-    const QImage& picture = ControlPicture(store, control);
-    NinePieceGeometry geometry;
-    NinePieceOptions options;
-    MiddleStretchType stretchType = MiddleStretchType::Whole;
-    if (const auto* custom = dynamic_cast<const TbsDataSkinCustomControl*>(&control)) {
-        geometry = GeometryOf(*custom);
-        options = OptionsOf(*custom);
-        stretchType = static_cast<MiddleStretchType>(custom->stretchtype);
-    }
-    const TbsResizeMode mode = ResizeModeOf(control.skinrect, geometry);
-    if (mode == TbsResizeMode::None)
+    if (!SkinPicture(store, control.pictureindex))
+        throw SkinUiError(QStringLiteral("control object \"%1\" has no picture").arg(name));
+    if (control.skinrect.isEmpty())
         throw SkinUiError(QStringLiteral("control object \"%1\" has an empty skin rectangle").arg(name));
-    QImage image;
-    BuildResizedImage(image, picture, control.skinrect, geometry, options, stretchType,
-                      SizeUnderRule(mode, control.skinrect.size(), requested));
-    return image;
+    return BuildControlImage(store, control, requested);
 }
 
 void ClearOutside(QImage& image, const QRegion& inside)
@@ -99,10 +54,10 @@ QImage RenderForm(const TbsSkinData& store, const QSize& window)
     if (frame.isNull())
         throw SkinUiError(QStringLiteral("the package has no frame picture"));
     const TbsDataSkinFormInfo& info = store.FormInfo();
-    const NinePieceGeometry geometry = GeometryOf(info);
+    const NinePieceGeometry geometry = NinePieceGeometryOf(info);
     FrameStripImages strips;
     BuildFrameStrips(strips, frame, frame.rect(), geometry, geometry.GrownTo(frame.size(), window),
-                     window, OptionsOf(info));
+                     window, NinePieceOptionsOf(info));
 
     QImage image(window, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
