@@ -181,7 +181,7 @@ void TbsSkinData::ClearSkin()
     layerFrameSkin_.pictureindex = -1;
     popupWindowSkin_.windowpictureindex = -1;
     hintWindowSkin_.windowpictureindex = -1;
-    colors_.Reset();
+    colors_.ResetToDefaults();
     framePicture_ = QImage();
     inactiveFramePicture_ = QImage();
     frameMask_ = QImage();
