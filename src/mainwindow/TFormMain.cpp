@@ -12,6 +12,7 @@
 #include "mainwindow/FrameBands.h"
 #include "platform/DefaultBrowser.h"
 #include "platform/InstanceGuard.h"
+#include "platform/NotificationIcon.h"
 #include "platform/ResourcePack.h"
 #include "platform/TempDirectory.h"
 #include "platform/WindowManager.h"
@@ -22,7 +23,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSystemTrayIcon>
 
 namespace {
 const QString ApplicationTitle = QStringLiteral("VostrelKestrune");
@@ -49,6 +49,9 @@ TFormMain::~TFormMain()
     // handlers.
     for (QObject* component : findChildren<QObject*>())
         component->disconnect(this);
+    // The tray icon is the desktop's; it leaves with the window that showed it.
+    TrayIcon->disconnect(this);
+    TrayIcon->Hide();
     bsSkinPageControl->OnDrawSkinTab = nullptr;
     for (TWebBrowser* browser : findChildren<TWebBrowser*>()) {
         browser->OnBeforeNavigate2 = nullptr;
@@ -85,11 +88,11 @@ void TFormMain::FormCreate()
 
 void TFormMain::SetUpTrayIcon()
 {
-    TrayIcon->setIcon(QIcon(QStringLiteral(":/artwork/kestrune.png")));
-    TrayIcon->setToolTip(ApplicationTitle);
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    TrayIcon->SetIcon(QIcon(QStringLiteral(":/artwork/kestrune.png")));
+    TrayIcon->SetHint(ApplicationTitle);
+    if (!TrayIcon->HostAvailable())
         throw KestruneError(QStringLiteral("Cannot create shell notification icon"));
-    TrayIcon->show();
+    TrayIcon->Show();
 }
 
 void TFormMain::LoadSkin()

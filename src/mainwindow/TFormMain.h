@@ -10,8 +10,8 @@
 #include <memory>
 
 class DefaultBrowser;
+class NotificationIcon;
 class QPainter;
-class QSystemTrayIcon;
 class QWebEnginePage;
 class TApplicationEvents;
 class TImage;
@@ -36,6 +36,7 @@ public:
         WindowManager& Windows;
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
+        NotificationIcon& Tray;
     };
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
@@ -74,7 +75,7 @@ public:
     TbsSkinData* bsSkinData1 = nullptr;
     TbsResourceStrData* bsResourceStrData1 = nullptr;
     TTimer* TimerCloseTab = nullptr;
-    QSystemTrayIcon* TrayIcon = nullptr;
+    NotificationIcon* TrayIcon = nullptr;  // the desktop's, through Services::Tray
     TApplicationEvents* ApplicationEvents1 = nullptr;
 
     // Creation, shape and the global error handler.

@@ -17,7 +17,6 @@
 #include "skinui/CellHeightFont.h"
 
 #include <QPainter>
-#include <QSystemTrayIcon>
 #include <functional>
 
 namespace {
@@ -185,8 +184,7 @@ void TFormMain::DefineNonVisual()
     TimerCloseTab->SetInterval(10);
     connect(TimerCloseTab, &TTimer::OnTimer, this, &TFormMain::TimerCloseTabTimer);
 
-    TrayIcon = new QSystemTrayIcon(this);
-    TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
+    TrayIcon = &services_.Tray;
 
     ApplicationEvents1 = new TApplicationEvents(this);
     ApplicationEvents1->setObjectName(QStringLiteral("ApplicationEvents1"));

@@ -46,6 +46,36 @@ TEST_F(FormMainCreation, ShapeRoundsTheTopCornersOnly)
     EXPECT_TRUE(shape.contains(QPoint(form->width() - 1, form->height() - 1)));
 }
 
+TEST_F(FormMainCreation, ShowsItsIconAndHintInTheTrayUntilItCloses)
+{
+    EXPECT_TRUE(tray.shown);
+    EXPECT_EQ(tray.hint, QStringLiteral("VostrelKestrune"));
+    EXPECT_FALSE(tray.icon.isNull());
+    form.reset();
+    EXPECT_FALSE(tray.shown);
+}
+
+// A desktop without a notification area.
+class FormMainWithoutTray : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        tray.hostAvailable = false;
+        testing::internal::CaptureStderr();
+        MainWindowFixture::SetUp();
+        errors = testing::internal::GetCapturedStderr();
+    }
+    std::string errors;
+};
+
+TEST_F(FormMainWithoutTray, ReportsTheMissingTrayAndStartsAnyway)
+{
+    EXPECT_NE(errors.find("Cannot create shell notification icon"), std::string::npos);
+    EXPECT_FALSE(tray.shown);
+    EXPECT_EQ(form->Tag(), 1) << "the creation went on to maximize the window";
+    EXPECT_EQ(form->Tabs().FindTab(1)->Browser, form->WebBrowser) << "and to file the main tab";
+}
+
 using FormMainGeometry = MainWindowFixture;
 
 TEST_F(FormMainGeometry, MaximizeAndRestoreReturnToTheSavedBoundsAfterAMove)
