@@ -1,5 +1,7 @@
 #include "RenderCommand.h"
 
+#include "ToolArguments.h"
+
 #include "skin/TbsSkinData.h"
 #include "skinui/FrameStrips.h"
 #include "skinui/RegionBuilder.h"
@@ -12,20 +14,7 @@
 
 namespace {
 
-constexpr int kMaxSide = 16384;
 const QString kFormWord = QStringLiteral("--form");
-
-int ParseSide(const QString& text, const char* what)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < 1 || value > kMaxSide)
-        throw SkinUiError(QStringLiteral("%1 must be a whole number from 1 to %2, not \"%3\"")
-                              .arg(QLatin1String(what))
-                              .arg(kMaxSide)
-                              .arg(text));
-    return value;
-}
 
 QImage RenderControl(const TbsSkinData& store, const QString& name, const QSize& requested)
 {
