@@ -5,7 +5,6 @@
 #include "platform/InstanceGuard.h"
 #include "platform/ScreenWindowManager.h"
 #include "platform/SystemDefaultBrowser.h"
-#include "platform/SystemNotificationIcon.h"
 
 int RunClient(int argc, char** argv, const QString& PortalBaseUrl)
 {
@@ -20,9 +19,8 @@ int RunClient(int argc, char** argv, const QString& PortalBaseUrl)
 
     ScreenWindowManager windows;
     SystemDefaultBrowser browser;
-    SystemNotificationIcon tray;
     // The resource pack lies beside the executable.
-    TFormMain form(PortalBaseUrl, {windows, browser, TApplication::applicationDirPath() + QLatin1Char('/'), tray});
+    TFormMain form(PortalBaseUrl, {windows, browser, TApplication::applicationDirPath() + QLatin1Char('/')});
     form.show();
     TApplication::exec();
     return 0;

@@ -36,7 +36,7 @@ public:
         WindowManager& Windows;
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
-        NotificationIcon& Tray;
+        NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
     };
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
@@ -75,7 +75,7 @@ public:
     TbsSkinData* bsSkinData1 = nullptr;
     TbsResourceStrData* bsResourceStrData1 = nullptr;
     TTimer* TimerCloseTab = nullptr;
-    NotificationIcon* TrayIcon = nullptr;  // the desktop's, through Services::Tray
+    NotificationIcon* TrayIcon = nullptr;  // Services::Tray, or the window's own
     TApplicationEvents* ApplicationEvents1 = nullptr;
 
     // Creation, shape and the global error handler.
@@ -183,6 +183,7 @@ private:
     QString portalBaseUrl_;
     Services services_;
     std::unique_ptr<TBrowserTabs> tabs_;
+    std::unique_ptr<NotificationIcon> ownTray_;
     int tag_ = 0;
     QRect normalBounds_;
     CloseGlyphTable closeGlyphs_;

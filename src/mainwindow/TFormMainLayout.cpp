@@ -9,6 +9,7 @@
 #include "framework/TLabel.h"
 #include "framework/TPanel.h"
 #include "framework/TTimer.h"
+#include "platform/SystemNotificationIcon.h"
 #include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinData.h"
 #include "skin/TbsSkinFormRegistry.h"
@@ -184,7 +185,9 @@ void TFormMain::DefineNonVisual()
     TimerCloseTab->SetInterval(10);
     connect(TimerCloseTab, &TTimer::OnTimer, this, &TFormMain::TimerCloseTabTimer);
 
-    TrayIcon = &services_.Tray;
+    if (!services_.Tray)
+        ownTray_ = std::make_unique<SystemNotificationIcon>();
+    TrayIcon = services_.Tray ? services_.Tray : ownTray_.get();
 
     ApplicationEvents1 = new TApplicationEvents(this);
     ApplicationEvents1->setObjectName(QStringLiteral("ApplicationEvents1"));

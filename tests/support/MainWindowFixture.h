@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         form = std::make_unique<TFormMain>(portal.BaseUrl(),
-                                           TFormMain::Services{windows, browser, PackDirectory(), tray});
+                                           TFormMain::Services{windows, browser, PackDirectory(), &tray});
         form->show();
     }
     void TearDown() override { form.reset(); }
