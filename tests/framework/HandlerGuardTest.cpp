@@ -86,21 +86,6 @@ TEST(HandlerGuard, ARaisingPageChangeHandlerLeavesThePageChanged)
     EXPECT_EQ(errors.messages, (QStringList{QStringLiteral("change"), QStringLiteral("change")}));
 }
 
-TEST(HandlerGuard, AHookIsCalledThroughTheGuardAndOnlyWhenSet)
-{
-    ReportedErrors errors;
-    std::function<void(int&)> hook;
-    int answer = 0;
-    EXPECT_FALSE(TApplicationEvents::CallHook(hook, answer));
-    hook = [](int& value) {
-        value = 7;
-        throw KestruneError(QStringLiteral("hook"));
-    };
-    EXPECT_TRUE(TApplicationEvents::CallHook(hook, answer));
-    EXPECT_EQ(answer, 7);
-    EXPECT_EQ(errors.messages, QStringList{QStringLiteral("hook")});
-}
-
 TEST(HandlerGuard, AGlobalHandlerThatRaisesEndsOnStandardErrorNotInATermination)
 {
     TApplicationEvents hub;

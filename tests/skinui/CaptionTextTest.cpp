@@ -45,16 +45,6 @@ std::pair<int, int> DifferingRows(const QImage& a, const QImage& b)
     return {first, last};
 }
 
-// Whether the last "&" of text marks nothing after it (pairs "&x" and "&&" read left to right).
-bool EndsInALoneMark(const QString& text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == u'&' && i++ + 1 == text.size())
-            return true;
-    }
-    return false;
-}
-
 // A style of a platform that hides accelerators until the user asks for them.
 class HiddenAccelerators : public QProxyStyle {
 public:
@@ -135,22 +125,6 @@ TEST(CaptionText, GlyphAndCaptionLayOutTheDrawnCaption)
     ASSERT_GE(top, 0);
     EXPECT_EQ(top, bottom) << "the same centred caption but for its one underline row";
     EXPECT_NE(literal, plain);
-}
-
-TEST(CaptionText, CuttingACaptionKeepsAnAcceleratorWithItsCharacter)
-{
-    const QFontMetrics fm(TestFont());
-    const QString caption = QStringLiteral("&&A&&B&CD&&");
-    for (int width = 0; width <= SkinTextWidth(fm, caption); ++width) {
-        QString cut = caption;
-        CutTextToWidth(fm, cut, width);
-        ASSERT_TRUE(cut == caption || cut.endsWith(QStringLiteral("..."))) << width;
-        const QString kept = cut == caption ? cut : cut.chopped(3);
-        EXPECT_TRUE(caption.startsWith(kept));
-        EXPECT_FALSE(EndsInALoneMark(kept)) << "it would mark the dots: " << qPrintable(cut);
-        if (cut != QStringLiteral("..."))
-            EXPECT_LE(SkinTextWidth(fm, cut), width) << qPrintable(cut);
-    }
 }
 
 TEST(CaptionAccelerator, FindsTheMarkedCharacter)
