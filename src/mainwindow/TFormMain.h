@@ -10,8 +10,8 @@
 #include <memory>
 
 class DefaultBrowser;
+class NotificationIcon;
 class QPainter;
-class QSystemTrayIcon;
 class QWebEnginePage;
 class TApplicationEvents;
 class TImage;
@@ -36,6 +36,7 @@ public:
         WindowManager& Windows;
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
+        NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
     };
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
@@ -74,7 +75,7 @@ public:
     TbsSkinData* bsSkinData1 = nullptr;
     TbsResourceStrData* bsResourceStrData1 = nullptr;
     TTimer* TimerCloseTab = nullptr;
-    QSystemTrayIcon* TrayIcon = nullptr;
+    NotificationIcon* TrayIcon = nullptr;  // Services::Tray, or the window's own
     TApplicationEvents* ApplicationEvents1 = nullptr;
 
     // Creation, shape and the global error handler. The creation's last steps, which send
@@ -186,6 +187,7 @@ private:
     QString portalBaseUrl_;
     Services services_;
     std::unique_ptr<TBrowserTabs> tabs_;
+    std::unique_ptr<NotificationIcon> ownTray_;
     int tag_ = 0;
     QRect normalBounds_;
     CloseGlyphTable closeGlyphs_;

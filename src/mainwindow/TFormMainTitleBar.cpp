@@ -8,7 +8,7 @@
 #include "framework/TTabSheet.h"
 #include "platform/DefaultBrowser.h"
 #include "platform/ResourcePack.h"
-#include "skinui/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinPageControl.h"
 
 namespace {
 const QString Jpeg = QStringLiteral("JPEG");

@@ -2,6 +2,7 @@
 
 #include "browser/TWebBrowser.h"
 #include "mainwindow/TFormMain.h"
+#include "support/FakeNotificationIcon.h"
 #include "support/FakeWindowManager.h"
 #include "support/PortalFixture.h"
 #include "support/RecordingDefaultBrowser.h"
@@ -10,13 +11,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A main window for the demo portal, with recording fakes for the window system and the
-// default browser.
+// A main window for the demo portal, with recording fakes for the window system, the default
+// browser and the notification area.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TFormMain>(portal.BaseUrl(), TFormMain::Services{windows, browser, PackDirectory()});
+        form = std::make_unique<TFormMain>(portal.BaseUrl(),
+                                           TFormMain::Services{windows, browser, PackDirectory(), &tray});
         form->show();
         // The main tab's browser comes once the window is on screen.
         ASSERT_TRUE(WaitFor([&] { return form->WebBrowser != nullptr; }));
@@ -28,5 +30,6 @@ protected:
     PortalFixture portal;
     FakeWindowManager windows;
     RecordingDefaultBrowser browser;
+    FakeNotificationIcon tray;
     std::unique_ptr<TFormMain> form;
 };
