@@ -4,13 +4,15 @@
 #include <QString>
 
 // An X server of its own (Xvfb, on a display number the server picks) for runs of the real
-// client, optionally with a notification area (trayer) that owns the tray selection before
-// the session counts as ready. Both end with the session.
+// client and for tests of real windows, optionally with a notification area (trayer), a
+// window manager (openbox) and a compositing manager (xcompmgr), each of which owns its X
+// selection before the session counts as ready. All of them end with the session.
 class XvfbSession {
 public:
     enum class Tray { None, Trayer };
+    enum class Desktop { Bare, WindowManager, Compositing };  // Compositing: window manager too
 
-    explicit XvfbSession(Tray tray, int timeoutMs = 20000);
+    explicit XvfbSession(Tray tray, int timeoutMs = 20000, Desktop desktop = Desktop::Bare);
     ~XvfbSession();
 
     bool Ready() const { return error_.isEmpty(); }
@@ -21,12 +23,20 @@ public:
     // Points a child's environment at this display on the X platform.
     void Apply(QProcessEnvironment& environment) const;
 
+    // Starts or stops the compositing manager; Start returns once it owns its selection.
+    bool StartCompositor(int timeoutMs = 20000);
+    void StopCompositor();
+
 private:
     bool StartServer(int timeoutMs);
-    bool StartTray(int timeoutMs);
+    // Starts program with arguments and waits until it owns the X selection.
+    bool StartOwner(QProcess& process, const QString& program, const QStringList& arguments,
+                    const char* selection, int timeoutMs);
 
     QProcess server_;
     QProcess tray_;
+    QProcess windowManager_;
+    QProcess compositor_;
     QString display_;
     QString error_;
 };
