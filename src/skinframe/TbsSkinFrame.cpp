@@ -58,11 +58,12 @@ QSize SmallIconSize()
 
 }  // namespace
 
-TbsSkinFrame::TbsSkinFrame(QWidget* form, WindowManager* windows)
+TbsSkinFrame::TbsSkinFrame(QWidget* form, TFormBorderStyle style, WindowManager* windows)
     : QObject(form),
       form_(form),
       ownWindows_(windows ? nullptr : std::make_unique<ScreenWindowManager>()),
       windows_(windows ? *windows : *ownWindows_),
+      borderStyle_(style),
       defCaptionFont_(DefaultCaptionFont()),
       fade_(form),
       glow_(nullptr, true)
@@ -235,10 +236,9 @@ void TbsSkinFrame::SkinChange()
                                : CreateDefaultButtons(*this, borderIcons_, borderStyle_);
     ApplyBorderIcons();
     ApplyWindowFlags();
-    if (DrawsChrome()) {
-        ApplySizeLimits();
+    ApplySizeLimits();
+    if (DrawsChrome())
         EnsureMinimumSize();
-    }
     UpdateGeometry();
     RepaintFrame();
     Fire(&TbsSkinFrame::OnChangeSkinData);
@@ -325,8 +325,16 @@ void TbsSkinFrame::RefreshHints()
 
 void TbsSkinFrame::ApplySizeLimits()
 {
-    if (!DrawsChrome())
+    if (!DrawsChrome()) {
+        // Limits the frame set go with its chrome; a form's own limits stay.
+        if (limitsApplied_) {
+            form_->setMinimumSize(0, 0);
+            form_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+        limitsApplied_ = false;
         return;
+    }
+    limitsApplied_ = true;
     form_->setMinimumSize(MinimumSize());
     form_->setMaximumSize(MaximumSize().expandedTo(MinimumSize()));
 }

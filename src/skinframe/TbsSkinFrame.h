@@ -43,9 +43,10 @@ class WindowManager;
 class TbsSkinFrame : public QObject, private TbsFrameObjectHost {
     Q_OBJECT
 public:
-    // windows: the window-system services for moving, sizing and the screen's area; nullptr
-    // makes the frame use the real ones.
-    explicit TbsSkinFrame(QWidget* form, WindowManager* windows = nullptr);
+    // The frame of form, whose border style is style. windows: the window-system services for
+    // moving, sizing and the screen's area; nullptr makes the frame use the real ones.
+    explicit TbsSkinFrame(QWidget* form, TFormBorderStyle style = TFormBorderStyle::bsSizeable,
+                          WindowManager* windows = nullptr);
     ~TbsSkinFrame() override;
 
     QWidget* Form() const { return form_; }
@@ -248,6 +249,7 @@ private:
 
     bool skinnable_ = true;
     bool skinLoaded_ = false;
+    bool limitsApplied_ = false;  // the form's size limits are the frame's
     bool painting_ = true;
     bool formActive_ = false;
     bool shownOnce_ = false;

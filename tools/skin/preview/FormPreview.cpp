@@ -53,8 +53,7 @@ std::unique_ptr<QWidget> Build(const PreviewRequest& request)
     const PreviewOptions& options = request.options;
     auto form = std::make_unique<QWidget>();
     form->setWindowTitle(options.Text(QStringLiteral("caption"), QStringLiteral("Kestrune")));
-    auto* frame = new TbsSkinFrame(form.get());
-    frame->SetBorderStyle(Border(options));
+    auto* frame = new TbsSkinFrame(form.get(), Border(options));
     frame->SetBorderIcons(Icons(options));
     frame->SetSkinData(request.skin);
     options.Flag(QStringLiteral("active"), true);
