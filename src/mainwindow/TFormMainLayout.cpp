@@ -15,6 +15,7 @@
 #include "skin/TbsSkinFormRegistry.h"
 #include "skincontrols/TbsSkinPageControl.h"
 #include "skincontrols/TbsSkinTabSheet.h"
+#include "skinframe/TbsSkinFrame.h"
 #include "skinui/CellHeightFont.h"
 
 #include <QPainter>
@@ -182,6 +183,13 @@ void TFormMain::DefineNonVisual()
     bsSkinData1->SetShowLayeredBorders(false);
     bsSkinData1->SetResourceStrData(bsResourceStrData1);
     bsSkinData1->SetRestoring(false);
+
+    // The window draws its own chrome and shape; its frame paints the client background, fades
+    // the window in and offers Alt+Space.
+    bsSkinFrame1 = new TbsSkinFrame(this, TFormBorderStyle::bsNone, &services_.Windows);
+    bsSkinFrame1->setObjectName(QStringLiteral("bsSkinFrame1"));
+    bsSkinFrame1->SetBorderIcons({});
+    bsSkinFrame1->SetSkinData(bsSkinData1);
 
     TimerCloseTab = new TTimer(this);
     TimerCloseTab->setObjectName(QStringLiteral("TimerCloseTab"));

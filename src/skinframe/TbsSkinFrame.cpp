@@ -70,8 +70,6 @@ TbsSkinFrame::TbsSkinFrame(QWidget* form, TFormBorderStyle style, WindowManager*
 {
     setObjectName(QStringLiteral("bsSkinFrame"));
     TbsSkinFormRegistry::Instance().Register(form);
-    form->setAutoFillBackground(false);
-    form->setMouseTracking(true);
     form->installEventFilter(this);
     trackTimer_.setInterval(kTrackInterval);
     connect(&trackTimer_, &QTimer::timeout, this, [this] { TrackTick(); });
@@ -237,8 +235,11 @@ void TbsSkinFrame::SkinChange()
     ApplyBorderIcons();
     ApplyWindowFlags();
     ApplySizeLimits();
-    if (DrawsChrome())
+    if (DrawsChrome()) {
+        // The frame follows the pointer over its borders without a button down.
+        form_->setMouseTracking(true);
         EnsureMinimumSize();
+    }
     UpdateGeometry();
     RepaintFrame();
     Fire(&TbsSkinFrame::OnChangeSkinData);
