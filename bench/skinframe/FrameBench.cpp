@@ -1,0 +1,90 @@
+// Painting the frame of a 1024 x 768 form in the shipped skin, against the baseline of one
+// plain copy of a 1024 x 768 picture in the same run.
+
+#include "skin/TbsSkinData.h"
+#include "skinframe/FramePainting.h"
+#include "skinframe/TbsSkinFrame.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QPainter>
+#include <QWidget>
+
+namespace {
+
+const QSize kForm(1024, 768);
+
+QImage Picture(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x + y) % 256));
+    return image;
+}
+
+// A form in the shipped skin with every caption button.
+struct SkinnedForm {
+    TbsSkinData store;
+    QWidget form;
+    TbsSkinFrame* frame;
+
+    SkinnedForm()
+    {
+        store.LoadPackageFile(QStringLiteral(KESTRUNE_DEFAULT_SKIN));
+        form.setWindowTitle(QStringLiteral("Kestrune"));
+        frame = new TbsSkinFrame(&form);
+        frame->SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
+        frame->SetSkinData(&store);
+        form.resize(kForm);
+        form.show();
+    }
+};
+
+void PlainCopy(benchmark::State& state)
+{
+    const QImage picture = Picture(kForm);
+    QImage destination(kForm, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&destination);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, picture);
+        painter.end();
+        benchmark::DoNotOptimize(destination.constBits());
+    }
+}
+
+// The strips cut from the frame picture, the caption and the buttons drawn into them, the
+// strips drawn around the client area: what a paint of the whole frame does.
+void PaintFrame(benchmark::State& state)
+{
+    SkinnedForm skinned;
+    FrameObjectPaint paint;
+    paint.framePicture = &skinned.store.FramePicture();
+    paint.caption = skinned.form.windowTitle();
+    QImage destination(kForm, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&destination);
+        PaintSkinFrame(painter, BuildFormFrameStrips(skinned.store, skinned.frame->Geometry(), true),
+                       skinned.frame->Geometry(), skinned.frame->Objects(), paint);
+        painter.end();
+        benchmark::DoNotOptimize(destination.constBits());
+    }
+}
+
+// The whole form as the window system asks for it: client background and frame.
+void RenderForm(benchmark::State& state)
+{
+    SkinnedForm skinned;
+    QImage destination(kForm, QImage::Format_RGB32);
+    for (auto _ : state) {
+        skinned.form.render(&destination);
+        benchmark::DoNotOptimize(destination.constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK(PlainCopy)->Name("Frame_PlainCopy1024x768")->Unit(benchmark::kMicrosecond);
+BENCHMARK(PaintFrame)->Name("Frame_PaintFrame1024x768")->Unit(benchmark::kMicrosecond);
+BENCHMARK(RenderForm)->Name("Frame_RenderForm1024x768")->Unit(benchmark::kMicrosecond);
