@@ -9,6 +9,12 @@ TbsSkinButtonObject::TbsSkinButtonObject(TbsFrameObjectHost& host, const TbsData
 {
 }
 
+TbsSkinButtonObject::TbsSkinButtonObject(TbsFrameObjectHost& host, const TbsDataSkinObject& data,
+                                         const TbsSkinData& store)
+    : TbsActiveSkinObject(host, data, store)
+{
+}
+
 TbsSkinButtonObject::TbsSkinButtonObject(TbsFrameObjectHost& host, const QString& name)
     : TbsActiveSkinObject(host, name)
 {

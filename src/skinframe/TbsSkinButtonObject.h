@@ -26,6 +26,8 @@ public:
 
 protected:
     TbsSkinButtonObject(TbsFrameObjectHost& host, const QString& name);
+    // A button-like object of another kind, without down and disabled looks of its own.
+    TbsSkinButtonObject(TbsFrameObjectHost& host, const TbsDataSkinObject& data, const TbsSkinData& store);
 
     ObjectLooks Looks(const FrameObjectPaint& paint) const override;
     ObjectLookState LookState(const FrameObjectPaint& paint) const override;

@@ -198,6 +198,9 @@ private:
     // Events, painting and tracking (TbsSkinFrameEvents.cpp).
     void Paint(QPaintEvent& event);
     FrameObjectPaint ObjectPaint() const;
+    // The part of a press and a double click they share: tracking, the hit code, and the
+    // press on the hot object (captured unless it is a caption). Returns the hit code.
+    int PressObject(QMouseEvent& event);
     bool MousePress(QMouseEvent& event);
     bool MouseRelease(QMouseEvent& event);
     bool MouseDoubleClick(QMouseEvent& event);

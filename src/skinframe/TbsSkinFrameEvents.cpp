@@ -166,26 +166,34 @@ bool TbsSkinFrame::MouseMove(QMouseEvent& event)
     return code != HTCLIENT;
 }
 
-bool TbsSkinFrame::MousePress(QMouseEvent& event)
+int TbsSkinFrame::PressObject(QMouseEvent& event)
 {
-    if (!DrawsChrome())
-        return false;
     const QPoint p = event.position().toPoint();
     Track(p);
     const int code = HitTest(p);
     if (code == HTCLIENT)
-        return false;
-    TbsActiveSkinObject* hot = HotObject();
-    if (hot) {
+        return code;
+    if (TbsActiveSkinObject* hot = HotObject()) {
         if (event.button() == Qt::LeftButton && !dynamic_cast<TbsSkinCaptionObject*>(hot))
             capturedIndex_ = hotIndex_;
         hot->MouseDown(event.button(), p - hot->ObjectRect.topLeft());
     }
+    if (code == HTCAPTION && event.button() == Qt::LeftButton)
+        capturedIndex_ = -1;
+    return code;
+}
+
+bool TbsSkinFrame::MousePress(QMouseEvent& event)
+{
+    if (!DrawsChrome())
+        return false;
+    const int code = PressObject(event);
+    if (code == HTCLIENT)
+        return false;
     if (event.button() == Qt::LeftButton) {
         if (code == HTCAPTION) {
-            capturedIndex_ = -1;
             captionMoveArmed_ = true;
-            captionPress_ = p;
+            captionPress_ = event.position().toPoint();
         } else if (EdgesOfHitCode(code)) {
             windows_.BeginSystemDrag(form_, code);
         }
@@ -214,23 +222,15 @@ bool TbsSkinFrame::MouseDoubleClick(QMouseEvent& event)
 {
     if (!DrawsChrome())
         return false;
-    const QPoint p = event.position().toPoint();
-    Track(p);
-    const int code = HitTest(p);
+    const int code = PressObject(event);
     if (code == HTCLIENT)
         return false;
-    if (TbsActiveSkinObject* hot = HotObject()) {
-        const QPoint at = p - hot->ObjectRect.topLeft();
-        if (event.button() == Qt::LeftButton && !dynamic_cast<TbsSkinCaptionObject*>(hot))
-            capturedIndex_ = hotIndex_;
-        hot->MouseDown(event.button(), at);
-        if (event.button() == Qt::LeftButton)
-            hot->DblClick();
-    }
-    if (event.button() == Qt::LeftButton && code == HTCAPTION) {
-        capturedIndex_ = -1;
+    if (event.button() != Qt::LeftButton)
+        return true;
+    if (TbsActiveSkinObject* hot = HotObject())
+        hot->DblClick();
+    if (code == HTCAPTION)
         CaptionDoubleClick();
-    }
     return true;
 }
 
