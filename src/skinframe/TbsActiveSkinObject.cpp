@@ -122,19 +122,26 @@ void TbsActiveSkinObject::DrawLook(QPainter& painter, const FrameObjectPaint& pa
 void TbsActiveSkinObject::Draw(QPainter& painter, const FrameObjectPaint& paint) const
 {
     const ObjectLooks looks = Looks(paint);
-    const ObjectLookKind kind = PickObjectLook(looks, LookState(paint));
+    ObjectLookKind kind = PickObjectLook(looks, LookState(paint));
+    // A morphing object shows how far it has come from its normal towards its hot look.
+    if (Morphing && !looks.hot.isEmpty() && (kind == ObjectLookKind::Hot || kind == ObjectLookKind::Normal)) {
+        if (morph_ > 0 && morph_ < 1) {
+            DrawBlend(painter, paint, looks);
+            return;
+        }
+        kind = morph_ >= 1 ? ObjectLookKind::Hot : ObjectLookKind::Normal;
+    }
     // The normal look of a part of the frame picture is already on the frame.
     const bool onFrame = kind == ObjectLookKind::Normal && !FromOwnPicture(kind) && looks.normal == SkinRect;
-    const bool blending = Morphing && morph_ > 0 && morph_ < 1 && (kind == ObjectLookKind::Hot || kind == ObjectLookKind::Normal);
-    if (!blending) {
-        if (!onFrame)
-            DrawLook(painter, paint, kind);
-        return;
-    }
-    // Part of the way between the normal and the hot look.
+    if (!onFrame)
+        DrawLook(painter, paint, kind);
+}
+
+void TbsActiveSkinObject::DrawBlend(QPainter& painter, const FrameObjectPaint& paint, const ObjectLooks& looks) const
+{
     const QImage* normalFrom = FromOwnPicture(ObjectLookKind::Normal) ? &Picture : paint.framePicture;
     const QImage* hotFrom = FromOwnPicture(ObjectLookKind::Hot) ? &Picture : paint.framePicture;
-    if (!normalFrom || !hotFrom || looks.hot.isEmpty() || ObjectRect.isEmpty())
+    if (!normalFrom || !hotFrom || ObjectRect.isEmpty())
         return;
     TbsEffectBmp normal(Cut(*normalFrom, looks.normal, ObjectRect.size()));
     normal.Blend(TbsEffectBmp(Cut(*hotFrom, looks.hot, ObjectRect.size())), morph_);

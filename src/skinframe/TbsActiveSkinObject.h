@@ -73,6 +73,8 @@ protected:
     virtual bool FromOwnPicture(ObjectLookKind kind) const;
     // Draws one look, scaled to the object's rectangle.
     void DrawLook(QPainter& painter, const FrameObjectPaint& paint, ObjectLookKind kind) const;
+    // Draws the blend of the normal and the hot look the morph has reached.
+    void DrawBlend(QPainter& painter, const FrameObjectPaint& paint, const ObjectLooks& looks) const;
     void SetHot(bool hot);
 
     TbsFrameObjectHost& host_;

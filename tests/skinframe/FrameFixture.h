@@ -6,6 +6,7 @@
 #include "skin/TbsSkinFormRegistry.h"
 #include "skin/TbsSkinMessageEvent.h"
 #include "skinframe/TbsSkinFrame.h"
+#include "support/FakeNotificationIcon.h"
 #include "support/FakeWindowManager.h"
 
 #include <QKeyEvent>

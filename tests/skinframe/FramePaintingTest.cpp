@@ -82,6 +82,29 @@ TEST(FramePainting, TheFrameFillsTheMarginsAndNeverTheClientArea)
     EXPECT_TRUE(WaitForHidden(*f.form));
 }
 
+// With the store's skin effects on, a morphing button blends from its normal into its hot look
+// over a few ticks.
+TEST(FramePainting, AMorphingButtonBlendsIntoItsHotLook)
+{
+    FramedForm f({}, TFormBorderStyle::bsSizeable);
+    f.store.SetEnableSkinEffects(true);
+    LoadCoordinateSkin(f.store, {}, {"morphing=1"});
+    f.Show();
+    TbsActiveSkinObject& close = f.Object("close");
+    ASSERT_TRUE(close.Morphing);
+    QTest::mouseMove(f.form.get(), close.ObjectRect.center());
+    EXPECT_TRUE(close.MorphRunning());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return close.ObjectRect.isValid() && f.Grab().pixel(close.ObjectRect.topLeft()) != kNormal; }, 2000));
+    const QRgb between = f.Grab().pixel(close.ObjectRect.topLeft());
+    EXPECT_TRUE(qGreen(between) > 0 && qBlue(between) > 0) << "part normal, part hot: " << std::hex << between;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !close.MorphRunning(); }, 2000));
+    EXPECT_EQ(f.Grab().pixel(close.ObjectRect.topLeft()), kHot);
+
+    f.store.SetEnableSkinEffects(false);
+    LoadCoordinateSkin(f.store, {}, {"morphing=1"});
+    EXPECT_FALSE(f.Object("close").Morphing) << "only with the store's skin effects";
+}
+
 TEST(FramePainting, AnInactiveFormShowsTheInactiveFramePicture)
 {
     FramedForm f({}, TFormBorderStyle::bsSizeable);

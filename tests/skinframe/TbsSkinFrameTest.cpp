@@ -210,3 +210,27 @@ TEST(TbsSkinFrame, DoubleClickOnTheSystemMenuButtonClosesTheForm)
     QTest::mouseDClick(f.form.get(), Qt::LeftButton, {}, f.Object("sysmenubutton").ObjectRect.center());
     EXPECT_TRUE(WaitForHidden(*f.form));
 }
+
+// The default frame's to-tray button hides the form behind the tray icon; a double click on
+// the icon brings it back. Without an icon the button does nothing.
+TEST(TbsSkinFrame, ToTrayHidesTheFormUntilTheIconIsDoubleClicked)
+{
+    FramedForm f(biSystemMenu | biMinimizeToTray);
+    f.Show();
+    TbsActiveSkinObject* button = nullptr;
+    for (const auto& object : f.frame->Objects())
+        if (static_cast<TbsSkinStdButtonObject&>(*object).Command == TbsSkinCommand::MinimizeToTray)
+            button = object.get();
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(f.form.get(), Qt::LeftButton, {}, button->ObjectRect.center());
+    EXPECT_TRUE(f.form->isVisible()) << "no tray icon";
+
+    FakeNotificationIcon tray;
+    f.frame->SetTrayIcon(&tray);
+    QTest::mouseClick(f.form.get(), Qt::LeftButton, {}, button->ObjectRect.center() + QPoint(1, 0));
+    EXPECT_FALSE(f.form->isVisible());
+    EXPECT_TRUE(tray.shown);
+    Q_EMIT tray.OnDblClick(&tray);
+    EXPECT_TRUE(f.form->isVisible());
+    EXPECT_FALSE(tray.shown);
+}
