@@ -84,12 +84,14 @@ void XvfbSession::StopCompositor()
 
 bool XvfbSession::StartServer(int timeoutMs)
 {
-    // With -displayfd the server takes a free display and writes its number there.
+    // With -displayfd the server takes a free display and writes its number there. With
+    // -noreset it does not start over whenever its last client leaves (as a probe's connection
+    // does), which would turn away the clients that connect meanwhile.
     server_.setProcessChannelMode(QProcess::SeparateChannels);
     server_.setStandardErrorFile(QProcess::nullDevice());
     server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                            QStringLiteral("0"), QStringLiteral("1280x800x24"),
-                                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                                           QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     const QDeadlineTimer deadline(timeoutMs);
     while (!server_.canReadLine() && server_.state() != QProcess::NotRunning && !deadline.hasExpired())
         server_.waitForReadyRead(int(deadline.remainingTime()));
