@@ -205,6 +205,8 @@ private:
     bool MouseRelease(QMouseEvent& event);
     bool MouseDoubleClick(QMouseEvent& event);
     bool MouseMove(QMouseEvent& event);
+    // Hands a move (HTCAPTION) or size (a border code) to the window system.
+    void BeginDrag(int code);
     void CaptionDoubleClick();
     void Track(const QPoint& point);
     void TrackTick();

@@ -149,7 +149,7 @@ bool TbsSkinFrame::MouseMove(QMouseEvent& event)
     if (captionMoveArmed_ && (event.buttons() & Qt::LeftButton)
         && (p - captionPress_).manhattanLength() >= QApplication::startDragDistance()) {
         captionMoveArmed_ = false;
-        windows_.BeginSystemDrag(form_, HTCAPTION);
+        BeginDrag(HTCAPTION);
         return true;
     }
     if (capturedIndex_ >= 0) {
@@ -191,11 +191,12 @@ bool TbsSkinFrame::MousePress(QMouseEvent& event)
     if (code == HTCLIENT)
         return false;
     if (event.button() == Qt::LeftButton) {
-        if (code == HTCAPTION) {
+        // A maximized form stays where it is.
+        if (code == HTCAPTION && windowState_ != TbsFrameWindowState::Maximized) {
             captionMoveArmed_ = true;
             captionPress_ = event.position().toPoint();
         } else if (EdgesOfHitCode(code)) {
-            windows_.BeginSystemDrag(form_, code);
+            BeginDrag(code);
         }
     } else if (event.button() == Qt::RightButton && code == HTCAPTION && !disableSystemMenu_) {
         ShowSystemMenu(event.globalPosition().toPoint());
@@ -232,6 +233,14 @@ bool TbsSkinFrame::MouseDoubleClick(QMouseEvent& event)
     if (code == HTCAPTION)
         CaptionDoubleClick();
     return true;
+}
+
+void TbsSkinFrame::BeginDrag(int code)
+{
+    // The objects give up the pointer while the window system moves or sizes the form.
+    capturedIndex_ = -1;
+    SetHotObject(-1);
+    windows_.BeginSystemDrag(form_, code);
 }
 
 void TbsSkinFrame::CaptionDoubleClick()

@@ -174,6 +174,12 @@ TEST(TbsSkinFrame, PressesOnTheFrameMoveAndSizeThroughTheWindowManager)
     QTest::mousePress(f.form.get(), Qt::LeftButton, {}, kClient);
     QTest::mouseRelease(f.form.get(), Qt::LeftButton, {}, kClient);
     EXPECT_EQ(f.windows.drags.size(), 3u) << "the client area starts nothing";
+
+    f.frame->MaximizeWindow();
+    QTest::mousePress(f.form.get(), Qt::LeftButton, {}, kCaption);
+    QTest::mouseMove(f.form.get(), kCaption + QPoint(30, 5));
+    QTest::mouseRelease(f.form.get(), Qt::LeftButton, {}, kCaption + QPoint(30, 5));
+    EXPECT_EQ(f.windows.drags.size(), 3u) << "a maximized form does not move";
     QTest::mouseMove(f.form.get(), kClient);
     EXPECT_EQ(f.form->cursor().shape(), Qt::ArrowCursor);
 }
