@@ -11,6 +11,7 @@
 #include "skinui/SkinText.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
@@ -26,6 +27,12 @@ Qt::WindowFlags PopupFlags()
     // window manager's focus handling.
     return Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
         | Qt::BypassWindowManagerHint;
+}
+
+// Only X11 lets a window hold the pointer for presses outside the application.
+bool PointerGrabsWork()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
 TTimer* MakeTimer(QObject* owner, const char* name, int interval)
@@ -144,7 +151,7 @@ void TbsSkinPopupWindow::EnsurePointerGrab()
     // The first level holds the pointer, so that a press anywhere (outside the application
     // too) reaches the menu and closes it. Where the window system refuses, presses inside the
     // application and deactivation still close it.
-    if (level_ != 0 || pointerGrabbed_ || !windowHandle())
+    if (level_ != 0 || pointerGrabbed_ || !windowHandle() || !PointerGrabsWork())
         return;
     pointerGrabbed_ = windowHandle()->setMouseGrabEnabled(true);
 }
