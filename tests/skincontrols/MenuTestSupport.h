@@ -44,7 +44,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 };
 
-// A shown, active owner form with its TbsSkinMenu and a popup menu component. Items are
+// A shown owner form, activated, with its TbsSkinMenu and a popup menu component. Items are
 // added in the previewer's notation: "-" a separator, a leading "!" disabled, a trailing ">"
 // one child item "Sub".
 struct MenuHost {
