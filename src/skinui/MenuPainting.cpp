@@ -27,13 +27,7 @@ constexpr QSize kCheckGlyphCell(8, 8);
 
 NinePieceGeometry WindowGeometry(const TbsDataSkinPopupWindow& window)
 {
-    NinePieceGeometry geometry;
-    geometry.lt = window.lefttoppoint;
-    geometry.rt = window.righttoppoint;
-    geometry.lb = window.leftbottompoint;
-    geometry.rb = window.rightbottompoint;
-    geometry.clRect = window.itemsrect;
-    return geometry;
+    return NinePieceGeometryOf(window, window.itemsrect);
 }
 
 QImage PlainBackground(const QSize& size)
