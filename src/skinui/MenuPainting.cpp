@@ -274,7 +274,6 @@ void PaintScrollMarker(QPainter& painter, const QRect& rect, ArrowGlyph arrow, b
         }
         color = SkinColorToQColor(quint32(active ? skin.window->scrollmarkeractivecolor : skin.window->scrollmarkercolor));
     } else {
-        painter.fillRect(rect, SystemColor(SkinColor::kWindow));
         color = SystemColor(active ? SkinColor::kButtonText : SkinColor::kButtonShadow);
     }
     DrawArrowGlyph(painter, arrow, rect, color);

@@ -52,7 +52,8 @@ std::optional<QRegion> MenuWindowRegion(const MenuSkin& skin, const QSize& size)
 void PaintMenuItem(QPainter& painter, const QRect& rect, const MenuItemFace& face, MenuItemStates state,
                    const MenuSkin& skin);
 
-// A scroll marker with its arrow; active while it scrolls.
+// A scroll marker: its arrow over the skin's normal item look, or over the plain background;
+// active while it scrolls.
 void PaintScrollMarker(QPainter& painter, const QRect& rect, ArrowGlyph arrow, bool active, const MenuSkin& skin);
 
 // The frame glyph an item's name asks for.
