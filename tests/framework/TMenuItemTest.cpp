@@ -7,11 +7,11 @@
 
 namespace {
 
-// A root with children captioned by the letters of spec: a letter an item, "-" a separator,
+// A root with children captioned by the letters of notation: a letter an item, "-" a separator,
 // "x" an invisible item.
-void Fill(TMenuItem& root, const QString& spec)
+void Fill(TMenuItem& root, const QString& notation)
 {
-    for (const QChar c : spec) {
+    for (const QChar c : notation) {
         auto* item = new TMenuItem;
         item->SetCaption(c == u'x' ? QStringLiteral("hidden") : QString(c));
         item->SetVisible(c != u'x');

@@ -107,9 +107,9 @@ MenuHost::MenuHost()
     popup = new TbsSkinPopupMenu(&form);
 }
 
-TMenuItem* MenuHost::Add(const QString& spec, TMenuItem* parent)
+TMenuItem* MenuHost::Add(const QString& notation, TMenuItem* parent)
 {
-    QString caption = spec;
+    QString caption = notation;
     auto* item = new TMenuItem;
     if (caption.startsWith(u'!')) {
         item->SetEnabled(false);

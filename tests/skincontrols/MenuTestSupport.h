@@ -53,8 +53,8 @@ struct MenuHost {
     TbsSkinPopupMenu* popup = nullptr;
 
     MenuHost();
-    TMenuItem* Add(const QString& spec, TMenuItem* parent = nullptr);
-    void AddAll(const QStringList& specs) { for (const QString& spec : specs) Add(spec); }
+    TMenuItem* Add(const QString& notation, TMenuItem* parent = nullptr);
+    void AddAll(const QStringList& notations) { for (const QString& notation : notations) Add(notation); }
     TbsSkinPopupWindow* Level(int index) const { return menu->Level(index); }
     // Opens the popup menu at a screen point, inside the work area by default.
     void Open(QPoint at = QPoint(-1, -1));
