@@ -5,8 +5,8 @@
 
 // An X server of its own (Xvfb, on a display number the server picks) for runs of the real
 // client and for tests of real windows, optionally with a notification area (trayer), a
-// window manager (openbox) and a compositing manager (xcompmgr), each of which owns its X
-// selection before the session counts as ready. All of them end with the session.
+// window manager (openbox) and a compositing manager (xcompmgr), each of which has taken its
+// place on the display before it counts as started. All of them end with the session.
 class XvfbSession {
 public:
     enum class Tray { None, Trayer };
@@ -22,16 +22,17 @@ public:
     const QString& Display() const { return display_; }
     // Points a child's environment at this display on the X platform.
     void Apply(QProcessEnvironment& environment) const;
-
+    // Starts openbox and waits until it manages the screen; false (with Error) when it does not.
+    bool StartWindowManager(int timeoutMs = 20000);
     // Starts or stops the compositing manager; Start returns once it owns its selection.
     bool StartCompositor(int timeoutMs = 20000);
     void StopCompositor();
 
 private:
     bool StartServer(int timeoutMs);
-    // Starts program with arguments and waits until it owns the X selection.
-    bool StartOwner(QProcess& process, const QString& program, const QStringList& arguments,
-                    const char* selection, int timeoutMs);
+    bool StartTray(int timeoutMs);
+    // Starts a helper program on the display with its output discarded.
+    void StartOnDisplay(QProcess& process, const QString& program, const QStringList& arguments) const;
 
     QProcess server_;
     QProcess tray_;
