@@ -6,7 +6,7 @@ namespace {
 
 SystemMenuItem Item(SystemMenuCommand command, const char* name, const char* captionKey, const TbsSkinData* store)
 {
-    return {command, QLatin1String(name), SkinResourceString(store, QLatin1String(captionKey)), QString()};
+    return {command, QLatin1String(name), SkinResourceString(store, QLatin1String(captionKey)), {}};
 }
 
 }  // namespace
@@ -27,9 +27,9 @@ QList<SystemMenuItem> BuildSystemMenuItems(const SystemMenuState& s, const TbsSk
     if (s.icons.testFlag(biMinimizeToTray))
         items << Item(SystemMenuCommand::MinimizeToTray, "BSF_MINTOTRAY", "MI_MINTOTRAYCAPTION", store);
     if (!items.isEmpty())
-        items << SystemMenuItem{SystemMenuCommand::Separator, QStringLiteral("-"), QStringLiteral("-"), QString()};
+        items << SystemMenuItem{SystemMenuCommand::Separator, QStringLiteral("-"), QStringLiteral("-"), {}};
     SystemMenuItem close = Item(SystemMenuCommand::Close, "BSF_CLOSE", "MI_CLOSECAPTION", store);
-    close.shortcut = QStringLiteral("Alt+F4");
+    close.shortcut = QKeySequence(Qt::ALT | Qt::Key_F4);
     items << close;
     return items;
 }

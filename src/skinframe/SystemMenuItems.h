@@ -2,6 +2,7 @@
 
 #include "skinframe/TbsSkinFrameTypes.h"
 
+#include <QKeySequence>
 #include <QList>
 #include <QString>
 
@@ -14,7 +15,7 @@ struct SystemMenuItem {
     SystemMenuCommand command;
     QString name;      // "BSF_MINITEM", ..., "-" for the separator
     QString caption;   // with its "&" accelerator
-    QString shortcut;  // "Alt+F4" on the close item
+    QKeySequence shortcut;  // Alt+F4 on the close item
 };
 
 // The window state the menu is built for.

@@ -13,6 +13,8 @@
 #include "skinframe/TbsSkinAnimateObject.h"
 #include "skinframe/TbsSkinCaptionObject.h"
 #include "skinframe/TbsSkinStdButtonObject.h"
+#include "skincontrols/TbsSkinMenu.h"
+#include "framework/TMenuItem.h"
 #include "skinui/CellHeightFont.h"
 #include "skinui/RegionBuilder.h"
 #include "skinui/SkinObjectMapping.h"
@@ -75,6 +77,10 @@ TbsSkinFrame::TbsSkinFrame(QWidget* form, TFormBorderStyle style, WindowManager*
     connect(&trackTimer_, &QTimer::timeout, this, [this] { TrackTick(); });
     morphTimer_.setInterval(kMorphInterval);
     connect(&morphTimer_, &QTimer::timeout, this, [this] { MorphTick(); });
+    skinMenu_ = new TbsSkinMenu(form, this);
+    connect(skinMenu_, &TbsSkinMenu::OnSkinMenuOpen, this, [this] { Fire(&TbsSkinFrame::OnSkinMenuOpen); });
+    connect(skinMenu_, &TbsSkinMenu::OnSkinMenuClose, this, [this] { Fire(&TbsSkinFrame::OnSkinMenuClose); });
+    systemMenu_ = new TMenuItem(this);
     systemMenuKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form);
     systemMenuKey_->setContext(Qt::WindowShortcut);
     connect(systemMenuKey_, &QShortcut::activated, this, [this] { ShortCut(systemMenuKey_->key()); });
@@ -84,6 +90,8 @@ TbsSkinFrame::TbsSkinFrame(QWidget* form, TFormBorderStyle style, WindowManager*
 
 TbsSkinFrame::~TbsSkinFrame()
 {
+    if (watchingMenuButton_)
+        qApp->removeEventFilter(this);
     trackTimer_.stop();
     morphTimer_.stop();
     fade_.Stop();
@@ -98,6 +106,7 @@ void TbsSkinFrame::SetSkinData(TbsSkinData* store)
     skinData_ = store;
     if (store)
         skinnable_ = store->SkinnableForm();
+    UpdateMenuStore();
     SkinChange();
 }
 

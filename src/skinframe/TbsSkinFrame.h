@@ -12,6 +12,7 @@
 #include "skinui/TbsLayerManager.h"
 
 #include <QFont>
+#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QObject>
 #include <QPointer>
@@ -23,7 +24,9 @@
 
 class QPaintEvent;
 class QShortcut;
+class TMenuItem;
 class TbsSkinButtonObject;
+class TbsSkinMenu;
 class TbsSkinCaptionObject;
 class TbsSkinMessageEvent;
 class TbsSkinStdButtonObject;
@@ -55,7 +58,7 @@ public:
     // Takes the store's SkinnableForm and applies the store's skin.
     void SetSkinData(TbsSkinData* store);
     TbsSkinData* MenusSkinData() const { return menusSkinData_; }
-    void SetMenusSkinData(TbsSkinData* store) { menusSkinData_ = store; }
+    void SetMenusSkinData(TbsSkinData* store);
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle style);
     TbsBorderIcons BorderIcons() const { return borderIcons_; }
@@ -133,6 +136,11 @@ public:
     QList<SystemMenuItem> SystemMenuItems() const;
     // Opens the system menu at a point on the screen.
     void ShowSystemMenu(const QPoint& global);
+    // The skinned menus of the form: the system menu, and the form's popup menus, open
+    // through it.
+    TbsSkinMenu* SkinMenu() const { return skinMenu_; }
+    // The system menu's items as last built.
+    TMenuItem* SystemMenu() const { return systemMenu_; }
     // The form's shortcut key: Alt+Space opens the system menu below an active system-menu
     // button. Returns whether the key was consumed (Alt+Space always is).
     bool ShortCut(const QKeySequence& key);
@@ -196,6 +204,7 @@ private:
     void HandleSkinMessage(TbsSkinMessageEvent& event);
 
     // Events, painting and tracking (TbsSkinFrameEvents.cpp).
+    void CloseMenuOn(const QEvent& event);
     void Paint(QPaintEvent& event);
     FrameObjectPaint ObjectPaint() const;
     // The part of a press and a double click they share: tracking, the hit code, and the
@@ -217,6 +226,14 @@ private:
     void Shown();
     void Sized();
     void MorphTick();
+
+    // The system menu (TbsSkinFrameMenus.cpp).
+    void RebuildSystemMenu();
+    void UpdateMenuStore();
+    void MenuClosed();
+    // While the system menu opened by its button is up, a second press on the button within
+    // the double-click time closes the form.
+    bool WatchMenuButton(QEvent* event);
 
     // Commands (TbsSkinFrameCommands.cpp).
     bool IsMainForm() const;
@@ -278,4 +295,9 @@ private:
     FormFadeIn fade_;
     TbsLayerManager glow_;
     QShortcut* systemMenuKey_ = nullptr;
+    TbsSkinMenu* skinMenu_ = nullptr;
+    TMenuItem* systemMenu_ = nullptr;
+    bool watchingMenuButton_ = false;
+    QRect menuButton_;  // the system-menu button on the screen, while watched
+    QElapsedTimer menuOpened_;
 };

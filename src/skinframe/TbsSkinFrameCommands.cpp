@@ -203,13 +203,3 @@ bool TbsSkinFrame::ShortCut(const QKeySequence& key)
     return true;
 }
 
-void TbsSkinFrame::OpenSystemMenuAt(const QRect& button, bool upward)
-{
-    const QPoint corner = upward ? button.topLeft() : QPoint(button.x(), button.y() + button.height());
-    ShowSystemMenu(form_->mapToGlobal(corner));
-}
-
-void TbsSkinFrame::ShowSystemMenu(const QPoint&)
-{
-    // The skinned popup menu comes with the popup menu's library.
-}

@@ -9,6 +9,7 @@
 #include "skinframe/FramePainting.h"
 #include "skinframe/TbsSkinButtonObject.h"
 #include "skinframe/TbsSkinCaptionObject.h"
+#include "skincontrols/TbsSkinMenu.h"
 #include "skinui/CompositingProbe.h"
 
 #include <QApplication>
@@ -20,13 +21,18 @@
 bool TbsSkinFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != form_)
+        return watchingMenuButton_ && WatchMenuButton(event);
+    if (int(event->type()) == TbsSkinMenu::CloseSkinMenuMessage) {
+        TApplicationEvents::Guard([this] { MenuClosed(); });
         return false;
+    }
     if (TbsSkinMessageEvent::IsSkinMessage(event)) {
         TApplicationEvents::Guard([&] { HandleSkinMessage(static_cast<TbsSkinMessageEvent&>(*event)); });
         return false;
     }
     bool consumed = false;
     TApplicationEvents::Guard([&] {
+        CloseMenuOn(*event);
         switch (event->type()) {
         case QEvent::Paint:
             Paint(static_cast<QPaintEvent&>(*event));
@@ -71,6 +77,24 @@ bool TbsSkinFrame::eventFilter(QObject* watched, QEvent* event)
         }
     });
     return consumed;
+}
+
+// The form's moves, sizes, activation changes and presses close an open skinned menu.
+void TbsSkinFrame::CloseMenuOn(const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ActivationChange:
+    case QEvent::FocusOut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (skinMenu_->Visible())
+            skinMenu_->CloseAll();
+        return;
+    default:
+        return;
+    }
 }
 
 // ---- Painting ----

@@ -5,6 +5,7 @@
 #include "skin/TbsSkinData.h"
 #include "skin/TbsSkinFormRegistry.h"
 #include "skin/TbsSkinMessageEvent.h"
+#include "skinframe/TbsSkinButtonObject.h"
 #include "skinframe/TbsSkinFrame.h"
 #include "support/FakeNotificationIcon.h"
 #include "support/FakeWindowManager.h"

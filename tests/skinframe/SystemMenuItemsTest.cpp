@@ -52,7 +52,7 @@ TEST(SystemMenuItems, CaptionsComeFromTheStoresStringsOrTheBuiltInOnes)
     const QList<SystemMenuItem> box = BuildSystemMenuItems({State::Normal, false, biSystemMenu}, &store);
     ASSERT_EQ(box.size(), 1);
     EXPECT_EQ(box[0].caption, QStringLiteral("&关闭"));
-    EXPECT_EQ(box[0].shortcut, QStringLiteral("Alt+F4"));
+    EXPECT_EQ(box[0].shortcut.toString(QKeySequence::PortableText), QStringLiteral("Alt+F4"));
     EXPECT_EQ(box[0].command, SystemMenuCommand::Close);
 
     const QList<SystemMenuItem> full =

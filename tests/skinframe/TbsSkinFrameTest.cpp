@@ -2,6 +2,7 @@
 
 #include "skin/TbsSkinMessageEvent.h"
 #include "skinframe/FrameHitTest.h"
+#include "skincontrols/TbsSkinMenu.h"
 #include "skinframe/TbsSkinStdButtonObject.h"
 #include "skinui/SkinRect.h"
 
@@ -208,6 +209,8 @@ TEST(TbsSkinFrame, CaptionButtonsActOnAReleaseOverThemselves)
     EXPECT_TRUE(WaitForHidden(*f.form));
 }
 
+// The first click opens the system menu; the second, within the double-click time, closes
+// the form rather than only the menu.
 TEST(TbsSkinFrame, DoubleClickOnTheSystemMenuButtonClosesTheForm)
 {
     FramedForm f;
@@ -215,6 +218,7 @@ TEST(TbsSkinFrame, DoubleClickOnTheSystemMenuButtonClosesTheForm)
     f.Show();
     QTest::mouseDClick(f.form.get(), Qt::LeftButton, {}, f.Object("sysmenubutton").ObjectRect.center());
     EXPECT_TRUE(WaitForHidden(*f.form));
+    EXPECT_FALSE(f.frame->SkinMenu()->Visible());
 }
 
 // The default frame's to-tray button hides the form behind the tray icon; a double click on

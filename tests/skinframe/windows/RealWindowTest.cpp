@@ -1,6 +1,9 @@
 #include "WindowsSession.h"
 #include "skinframe/FrameFixture.h"
 
+#include "framework/TMenuItem.h"
+#include "skincontrols/TbsSkinMenu.h"
+#include "skincontrols/TbsSkinPopupWindow.h"
 #include "skinui/CompositingProbe.h"
 #include "skinui/SkinRect.h"
 #include "skinui/TbsLayerWindow.h"
@@ -136,4 +139,56 @@ TEST(RealWindows, MaximizeFillsTheWorkAreaOfTheFormsScreen)
     EXPECT_TRUE(WaitFor([&] { return form.geometry() == area; }, 5000)) << form.geometry().width();
     frame->RestoreWindow();
     EXPECT_TRUE(WaitFor([&] { return form.geometry() == normal; }, 5000));
+}
+
+// The message box, the cache cleaner and the main window as the system has them.
+TEST(RealWindows, CaptionButtonsSystemMenuAndAltSpace)
+{
+    const auto shown = [](const TbsSkinFrame& frame) {
+        QStringList names;
+        for (const auto& object : frame.Objects())
+            if (object->Visible && object->Active)
+                names << object->Name;
+        return names;
+    };
+    FramedForm box(biSystemMenu, TFormBorderStyle::bsDialog);
+    LoadDefaultSkin(box.store);
+    box.Show();
+    EXPECT_EQ(shown(*box.frame), (QStringList{"caption", "closebutton", "sysmenubutton"}));
+    const QPoint menuButton = box.Object("sysmenubutton").ObjectRect.center();
+    QTest::mouseClick(box.form.get(), Qt::LeftButton, {}, menuButton);
+    ASSERT_TRUE(box.frame->SkinMenu()->Visible());
+    ASSERT_EQ(box.frame->SystemMenu()->Count(), 1);
+    EXPECT_EQ(box.frame->SystemMenu()->Items(0)->Caption(), QStringLiteral("&关闭"));
+    EXPECT_EQ(box.frame->SystemMenu()->Items(0)->ShortCutText(), QStringLiteral("Alt+F4"));
+    box.frame->SkinMenu()->CloseAll();
+    QTest::keyClick(box.form.get(), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_TRUE(box.frame->SkinMenu()->Visible()) << "Alt+Space opens it below the button";
+    box.frame->SkinMenu()->CloseAll();
+    QTest::mouseClick(box.form.get(), Qt::RightButton, {}, {80, 12});
+    ASSERT_TRUE(box.frame->SkinMenu()->Visible());
+    EXPECT_EQ(box.frame->SkinMenu()->Level(0)->geometry().topLeft(), box.form->mapToGlobal(QPoint(80, 12)));
+    box.frame->SkinMenu()->CloseAll();
+    QTest::mouseDClick(box.form.get(), Qt::LeftButton, {}, menuButton + QPoint(1, 0));
+    EXPECT_TRUE(WaitForHidden(*box.form)) << "a double click on the button closes the box";
+
+    FramedForm cleaner{TbsBorderIcons()};
+    LoadDefaultSkin(cleaner.store);
+    cleaner.Show();
+    EXPECT_EQ(shown(*cleaner.frame), (QStringList{"caption", "closebutton"}));
+    const QRect before = cleaner.form->geometry();
+    QTest::mouseDClick(cleaner.form.get(), Qt::LeftButton, {}, {150, 12});
+    EXPECT_EQ(cleaner.form->geometry(), before) << "no maximize, no roll-up";
+    QTest::keyClick(cleaner.form.get(), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_FALSE(cleaner.frame->SkinMenu()->Visible());
+
+    FramedForm main({}, TFormBorderStyle::bsNone);
+    LoadDefaultSkin(main.store);
+    auto* control = new Recorder(main.form.get());
+    control->setFocusPolicy(Qt::StrongFocus);
+    main.Show();
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Space, Qt::AltModifier);
+    EXPECT_TRUE(control->keys.isEmpty()) << "taken on a form without border too";
+    EXPECT_FALSE(main.frame->SkinMenu()->Visible());
 }
