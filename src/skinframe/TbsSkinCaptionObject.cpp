@@ -1,24 +1,14 @@
 #include "skinframe/TbsSkinCaptionObject.h"
 
 #include "skin/TbsDataSkinCaption.h"
-#include "skinui/CellHeightFont.h"
 #include "skinui/SkinColor.h"
+#include "skinui/SkinFont.h"
 #include "skinui/SkinRect.h"
 #include "skinui/SkinText.h"
 
 #include <QPainter>
 
 namespace {
-
-QFont SkinFont(const TbsSkinFontFields& fields)
-{
-    QFont font = FontWithCellHeight(fields.fontname, fields.fontheight);
-    font.setBold(fields.fontstyle.testFlag(TbsFontStyle::Bold));
-    font.setItalic(fields.fontstyle.testFlag(TbsFontStyle::Italic));
-    font.setUnderline(fields.fontstyle.testFlag(TbsFontStyle::Underline));
-    font.setStrikeOut(fields.fontstyle.testFlag(TbsFontStyle::StrikeOut));
-    return font;
-}
 
 int AlignmentFlag(TbsSkinAlignment alignment)
 {
