@@ -37,7 +37,8 @@ public:
     // The button under the pointer and the one held down; -1 for none.
     int HotButton() const { return hot_; }
     int PressedButton() const { return pressed_; }
-    bool IsRepeating() const { return timer_.isActive(); }
+    // The wait of the repeat timer now running: 500, 100 or 50 ms; 0 while none runs.
+    int RepeatWait() const { return timer_.isActive() ? timer_.interval() : 0; }
 
 Q_SIGNALS:
     void OnChange(QObject* Sender);
