@@ -16,6 +16,7 @@
 #include <QCursor>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWheelEvent>
@@ -417,14 +418,14 @@ TabPaintState TbsSkinPageControl::TabState(int visibleIndex) const
     return state;
 }
 
-void TbsSkinPageControl::paintEvent(QPaintEvent*)
+void TbsSkinPageControl::paintEvent(QPaintEvent* event)
 {
     if (width() < 1 || height() < 1)
         return;
     ReadSkin();
     QPainter painter(this);
     if (skin_.valid)
-        PaintSkinnedControl(painter);
+        PaintSkinnedControl(painter, event->region());
     else
         PaintPlainControl(painter);
 }
@@ -453,12 +454,15 @@ bool TbsSkinPageControl::PaintSkinBackground(QPainter& painter, const QRect& are
     return true;
 }
 
-void TbsSkinPageControl::PaintSkinnedControl(QPainter& painter)
+void TbsSkinPageControl::PaintSkinnedControl(QPainter& painter, const QRegion& dirty)
 {
     const int stripHeight = TabStripHeight();
     const QRect activeArea = ActiveTabArea();
     painter.setClipRegion(QRegion(rect()) - activeArea);
-    PaintSkinnedPageFrame(painter, skin_, QRect(0, stripHeight, width(), height() - stripHeight));
+    // Hover and scrolling repaint the strip alone; the frame below it stays as it is.
+    const QRect frame(0, stripHeight, width(), height() - stripHeight);
+    if (dirty.intersects(frame))
+        PaintSkinnedPageFrame(painter, skin_, frame);
     if (VisibleTabCount() == 0)
         PaintSkinnedPageBackground(painter, skin_, PageArea());
 

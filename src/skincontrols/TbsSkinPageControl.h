@@ -152,7 +152,7 @@ private:
     TabPaintState TabState(int visibleIndex) const;
     void ReadSkin();
     void PaintPlainControl(QPainter& painter);
-    void PaintSkinnedControl(QPainter& painter);
+    void PaintSkinnedControl(QPainter& painter, const QRegion& dirty);
     // The active tab's rectangle reaching into the frame as far as it is taller than the others.
     QRect ActiveTabArea() const;
     void PaintTab(QPainter& target, int visibleIndex, QRect place);
