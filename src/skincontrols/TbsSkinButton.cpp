@@ -453,8 +453,7 @@ void TbsSkinButton::PaintPlain(QPainter& painter)
 void TbsSkinButton::PaintSkinned(QPainter& painter)
 {
     const TbsButtonLook look = Look();
-    painter.fillRect(rect(), ColorOf(SkinData()->Colors().cbtnface));
-    painter.drawImage(0, 0, StateImage(SkinSource(look)));
+    PaintSkinPicture(painter, SkinSource(look));
     const QRect skinClient = CurrentGeometry().clRect;
     const QRect client = skinClient.isEmpty() ? rect() : skinClient;
     const QColor color = SkinTextColor(look);

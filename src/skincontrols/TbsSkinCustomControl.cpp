@@ -122,11 +122,20 @@ QImage TbsSkinCustomControl::StateImage(const QRect& source) const
     return picture_.copy(source).scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
+QColor TbsSkinCustomControl::SkinFace() const
+{
+    return SkinColorToQColor(quint32(SkinData()->Colors().cbtnface));
+}
+
+void TbsSkinCustomControl::PaintSkinPicture(QPainter& painter, const QRect& source) const
+{
+    painter.fillRect(rect(), SkinFace());
+    painter.drawImage(0, 0, StateImage(source));
+}
+
 void TbsSkinCustomControl::PaintSkinned(QPainter& painter)
 {
-    // An object without a picture (a label that only gives fonts) sits on the skin's face.
-    painter.fillRect(rect(), SkinColorToQColor(quint32(SkinData()->Colors().cbtnface)));
-    painter.drawImage(0, 0, StateImage(skinRect_));
+    PaintSkinPicture(painter, skinRect_);
 }
 
 void TbsSkinCustomControl::SetSkinRegion()

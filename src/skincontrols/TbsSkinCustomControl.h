@@ -53,6 +53,10 @@ protected:
     // scaled to the control.
     QImage StateImage(const QRect& source) const;
     void PaintSkinned(QPainter& painter) override;
+    // The skin's face colour, then the part source of the picture as StateImage grows it: an
+    // object without a picture (a label that only gives fonts) sits on the skin's face.
+    void PaintSkinPicture(QPainter& painter, const QRect& source) const;
+    QColor SkinFace() const;
     const QImage& Picture() const { return picture_; }
     // The size rule: the size the control takes when asked for requested.
     QSize SizeUnderSkin(const QSize& requested) const;

@@ -150,7 +150,7 @@ void TbsSkinLabel::PaintSkinned(QPainter& painter)
     const QFont font = UseSkinFont() ? skinFont_ : DefaultFont();
     const QColor color = useSkinFontColor_ ? skinFontColor_ : DefaultFontColor();
     const QColor shadow = useSkinFontColor_
-                              ? DarkenColor(SkinColorToQColor(quint32(SkinData()->Colors().cbtnface)), 70)
+                              ? DarkenColor(SkinFace(), 70)
                               : shadowColor_;
     PaintCaption(painter, font, color, shadow);
 }

@@ -244,7 +244,7 @@ QRect TbsSkinUpDown::SkinStateRect(int button) const
 void TbsSkinUpDown::PaintSkinned(QPainter& painter)
 {
     if (!UseSkinSize()) {
-        painter.fillRect(rect(), SkinColorToQColor(quint32(SkinData()->Colors().cbtnface)));
+        painter.fillRect(rect(), SkinFace());
         PaintResizeButton(painter, 0);
         PaintResizeButton(painter, 1);
         return;
