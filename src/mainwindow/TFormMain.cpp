@@ -21,6 +21,7 @@
 #include "skincontrols/TbsSkinPageControl.h"
 #include "skincontrols/TbsSkinTabSheet.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -133,6 +134,27 @@ void TFormMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     FormResize();
+}
+
+void TFormMain::FormCloseQuery(QObject*, bool&)
+{
+}
+
+void TFormMain::SessionEnding()
+{
+    close();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    bool canClose = true;
+    TApplicationEvents::Guard([&] { FormCloseQuery(this, canClose); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT Closed();
 }
 
 void TFormMain::ApplicationEvents1Exception(QObject*, const std::exception& E)

@@ -85,6 +85,11 @@ public:
     void FormResize();
     void ApplicationEvents1Exception(QObject* Sender, const std::exception& E);
 
+    // Ending: every close of the window is allowed, and closing it ends the client. The end
+    // of the desktop session closes it the same way, whether or not the session really ends.
+    void FormCloseQuery(QObject* Sender, bool& CanClose);
+    void SessionEnding();
+
     // Moving, sizing and maximizing the frameless window.
     void ImageMaxClick(QObject* Sender);
     void ImageMinClick(QObject* Sender);
@@ -160,8 +165,13 @@ public:
     void bsSkinPageControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     const CloseGlyphTable& CloseGlyphs() const { return closeGlyphs_; }
 
+Q_SIGNALS:
+    // The window has been closed: the client ends.
+    void Closed();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The window definition: components, their properties and event bindings.
