@@ -49,7 +49,7 @@ TabControlSkin TabControlSkin::Read(const TbsSkinData& store, const TbsDataSkinT
     skin.tabLeftOffset = object->tableftoffset;
     skin.tabRightOffset = object->tabrightoffset;
     skin.tabStretch = object->tabstretcheffect;
-    skin.font = SkinFontOf(*object);
+    skin.font = SkinFont(*object);
     skin.fontColor = ColorOf(object->fontcolor);
     skin.activeFontColor = ColorOf(object->activefontcolor);
     skin.focusedFontColor = ColorOf(object->focusfontcolor);

@@ -386,7 +386,7 @@ void TbsSkinButton::GetSkinData()
     const auto* object = SkinIndex() >= 0 ? SkinObject<TbsDataSkinButtonControl>() : nullptr;
     if (!object)
         return;
-    skin_.font = SkinFontOf(*object);
+    skin_.font = SkinFont(*object);
     skin_.normalColor = ColorOf(object->fontcolor);
     skin_.activeColor = ColorOf(object->activefontcolor);
     skin_.downColor = ColorOf(object->downfontcolor);

@@ -138,7 +138,7 @@ void TbsSkinGauge::GetSkinData()
     skin_.beginOffset = object->beginoffset;
     skin_.endOffset = object->endoffset;
     skin_.vertical = object->vertical;
-    skin_.font = SkinFontOf(*object);
+    skin_.font = SkinFont(*object);
     skin_.fontColor = SkinColorToQColor(quint32(object->fontcolor));
     skin_.transparent = object->progresstransparent;
     skin_.transparentColor = SkinColorToQColor(quint32(object->progresstransparentcolor));

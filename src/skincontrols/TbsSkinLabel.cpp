@@ -106,7 +106,7 @@ void TbsSkinLabel::GetSkinData()
     const auto* object = SkinIndex() >= 0 ? SkinObject<TbsDataSkinLabelControl>() : nullptr;
     if (!object)
         return;
-    skinFont_ = SkinFontOf(*object);
+    skinFont_ = SkinFont(*object);
     skinFontColor_ = SkinColorToQColor(quint32(object->fontcolor));
 }
 

@@ -119,7 +119,7 @@ void TbsSkinTextLabel::ReadSkin()
     if (!object)
         return;
     skin_.found = true;
-    skin_.font = SkinFontOf(*object);
+    skin_.font = SkinFont(*object);
     skin_.color = SkinColorToQColor(quint32(object->fontcolor));
 }
 

@@ -3,7 +3,7 @@
 #include "skin/TbsSkinFontFields.h"
 #include "skinui/CellHeightFont.h"
 
-QFont SkinFontOf(const TbsSkinFontFields& fields)
+QFont SkinFont(const TbsSkinFontFields& fields)
 {
     QFont font = FontWithHeight(fields.fontname, fields.fontheight);
     font.setBold(fields.fontstyle.testFlag(TbsFontStyle::Bold));

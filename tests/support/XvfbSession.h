@@ -5,7 +5,8 @@
 
 // An X server of its own (Xvfb, on a display number the server picks) for runs of the real
 // client, optionally with a notification area (trayer) that owns the tray selection before
-// the session counts as ready. Both end with the session.
+// the session counts as ready, and on request a window manager (openbox). All end with the
+// session.
 class XvfbSession {
 public:
     enum class Tray { None, Trayer };
@@ -20,6 +21,8 @@ public:
     const QString& Display() const { return display_; }
     // Points a child's environment at this display on the X platform.
     void Apply(QProcessEnvironment& environment) const;
+    // Starts openbox and waits until it manages the screen; false (with Error) when it does not.
+    bool StartWindowManager(int timeoutMs = 20000);
 
 private:
     bool StartServer(int timeoutMs);
@@ -27,6 +30,7 @@ private:
 
     QProcess server_;
     QProcess tray_;
+    QProcess windowManager_;
     QString display_;
     QString error_;
 };

@@ -1,11 +1,12 @@
-// kestrune-skin preview run as a process: a real page control posed and saved, and the
+// kestrune-skin preview run as a process: real controls posed and saved, and the
 // command lines it refuses.
+
+#include "skin/TbsSkinData.h"
 
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include "skin/TbsSkinData.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,6 +128,26 @@ TEST_F(SkinPreview, EveryControlPreviewsWithTheSkinAndPlainly)
     EXPECT_EQ(run(package, "updown", 48, 24, {"pressed=1"}).size(), QSize(16, 24)) << "the skin's size";
 }
 
+TEST_F(SkinPreview, APopupMenuIsSavedAsItsFirstLevelWithTheItemSelectedThroughTheMenu)
+{
+    const QString items = QStringLiteral("items=清理缓存|-|!Off|More>|退出");
+    const auto run = [&](const char* width, const char* selected, const char* out) {
+        const PreviewRun r = Preview({package, QStringLiteral("popupmenu"), QLatin1String(width), QStringLiteral("90"),
+                                      Out(out), items, QLatin1String(selected)});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return QImage(Out(out));
+    };
+    const QImage chosen = run("400", "selected=3", "chosen.png");
+    const QImage none = run("1", "selected=-1", "none.png");
+    ASSERT_FALSE(chosen.isNull());
+    EXPECT_EQ(chosen.size(), none.size()) << "the level's own size, whatever was asked";
+    // Rows of the default skin: 20-pixel items and a 4-pixel divider below a 3-pixel frame.
+    const int first = 3 + 10;
+    const int more = 3 + 20 + 4 + 20 + 10;
+    EXPECT_NE(chosen.pixel(8, more), chosen.pixel(8, first)) << "the selected item is hot";
+    EXPECT_EQ(none.pixel(8, more), none.pixel(8, first)) << "nothing selected";
+}
+
 TEST_F(SkinPreview, RefusedCommandLinesEndWithOneLineAndCodeTwo)
 {
     const auto line = [&](const QString& skin, const QString& control, const QString& width,
@@ -151,6 +172,8 @@ TEST_F(SkinPreview, RefusedCommandLinesEndWithOneLineAndCodeTwo)
         {"gauge value not a number", line(package, "gauge", "100", {"value=half"}), "value"},
         {"bad border", line(package, "label", "100", {"border=double"}), "border"},
         {"bad flag", line(package, "textlabel", "100", {"wrap=yes"}), "wrap"},
+        {"a separator selected", line(package, "popupmenu", "100", {"items=A|-|B", "selected=1"}), "separator"},
+        {"selected beyond the items", line(package, "popupmenu", "100", {"items=A|B", "selected=2"}), "selected"},
     };
     for (const auto& row : rows) {
         const PreviewRun run = Preview(row.arguments);
