@@ -1,6 +1,8 @@
 // Painting the frame of a 1024 x 768 form in the shipped skin, against the baseline of one
 // plain copy of a 1024 x 768 picture in the same run.
 
+#include "../skinui/PlainCopy.h"
+
 #include "skin/TbsSkinData.h"
 #include "skinframe/FramePainting.h"
 #include "skinframe/TbsSkinFrame.h"
@@ -36,14 +38,7 @@ void PlainCopy(benchmark::State& state)
 {
     QImage picture(kForm, QImage::Format_RGB32);
     picture.fill(qRgb(0x2F, 0x6F, 0xC8));
-    QImage destination(kForm, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&destination);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, picture);
-        painter.end();
-        benchmark::DoNotOptimize(destination.constBits());
-    }
+    BenchPlainCopy(state, picture);
 }
 
 // The strips cut from the frame picture, the caption and the buttons drawn into them, the
