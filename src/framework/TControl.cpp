@@ -35,8 +35,8 @@ void TControl::mouseReleaseEvent(QMouseEvent* event)
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        leftPressed_ = true;
+    // The press that makes a double click is no click of its own: a double click is one
+    // click, then the double-click event.
     Q_EMIT OnDblClick(this);
     Q_EMIT OnMouseDown(this, event->button(), event->modifiers(), EventX(event), EventY(event));
 }
