@@ -7,7 +7,8 @@
 // window handlers are bound to. A click is the ordinary click: the left button pressed
 // and released over the control; it is reported between the press and the release events.
 // The second press of a double click reports the double click and a press, and its release
-// no click.
+// no click. Each event is delivered through TApplicationEvents::Guard, so a handler that raises is
+// reported and the control goes on with its next event.
 class TControl : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +39,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    void ReportMouseDown(const QMouseEvent* event);
+
     int tag_ = 0;
     bool leftPressed_ = false;
 };

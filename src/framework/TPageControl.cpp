@@ -1,5 +1,6 @@
 #include "framework/TPageControl.h"
 
+#include "framework/TApplicationEvents.h"
 #include "framework/TTabSheet.h"
 
 #include <QFontMetrics>
@@ -50,19 +51,24 @@ void TPageControl::SetActivePage(TTabSheet* page)
         page->setVisible(true);
         page->update();
     }
-    Q_EMIT OnChange(this);
+    TApplicationEvents::Guard([this] { Q_EMIT OnChange(this); });
     update();
 }
 
 int TPageControl::TabIndex() const
 {
-    if (!activePage_ || !activePage_->TabVisible())
+    return VisibleIndexOf(activePage_);
+}
+
+int TPageControl::VisibleIndexOf(const TTabSheet* page) const
+{
+    if (!page || !page->TabVisible())
         return -1;
     int visibleIndex = 0;
-    for (const TTabSheet* page : pages_) {
-        if (page == activePage_)
+    for (const TTabSheet* each : pages_) {
+        if (each == page)
             return visibleIndex;
-        visibleIndex += page->TabVisible() ? 1 : 0;
+        visibleIndex += each->TabVisible() ? 1 : 0;
     }
     return -1;
 }

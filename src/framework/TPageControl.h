@@ -31,6 +31,8 @@ public:
     int VisibleTabCount() const;
     // Page of the tab at a visible index; nullptr when out of range.
     TTabSheet* PageOfTab(int visibleIndex) const;
+    // Visible index of a page's tab; -1 when the page is not here or its tab is hidden.
+    int VisibleIndexOf(const TTabSheet* page) const;
 
     // Where the active sheet is laid out, filling it (right and bottom exclusive).
     virtual QRect PageArea() const;

@@ -16,18 +16,18 @@
 #include "mainwindow/FullScreenView.h"
 #include "platform/DefaultBrowser.h"
 #include "platform/InstanceGuard.h"
+#include "platform/NotificationIcon.h"
 #include "platform/ResourcePack.h"
 #include "platform/SystemClock.h"
 #include "platform/TempDirectory.h"
 #include "platform/WindowManager.h"
 #include "skin/TbsSkinData.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSystemTrayIcon>
 
 namespace {
 const QString ApplicationTitle = QStringLiteral("VostrelKestrune");
@@ -68,9 +68,18 @@ TFormMain::~TFormMain()
     if (InstanceMutex)
         InstanceMutex->Release();
     tabs_.reset();
-    // The components outlive this body; none of their last signals may reach the handlers.
+    // The components outlive this body; none of their last signals or hooks may reach the
+    // handlers.
     for (QObject* component : findChildren<QObject*>())
         component->disconnect(this);
+    // The tray icon is the desktop's; it leaves with the window that showed it.
+    TrayIcon->disconnect(this);
+    TrayIcon->Hide();
+    bsSkinPageControl->OnDrawSkinTab = nullptr;
+    for (TWebBrowser* browser : findChildren<TWebBrowser*>()) {
+        browser->OnBeforeNavigate2 = nullptr;
+        browser->OnNewWindow2 = nullptr;
+    }
 }
 
 void TFormMain::FormCreate()
@@ -106,11 +115,11 @@ void TFormMain::FormCreateMainTab(int MainTag)
 
 void TFormMain::SetUpTrayIcon()
 {
-    TrayIcon->setIcon(QIcon(QStringLiteral(":/artwork/kestrune.png")));
-    TrayIcon->setToolTip(ApplicationTitle);
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    TrayIcon->SetIcon(QIcon(QStringLiteral(":/artwork/kestrune.png")));
+    TrayIcon->SetHint(ApplicationTitle);
+    if (!TrayIcon->HostAvailable())
         throw KestruneError(QStringLiteral("Cannot create shell notification icon"));
-    TrayIcon->show();
+    TrayIcon->Show();
 }
 
 void TFormMain::LoadSkin()

@@ -12,11 +12,11 @@
 class Clock;
 class DefaultBrowser;
 class FullScreenView;
+class NotificationIcon;
 class PageVisibility;
 class QPainter;
 class QShortcut;
 class QWebEngineFullScreenRequest;
-class QSystemTrayIcon;
 class QWebEnginePage;
 class TApplicationEvents;
 class TImage;
@@ -41,6 +41,7 @@ public:
         WindowManager& Windows;
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
+        NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
         Clock* Time = nullptr;  // nullptr: the system's own clock
     };
 
@@ -80,7 +81,7 @@ public:
     TbsSkinData* bsSkinData1 = nullptr;
     TbsResourceStrData* bsResourceStrData1 = nullptr;
     TTimer* TimerCloseTab = nullptr;
-    QSystemTrayIcon* TrayIcon = nullptr;
+    NotificationIcon* TrayIcon = nullptr;  // Services::Tray, or the window's own
     TApplicationEvents* ApplicationEvents1 = nullptr;
 
     // Creation, shape and the global error handler. The creation's last steps, which send
@@ -209,6 +210,7 @@ private:
     std::unique_ptr<Clock> ownClock_;
     Clock* clock_;
     std::unique_ptr<TBrowserTabs> tabs_;
+    std::unique_ptr<NotificationIcon> ownTray_;
     FullScreenView* fullScreen_ = nullptr;
     PageVisibility* pageVisibility_ = nullptr;
     QShortcut* leaveFullScreenKey_ = nullptr;

@@ -6,13 +6,14 @@
 #include "browser/RendererRecovery.h"
 #include "browser/TWebBrowser.h"
 #include "browser/ZoomSteps.h"
+#include "framework/TApplicationEvents.h"
 #include "framework/TPanel.h"
 #include "framework/TTabSheet.h"
 #include "framework/TTimer.h"
 #include "mainwindow/FullScreenView.h"
 #include "mainwindow/TabSwitch.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 
 #include <QShortcut>
 #include <QWebEngineFullScreenRequest>
@@ -26,7 +27,7 @@ QShortcut* Key(TFormMain* form, QList<QKeySequence> keys, Handler handler)
     auto* shortcut = new QShortcut(form);
     shortcut->setKeys(keys);
     shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, form, handler);
+    QObject::connect(shortcut, &QShortcut::activated, form, [handler] { TApplicationEvents::Guard(handler); });
     return shortcut;
 }
 }  // namespace
@@ -71,7 +72,9 @@ void TFormMain::AttachComforts(TWebBrowser* browser)
 {
     browser->settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
     connect(browser->page(), &QWebEnginePage::fullScreenRequested, this,
-            [this, browser](QWebEngineFullScreenRequest request) { WebBrowserFullScreenRequested(browser, std::move(request)); });
+            [this, browser](QWebEngineFullScreenRequest request) {
+                TApplicationEvents::Guard([&] { WebBrowserFullScreenRequested(browser, std::move(request)); });
+            });
     new RendererRecovery(browser->page(), *clock_);
     pageVisibility_->Watch(browser);
 }

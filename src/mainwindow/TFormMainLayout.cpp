@@ -10,15 +10,16 @@
 #include "framework/TLabel.h"
 #include "framework/TPanel.h"
 #include "framework/TTimer.h"
+#include "platform/SystemNotificationIcon.h"
 #include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinData.h"
 #include "skin/TbsSkinFormRegistry.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 #include "skinui/CellHeightFont.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
 
 #include <QPainter>
-#include <QSystemTrayIcon>
+#include <functional>
 
 namespace {
 constexpr Qt::Edges TopRight = Qt::TopEdge | Qt::RightEdge;
@@ -135,7 +136,7 @@ void TFormMain::DefineTabs()
     bsSkinPageControl->SetDefaultFont(tabFont);
     bsSkinPageControl->SetUseSkinFont(false);
 
-    connect(bsSkinPageControl, &TbsSkinPageControl::OnDrawSkinTab, this, &TFormMain::bsSkinPageControlDrawSkinTab);
+    bsSkinPageControl->OnDrawSkinTab = std::bind_front(&TFormMain::bsSkinPageControlDrawSkinTab, this);
     connect(bsSkinPageControl, &TControl::OnMouseMove, this, &TFormMain::bsSkinPageControlMouseMove);
     connect(bsSkinPageControl, &TControl::OnMouseUp, this, &TFormMain::bsSkinPageControlMouseUp);
 
@@ -197,8 +198,9 @@ void TFormMain::DefineNonVisual()
     TimerCloseTab->SetInterval(10);
     connect(TimerCloseTab, &TTimer::OnTimer, this, &TFormMain::TimerCloseTabTimer);
 
-    TrayIcon = new QSystemTrayIcon(this);
-    TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
+    if (!services_.Tray)
+        ownTray_ = std::make_unique<SystemNotificationIcon>();
+    TrayIcon = services_.Tray ? services_.Tray : ownTray_.get();
 
     ApplicationEvents1 = new TApplicationEvents(this);
     ApplicationEvents1->setObjectName(QStringLiteral("ApplicationEvents1"));
@@ -207,8 +209,8 @@ void TFormMain::DefineNonVisual()
 
 void TFormMain::BindBrowserEvents(TWebBrowser* browser)
 {
-    connect(browser, &TWebBrowser::OnBeforeNavigate2, this, &TFormMain::WebBrowserBeforeNavigate2);
-    connect(browser, &TWebBrowser::OnNewWindow2, this, &TFormMain::WebBrowserNewWindow2);
+    browser->OnBeforeNavigate2 = std::bind_front(&TFormMain::WebBrowserBeforeNavigate2, this);
+    browser->OnNewWindow2 = std::bind_front(&TFormMain::WebBrowserNewWindow2, this);
     connect(browser, &TWebBrowser::OnTitleChange, this, &TFormMain::WebBrowserTitleChange);
     AttachComforts(browser);
 }

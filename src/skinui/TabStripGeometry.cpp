@@ -46,6 +46,12 @@ int TabStripGeometry::TabAt(QPoint point) const
     return -1;
 }
 
+QRect TabStripGeometry::InTab(int visibleIndex, const QRect& inTab) const
+{
+    const QRect tab = TabRect(visibleIndex);
+    return tab.isNull() ? QRect() : inTab.translated(tab.topLeft());
+}
+
 QRect CloseButtonInTab(QSize tab, int buttonSize)
 {
     return QRect(tab.width() - buttonSize - 2, (tab.height() - buttonSize) / 2, buttonSize, buttonSize);

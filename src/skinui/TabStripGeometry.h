@@ -25,6 +25,12 @@ struct TabStripGeometry {
     QRect TabRect(int visibleIndex) const;
     // First visible tab containing the point, -1 for none.
     int TabAt(QPoint point) const;
+    // A rectangle given relative to the tab's own bitmap (as its painting sees it), in control
+    // coordinates; empty for a visible index without a tab.
+    QRect InTab(int visibleIndex, const QRect& inTab) const;
+    // A point as the framework reports it (left-button positions less the offset in effect)
+    // back in control coordinates.
+    QPoint FromFramework(QPoint point) const { return point + QPoint(EffectiveOffset(), 0); }
 };
 
 // A tab's close button, relative to the tab: at its right end, vertically centred.

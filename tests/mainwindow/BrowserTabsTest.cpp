@@ -2,8 +2,8 @@
 
 #include "framework/TTabSheet.h"
 #include "framework/TTimer.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 
 #include <QPointer>
 #include <QWebEnginePage>

@@ -3,8 +3,8 @@
 #include "framework/TImage.h"
 #include "framework/TPanel.h"
 #include "framework/TTabSheet.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 
 #include <QTest>
 
@@ -44,6 +44,36 @@ TEST_F(FormMainCreation, ShapeRoundsTheTopCornersOnly)
     EXPECT_FALSE(shape.contains(QPoint(form->width() - 1, 0)));
     EXPECT_TRUE(shape.contains(QPoint(0, form->height() - 1)));
     EXPECT_TRUE(shape.contains(QPoint(form->width() - 1, form->height() - 1)));
+}
+
+TEST_F(FormMainCreation, ShowsItsIconAndHintInTheTrayUntilItCloses)
+{
+    EXPECT_TRUE(tray.shown);
+    EXPECT_EQ(tray.hint, QStringLiteral("VostrelKestrune"));
+    EXPECT_FALSE(tray.icon.isNull());
+    form.reset();
+    EXPECT_FALSE(tray.shown);
+}
+
+// A desktop without a notification area.
+class FormMainWithoutTray : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        tray.hostAvailable = false;
+        testing::internal::CaptureStderr();
+        MainWindowFixture::SetUp();
+        errors = testing::internal::GetCapturedStderr();
+    }
+    std::string errors;
+};
+
+TEST_F(FormMainWithoutTray, ReportsTheMissingTrayAndStartsAnyway)
+{
+    EXPECT_NE(errors.find("Cannot create shell notification icon"), std::string::npos);
+    EXPECT_FALSE(tray.shown);
+    EXPECT_EQ(form->Tag(), 1) << "the creation went on to maximize the window";
+    EXPECT_EQ(form->Tabs().FindTab(1)->Browser, form->WebBrowser) << "and to file the main tab";
 }
 
 using FormMainGeometry = MainWindowFixture;

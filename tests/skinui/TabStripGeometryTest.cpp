@@ -67,4 +67,18 @@ TEST(TabStripGeometry, ScrollingMovesEveryTabLeftAndHitTestingFollows)
     EXPECT_EQ(geometry.TabAt(QPoint(90 + 8 * 143, 0)), -1);
 }
 
+TEST(TabStripGeometry, PlacesInsideATabFollowTheTabAndFrameworkPointsComeBack)
+{
+    TabStripGeometry geometry = MainStrip(4);
+    const QRect glyph(124, 8, 12, 12);
+    EXPECT_EQ(geometry.InTab(2, glyph), QRect(500, 8, 12, 12));
+    EXPECT_EQ(geometry.InTab(0, glyph), QRect(91 + 124, 8, 12, 12)) << "inside the narrowed first tab";
+    EXPECT_TRUE(geometry.InTab(4, glyph).isNull());
+    geometry.scrolledTabs = 1;
+    EXPECT_EQ(geometry.InTab(2, glyph), QRect(500 - 143, 8, 12, 12));
+    EXPECT_EQ(geometry.FromFramework(QPoint(310, 4)), QPoint(400, 4));
+    geometry.tabsOffset = 0;  // neither offset nor centring in effect: no shift
+    EXPECT_EQ(geometry.FromFramework(QPoint(310, 4)), QPoint(310, 4));
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include "browser/TWebBrowser.h"
 #include "mainwindow/TFormMain.h"
 #include "support/FakeClock.h"
+#include "support/FakeNotificationIcon.h"
 #include "support/FakeWindowManager.h"
 #include "support/PortalFixture.h"
 #include "support/RecordingDefaultBrowser.h"
@@ -11,13 +12,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A main window for the demo portal, with recording fakes for the window system and the
-// default browser, and a clock that moves only when the test moves it.
+// A main window for the demo portal, with recording fakes for the window system, the default
+// browser and the notification area, and a clock that moves only when the test moves it.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TFormMain>(PortalUrl(), TFormMain::Services{windows, browser, PackDirectory(), &clock});
+        form = std::make_unique<TFormMain>(
+            PortalUrl(), TFormMain::Services{windows, browser, PackDirectory(), &tray, &clock});
         form->show();
         // The main tab's browser comes once the window is on screen.
         ASSERT_TRUE(WaitFor([&] { return form->WebBrowser != nullptr; }));
@@ -31,6 +33,7 @@ protected:
     PortalFixture portal;
     FakeWindowManager windows;
     RecordingDefaultBrowser browser;
+    FakeNotificationIcon tray;
     FakeClock clock;
     std::unique_ptr<TFormMain> form;
 };

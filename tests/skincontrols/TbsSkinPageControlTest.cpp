@@ -1,6 +1,9 @@
-#include "skinui/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinPageControl.h"
+
+#include "error/KestruneError.h"
+#include "framework/TApplicationEvents.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 #include "skinui/SkinColor.h"
-#include "skinui/TbsSkinTabSheet.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -168,13 +171,12 @@ TEST(TbsSkinPageControl, OwnerDrawGetsEachTabsOwnBitmapAndItsPixelsAreCopied)
     MainStrip f;
     f.pages[1]->SetTabVisible(false);
     std::vector<DrawCall> calls;
-    QObject::connect(f.control.get(), &TbsSkinPageControl::OnDrawSkinTab, f.control.get(),
-                     [&](int tabIndex, QRect rct, bool active, bool mouseIn, QPainter* cnvs) {
-                         calls.push_back({tabIndex, rct, active, mouseIn});
-                         EXPECT_EQ(cnvs->brush().style(), Qt::NoBrush);
-                         EXPECT_EQ(cnvs->font(), f.control->Font());
-                         cnvs->fillRect(QRect(0, 0, 4, 4), Qt::red);
-                     });
+    f.control->OnDrawSkinTab = [&](int tabIndex, QRect rct, bool active, bool mouseIn, QPainter* cnvs) {
+        calls.push_back({tabIndex, rct, active, mouseIn});
+        EXPECT_EQ(cnvs->brush().style(), Qt::NoBrush);
+        EXPECT_EQ(cnvs->font(), f.control->Font());
+        cnvs->fillRect(QRect(0, 0, 4, 4), Qt::red);
+    };
     const QImage face = f.Grab();
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].tabIndex, 0);
@@ -250,11 +252,29 @@ TEST(TbsSkinPageControl, NothingIsPaintedBelowOnePixel)
 {
     MainStrip f;
     int calls = 0;
-    QObject::connect(f.control.get(), &TbsSkinPageControl::OnDrawSkinTab, f.control.get(),
-                     [&](int, QRect, bool, bool, QPainter*) { ++calls; });
+    f.control->OnDrawSkinTab = [&](int, QRect, bool, bool, QPainter*) { ++calls; };
     f.control->resize(0, 564);
     f.control->grab();
     EXPECT_EQ(calls, 0);
+}
+
+TEST(TbsSkinPageControl, ARaisingDrawHandlerIsReportedPerTabAndTheOtherTabsAreStillDrawn)
+{
+    MainStrip f;
+    TApplicationEvents hub;
+    int reported = 0;
+    QObject::connect(&hub, &TApplicationEvents::OnException, &hub, [&](QObject*, const std::exception&) { ++reported; });
+    f.control->OnDrawSkinTab = [](int tabIndex, QRect, bool, bool, QPainter* cnvs) {
+        if (tabIndex == 1)
+            throw KestruneError(QStringLiteral("no picture"));
+        cnvs->fillRect(QRect(0, 0, 4, 4), Qt::red);
+    };
+    const QImage face = f.Grab();
+    EXPECT_EQ(reported, 1);
+    EXPECT_EQ(face.pixelColor(91, 0), QColor(Qt::red));
+    EXPECT_EQ(face.pixelColor(376, 0), QColor(Qt::red)) << "the tab after the failing one";
+    f.control->OnDrawSkinTab = nullptr;
+    EXPECT_NE(f.Grab().pixelColor(91, 0), QColor(Qt::red));
 }
 
 }  // namespace
@@ -305,12 +325,15 @@ TEST(TbsSkinPageControl, CloseButtonsSitAtTheTabsRightEndAndLightUnderThePointer
 TEST(TbsSkinPageControl, PressAndReleaseOnACloseButtonClosesThatPage)
 {
     ClosingStrip f;
-    QSignalSpy closes(f.control.get(), &TbsSkinPageControl::OnClose);
+    std::vector<TTabSheet*> closes;
+    f.control->OnClose = [&](TTabSheet* page, bool&) { closes.push_back(page); };
+    const TTabSheet* closing = f.pages[1];
     QSignalSpy afterCloses(f.control.get(), &TbsSkinPageControl::OnAfterClose);
     QTest::mouseMove(f.control.get(), f.ButtonCentre(1));
     QTest::mousePress(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(1));
     QTest::mouseRelease(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(1));
-    ASSERT_EQ(closes.size(), 1);
+    ASSERT_EQ(closes.size(), 1u);
+    EXPECT_EQ(closes[0], closing);
     EXPECT_EQ(afterCloses.size(), 1);
     EXPECT_TRUE(f.pages[1].isNull()) << "freed with FreeOnClose";
     EXPECT_EQ(f.control->PageCount(), 2);
@@ -320,18 +343,22 @@ TEST(TbsSkinPageControl, PressAndReleaseOnACloseButtonClosesThatPage)
 TEST(TbsSkinPageControl, CloseNeedsPressAndReleaseOnTheSameButtonAndCanBeRefused)
 {
     ClosingStrip f;
-    QSignalSpy closes(f.control.get(), &TbsSkinPageControl::OnClose);
+    bool allow = true;
+    int closes = 0;
+    f.control->OnClose = [&](TTabSheet*, bool& canClose) {
+        ++closes;
+        canClose = allow;
+    };
     QTest::mouseMove(f.control.get(), f.ButtonCentre(0));
     QTest::mousePress(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(0));
     QTest::mouseRelease(f.control.get(), Qt::LeftButton, {}, QPoint(300, 100));
     QTest::mouseRelease(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(0));
-    EXPECT_EQ(closes.size(), 0) << "a release elsewhere clears the press";
+    EXPECT_EQ(closes, 0) << "a release elsewhere clears the press";
 
-    QObject::connect(f.control.get(), &TbsSkinPageControl::OnClose, f.control.get(),
-                     [](TTabSheet*, bool& canClose) { canClose = false; });
+    allow = false;
     QTest::mousePress(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(0));
     QTest::mouseRelease(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(0));
-    EXPECT_EQ(closes.size(), 1);
+    EXPECT_EQ(closes, 1);
     EXPECT_FALSE(f.pages[0].isNull());
     EXPECT_TRUE(f.pages[0]->TabVisible());
     EXPECT_EQ(f.control->PageCount(), 3);
@@ -353,8 +380,7 @@ TEST(TbsSkinPageControl, ACloseHandlerThatFreesThePageItselfIsSafe)
 {
     ClosingStrip f;
     QSignalSpy afterCloses(f.control.get(), &TbsSkinPageControl::OnAfterClose);
-    QObject::connect(f.control.get(), &TbsSkinPageControl::OnClose, f.control.get(),
-                     [](TTabSheet* page, bool&) { delete page; });
+    f.control->OnClose = [](TTabSheet* page, bool&) { delete page; };
     QTest::mouseMove(f.control.get(), f.ButtonCentre(2));
     QTest::mouseClick(f.control.get(), Qt::LeftButton, {}, f.ButtonCentre(2));
     EXPECT_TRUE(f.pages[2].isNull());

@@ -1,6 +1,6 @@
-#include "skinui/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 #include "skinui/SkinColor.h"
-#include "skinui/TbsSkinTabSheet.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

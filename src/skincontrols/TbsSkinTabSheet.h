@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skinui/TbsSkinCustomTabSheet.h"
+#include "skincontrols/TbsSkinCustomTabSheet.h"
 
 // The skinned sheet a window puts into its page control.
 class TbsSkinTabSheet : public TbsSkinCustomTabSheet {

@@ -1,11 +1,12 @@
-#include "skinui/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinPageControl.h"
 
+#include "framework/TApplicationEvents.h"
 #include "framework/TTabSheet.h"
 #include "skinui/CellHeightFont.h"
+#include "skinui/SkinText.h"
 
 #include <QCursor>
 #include <QImage>
-#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -134,15 +135,16 @@ void TbsSkinPageControl::SetShowCloseButtons(bool show)
 
 QRect TbsSkinPageControl::CloseButtonRect(int visibleIndex) const
 {
-    const QRect tab = TabRect(visibleIndex);
+    const TabStripGeometry geometry = StripGeometry();
+    const QRect tab = geometry.TabRect(visibleIndex);
     if (!showCloseButtons_ || tab.isEmpty())
         return QRect();
-    return CloseButtonInTab(tab.size(), kCloseButtonSize).translated(tab.topLeft());
+    return geometry.InTab(visibleIndex, CloseButtonInTab(tab.size(), kCloseButtonSize));
 }
 
 QRect TbsSkinPageControl::TabRect(int visibleIndex) const
 {
-    return Geometry().TabRect(visibleIndex);
+    return StripGeometry().TabRect(visibleIndex);
 }
 
 void TbsSkinPageControl::Refresh()
@@ -152,7 +154,7 @@ void TbsSkinPageControl::Refresh()
 
 QRect TbsSkinPageControl::FrameworkTabRect(int visibleIndex) const
 {
-    const TabStripGeometry geometry = Geometry();
+    const TabStripGeometry geometry = StripGeometry();
     return geometry.TabRect(visibleIndex).translated(-geometry.EffectiveOffset(), 0);
 }
 
@@ -161,7 +163,7 @@ int TbsSkinPageControl::TabStripHeight() const
     return tabHeight_ > 0 ? tabHeight_ : defaultItemHeight_;
 }
 
-TabStripGeometry TbsSkinPageControl::Geometry() const
+TabStripGeometry TbsSkinPageControl::StripGeometry() const
 {
     TabStripGeometry geometry;
     geometry.controlWidth = width();
@@ -177,7 +179,7 @@ TabStripGeometry TbsSkinPageControl::Geometry() const
 
 QMouseEvent TbsSkinPageControl::FrameworkMouseEvent(const QMouseEvent& event) const
 {
-    const int shift = event.button() == Qt::LeftButton ? Geometry().EffectiveOffset() : 0;
+    const int shift = event.button() == Qt::LeftButton ? StripGeometry().EffectiveOffset() : 0;
     return QMouseEvent(event.type(), event.position() - QPointF(shift, 0), event.scenePosition(),
                        event.globalPosition(), event.button(), event.buttons(), event.modifiers(),
                        event.pointingDevice());
@@ -185,7 +187,7 @@ QMouseEvent TbsSkinPageControl::FrameworkMouseEvent(const QMouseEvent& event) co
 
 void TbsSkinPageControl::mousePressEvent(QMouseEvent* event)
 {
-    if (!Geometry().OffsetInEffect())
+    if (!StripGeometry().OffsetInEffect())
         TrackHotTab(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         PressCloseButton(event->position().toPoint());
@@ -195,7 +197,7 @@ void TbsSkinPageControl::mousePressEvent(QMouseEvent* event)
 
 void TbsSkinPageControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!Geometry().OffsetInEffect())
+    if (!StripGeometry().OffsetInEffect())
         TrackHotTab(event->position().toPoint());
     QMouseEvent shifted = FrameworkMouseEvent(*event);
     TPageControl::mouseReleaseEvent(&shifted);
@@ -315,7 +317,7 @@ void TbsSkinPageControl::ClosePage(TTabSheet* page)
     closeButtons_[page].pressed = false;
     bool canClose = true;
     const QPointer<TTabSheet> guard(page);
-    Q_EMIT OnClose(page, canClose);
+    TApplicationEvents::CallHook(OnClose, page, canClose);
     if (!guard)  // the handler freed the page itself
         return;
     if (!canClose) {
@@ -328,12 +330,12 @@ void TbsSkinPageControl::ClosePage(TTabSheet* page)
     page->SetTabVisible(false);
     if (freeOnClose_)
         delete page;
-    Q_EMIT OnAfterClose(this);
+    TApplicationEvents::Guard([this] { Q_EMIT OnAfterClose(this); });
 }
 
 void TbsSkinPageControl::TrackHotTab(QPoint position)
 {
-    SetHotTab(Geometry().TabAt(position));
+    SetHotTab(StripGeometry().TabAt(position));
 }
 
 void TbsSkinPageControl::SetHotTab(int visibleIndex)
@@ -364,7 +366,7 @@ void TbsSkinPageControl::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     PaintPlainPageFrame(painter, rect(), PageArea());
-    const TabStripGeometry geometry = Geometry();
+    const TabStripGeometry geometry = StripGeometry();
     for (int i = 0; i < geometry.tabWidths.size(); ++i)
         PaintTab(painter, i, geometry.TabRect(i));
 }
@@ -394,12 +396,11 @@ void TbsSkinPageControl::PaintTab(QPainter& target, int visibleIndex, QRect plac
 void TbsSkinPageControl::DrawTabFace(QPainter& canvas, int visibleIndex, QRect bitmapRect, TabPaintState state)
 {
     const TTabSheet* page = PageOfTab(visibleIndex);
-    if (isSignalConnected(QMetaMethod::fromSignal(&TbsSkinPageControl::OnDrawSkinTab))) {
-        Q_EMIT OnDrawSkinTab(page->PageIndex(), bitmapRect, state.testFlag(TabPaintFlag::Active),
-                             state.testFlag(TabPaintFlag::MouseIn), &canvas);
+    if (TApplicationEvents::CallHook(OnDrawSkinTab, page->PageIndex(), bitmapRect, state.testFlag(TabPaintFlag::Active),
+                                     state.testFlag(TabPaintFlag::MouseIn), &canvas))
         return;
-    }
     const int closeRoom = showCloseButtons_ ? kCloseButtonSize + 2 : 0;
-    canvas.drawText(bitmapRect.adjusted(0, 0, -closeRoom, 0), Qt::AlignCenter | Qt::TextSingleLine,
-                    page->Caption());
+    // Tab captions here are page titles, not accelerator captions: an "&" is drawn.
+    DrawSingleLineText(canvas, page->Caption(), bitmapRect.adjusted(0, 0, -closeRoom, 0), Qt::AlignHCenter,
+                       SkinTextMode::Literal);
 }

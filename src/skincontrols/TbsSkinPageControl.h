@@ -2,7 +2,6 @@
 
 #include "framework/TPageControl.h"
 #include "skinui/PlainTabPainting.h"
-#include "skinui/TabSkinSnapshot.h"
 #include "skinui/TabStripGeometry.h"
 
 #include <QFont>
@@ -10,7 +9,13 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
+
+// Events the page control asks its owner to draw or to decide; one handler each.
+using TbsDrawSkinTabEvent = std::function<void(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs)>;
+using TbsCloseEvent = std::function<void(TTabSheet* Page, bool& CanClose)>;
 
 // Page control whose face the skin engine paints. Every tab is drawn into a bitmap of its own
 // size; a handler of OnDrawSkinTab may paint that bitmap instead of the control. The tab strip
@@ -60,6 +65,8 @@ public:
 
     // Tabs scrolled out to the left of the strip.
     int ScrolledTabs() const { return scrolledTabs_; }
+    // Where the tabs lie now; painting, hover tracking and the mouse shift all read it.
+    TabStripGeometry StripGeometry() const;
     // The tab's place in the control, by visible index; empty when there is no such tab.
     QRect TabRect(int visibleIndex) const;
     // The close button of the tab at a visible index in the control; empty without close buttons.
@@ -69,11 +76,13 @@ public:
     // Repaints the whole control at once.
     void Refresh();
 
-Q_SIGNALS:
     // Owner draw of one tab on the canvas of its own bitmap; Rct is that bitmap's rectangle.
-    void OnDrawSkinTab(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs);
+    // While it is set the control draws no caption of its own.
+    TbsDrawSkinTabEvent OnDrawSkinTab;
     // A close button was clicked; clearing CanClose keeps the page.
-    void OnClose(TTabSheet* Page, bool& CanClose);
+    TbsCloseEvent OnClose;
+
+Q_SIGNALS:
     void OnAfterClose(QObject* Sender);
 
 protected:
@@ -98,7 +107,6 @@ private:
         bool pressed = false;
     };
 
-    TabStripGeometry Geometry() const;
     // The event as the framework sees it: left-button X less the strip offset in effect.
     QMouseEvent FrameworkMouseEvent(const QMouseEvent& event) const;
     void TrackHotTab(QPoint position);
@@ -132,5 +140,4 @@ private:
     int scrolledTabs_ = 0;
     int hotTab_ = -1;
     QHash<const TTabSheet*, CloseButtonFlags> closeButtons_;
-    TabSkinSnapshot skin_;
 };

@@ -1,4 +1,4 @@
-#include "skinui/TbsSkinCustomTabSheet.h"
+#include "skincontrols/TbsSkinCustomTabSheet.h"
 
 #include "skinui/SkinColor.h"
 
