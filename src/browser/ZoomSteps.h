@@ -2,13 +2,11 @@
 
 #include <QtGlobal>
 
-// The zoom factors a tab steps through, from 25 % to 500 %: the same steps the engine takes
-// for the control key with the mouse wheel, so keys and wheel move along one scale.
+// The zoom factors a tab steps through, from 25 % to 500 %.
 namespace ZoomSteps {
 
-// The next step above Factor, or the largest step.
-qreal Larger(qreal factor);
-// The next step below Factor, or the smallest step.
-qreal Smaller(qreal factor);
+// The next step above Factor (Direction 1) or below it (-1), staying at the ends of the
+// scale; Direction 0 gives the natural size.
+qreal Stepped(qreal factor, int direction);
 
 }  // namespace ZoomSteps

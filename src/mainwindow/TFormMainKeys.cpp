@@ -5,6 +5,7 @@
 #include "browser/PageVisibility.h"
 #include "browser/RendererRecovery.h"
 #include "browser/TWebBrowser.h"
+#include "browser/WheelZoom.h"
 #include "browser/ZoomSteps.h"
 #include "framework/TApplicationEvents.h"
 #include "framework/TPanel.h"
@@ -76,6 +77,7 @@ void TFormMain::AttachComforts(TWebBrowser* browser)
                 TApplicationEvents::Guard([&] { WebBrowserFullScreenRequested(browser, std::move(request)); });
             });
     new RendererRecovery(browser->page(), *clock_);
+    new WheelZoom(browser);
     pageVisibility_->Watch(browser);
 }
 
@@ -107,8 +109,7 @@ void TFormMain::ZoomActiveTab(int direction)
     TWebBrowser* browser = ActiveBrowser();
     if (!browser)
         return;
-    const qreal factor = browser->zoomFactor();
-    browser->setZoomFactor(direction > 0 ? ZoomSteps::Larger(factor) : direction < 0 ? ZoomSteps::Smaller(factor) : 1.0);
+    browser->setZoomFactor(ZoomSteps::Stepped(browser->zoomFactor(), direction));
 }
 
 void TFormMain::ToggleFullScreen()
