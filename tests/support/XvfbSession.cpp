@@ -7,13 +7,13 @@
 #include <xcb/xcb.h>
 
 namespace {
-// Whether a client owns the display's notification-area selection, as a tray icon asks.
-bool TrayOwned(const QByteArray& display)
+// Whether a client owns the display's selection Name: the notification area's, as a tray icon
+// asks, or the window manager's.
+bool SelectionOwned(const QByteArray& display, const char* name)
 {
     xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
     bool owned = false;
     if (!xcb_connection_has_error(connection)) {
-        const char name[] = "_NET_SYSTEM_TRAY_S0";
         xcb_intern_atom_reply_t* atom =
             xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
         if (atom) {
@@ -29,15 +29,24 @@ bool TrayOwned(const QByteArray& display)
 }
 }  // namespace
 
-XvfbSession::XvfbSession(Tray tray, int timeoutMs)
+XvfbSession::XvfbSession(Tray tray, Manager manager, int timeoutMs)
 {
-    if (StartServer(timeoutMs) && tray == Tray::Trayer)
-        StartTray(timeoutMs);
+    if (!StartServer(timeoutMs))
+        return;
+    if (tray == Tray::Trayer
+        && !StartOwner(tray_, QStringLiteral("trayer"),
+                       {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
+                        QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+                        QStringLiteral("--width"), QStringLiteral("64"), QStringLiteral("--height"), QStringLiteral("24")},
+                       "_NET_SYSTEM_TRAY_S0", timeoutMs))
+        return;
+    if (manager == Manager::Openbox)
+        StartOwner(manager_, QStringLiteral("openbox"), {}, "WM_S0", timeoutMs);
 }
 
 XvfbSession::~XvfbSession()
 {
-    for (QProcess* process : {&tray_, &server_}) {
+    for (QProcess* process : {&manager_, &tray_, &server_}) {
         if (process->state() == QProcess::NotRunning)
             continue;
         process->terminate();
@@ -75,22 +84,21 @@ bool XvfbSession::StartServer(int timeoutMs)
     return true;
 }
 
-bool XvfbSession::StartTray(int timeoutMs)
+bool XvfbSession::StartOwner(QProcess& process, const QString& program, const QStringList& arguments,
+                             const char* selection, int timeoutMs)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     Apply(environment);
-    tray_.setProcessEnvironment(environment);
-    tray_.setStandardOutputFile(QProcess::nullDevice());
-    tray_.setStandardErrorFile(QProcess::nullDevice());
-    tray_.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
-                                           QStringLiteral("right"), QStringLiteral("--widthtype"),
-                                           QStringLiteral("pixel"), QStringLiteral("--width"), QStringLiteral("64"),
-                                           QStringLiteral("--height"), QStringLiteral("24")});
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
     const QDeadlineTimer deadline(timeoutMs);
     const QByteArray display = display_.toLatin1();
-    while (!TrayOwned(display)) {
-        if (tray_.state() == QProcess::NotRunning || deadline.hasExpired()) {
-            error_ = QStringLiteral("trayer did not take the notification area on ") + display_;
+    while (!SelectionOwned(display, selection)) {
+        if (process.state() == QProcess::NotRunning || deadline.hasExpired()) {
+            error_ = program + QStringLiteral(" did not take ") + QLatin1String(selection) + QStringLiteral(" on ")
+                + display_;
             return false;
         }
         QThread::msleep(20);
