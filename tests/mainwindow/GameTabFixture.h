@@ -15,8 +15,17 @@ protected:
         MainWindowFixture::SetUp();
         if (HasFatalFailure())
             return;
-        game = form->OpenTab(portal.Url(QStringLiteral("play/")), nullptr);
-        ASSERT_TRUE(WaitForScript(game->page(), QStringLiteral("typeof game"), QStringLiteral("object")));
+        game = OpenGame();
+        ASSERT_NE(game, nullptr);
+    }
+
+    // Opens the game page in a new tab; null unless its script runs in time.
+    TWebBrowser* OpenGame()
+    {
+        TWebBrowser* tab = form->OpenTab(portal.Url(QStringLiteral("play/")), nullptr);
+        const bool running = WaitFor([&] { return tab->title() == QStringLiteral("星海远征 试玩"); })
+            && WaitForScript(tab->page(), QStringLiteral("typeof game"), QStringLiteral("object"));
+        return running ? tab : nullptr;
     }
 
     // The window active and the game's view holding the keyboard, as after a click into it.

@@ -31,7 +31,6 @@ class Keyboard : public GameTabFixture {
 protected:
     TbsSkinPageControl* Pages() const { return form->bsSkinPageControl; }
     int Active() const { return Pages()->IndexOfPage(Pages()->ActivePage()); }
-    qreal Zoom() const { return game->page()->zoomFactor(); }
     // Turns the wheel over Target by Angle eighths of a degree, the control key held.
     void Turn(QWidget* target, int angle)
     {
@@ -86,10 +85,8 @@ TEST_F(Keyboard, RefreshKeysAreTheWindowsAndEveryOtherKeyIsThePages)
                                          std::pair{Qt::Key_F1, Qt::KeyboardModifiers()},
                                          std::pair{Qt::Key_Escape, Qt::KeyboardModifiers()}})
         Press(game->focusProxy(), key, modifiers);
-    EXPECT_TRUE(WaitFor([&] {
-        return GameRecord("keys")
-            == QVariantList({QStringLiteral("a"), QStringLiteral("Ctrl+s"), QStringLiteral("F1"), QStringLiteral("Escape")});
-    })) << GameRecord("keys").toStringList().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(WaitForScript(game->page(), QStringLiteral("game.keys.join(' ')"), QStringLiteral("a Ctrl+s F1 Escape")))
+        << GameRecord("keys").toStringList().join(QLatin1Char(' ')).toStdString();
 
     const int loads = portal.Server().CountRequests(QStringLiteral("/play/"));
     Press(game->focusProxy(), Qt::Key_F5);
@@ -103,8 +100,14 @@ TEST_F(Keyboard, RefreshKeysAreTheWindowsAndEveryOtherKeyIsThePages)
 
 TEST_F(Keyboard, ZoomStepsThroughTheScaleAndStaysWithItsTab)
 {
-    GiveKeysToTheGame();
-    QWidget* keys = game->focusProxy();
+    TWebBrowser* gift = form->OpenTab(portal.Url(QStringLiteral("gift.html")), nullptr);
+    ASSERT_TRUE(WaitFor([&] { return Pages()->Page(2)->Caption() == QStringLiteral("礼包中心"); }));
+    QApplication::setActiveWindow(form.get());
+    gift->setFocus();
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == gift->focusProxy(); }));
+    QWidget* keys = gift->focusProxy();
+    const auto zoom = [](TWebBrowser* tab) { return tab->page()->zoomFactor(); };
+
     const struct {
         Qt::Key key;
         qreal expected;
@@ -113,40 +116,39 @@ TEST_F(Keyboard, ZoomStepsThroughTheScaleAndStaysWithItsTab)
                    {Qt::Key_Equal, 1.1}, {Qt::Key_Equal, 1.25}, {Qt::Key_Equal, 1.5}};
     for (const auto& p : presses) {
         Press(keys, p.key, Qt::ControlModifier);
-        EXPECT_DOUBLE_EQ(Zoom(), p.expected) << QKeySequence(p.key).toString().toStdString();
+        EXPECT_DOUBLE_EQ(zoom(gift), p.expected) << QKeySequence(p.key).toString().toStdString();
     }
-    EXPECT_TRUE(WaitForScript(game->page(), QStringLiteral("Math.abs(window.devicePixelRatio - 1.5) < 0.01"), true));
+    EXPECT_TRUE(WaitForScript(gift->page(), QStringLiteral("Math.abs(window.devicePixelRatio - 1.5) < 0.01"), true));
 
-    // The wheel with the control key moves along the same scale.
+    // The wheel with the control key moves along the same scale, a notch a step.
     Turn(keys, Notch);
-    EXPECT_DOUBLE_EQ(Zoom(), 1.75);
-    // A touchpad turns in parts of a notch: they add up to one.
-    const qreal afterHalfNotches[] = {1.75, 1.5, 1.5, 1.25};
+    EXPECT_DOUBLE_EQ(zoom(gift), 1.75);
+    const qreal afterHalfNotches[] = {1.75, 1.5, 1.5, 1.25};  // a touchpad's parts of a notch add up
     for (const qreal expected : afterHalfNotches) {
         Turn(keys, -Notch / 2);
-        EXPECT_DOUBLE_EQ(Zoom(), expected);
+        EXPECT_DOUBLE_EQ(zoom(gift), expected);
     }
     Turn(keys, Notch * 2);
-    EXPECT_DOUBLE_EQ(Zoom(), 1.75);
+    EXPECT_DOUBLE_EQ(zoom(gift), 1.75);
 
-    // Another tab keeps its own zoom; this one keeps its zoom across tab switches and pages.
+    // Each tab keeps its own zoom, across tab switches and across its pages.
     Press(keys, Qt::Key_1, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(form->WebBrowser->page()->zoomFactor(), 1.0);
     Press(form.get(), Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(form->WebBrowser->page()->zoomFactor(), 0.9);
-    Press(form.get(), Qt::Key_2, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(Zoom(), 1.75);
-    game->Navigate(portal.Url(QStringLiteral("games.html")));
-    ASSERT_TRUE(WaitFor([&] { return Pages()->Page(1)->Caption() == QStringLiteral("游戏列表"); }));
-    EXPECT_TRUE(WaitForScript(game->page(), QStringLiteral("Math.abs(window.devicePixelRatio - 1.75) < 0.01"), true));
+    EXPECT_DOUBLE_EQ(zoom(form->WebBrowser), 0.9);
+    Press(form.get(), Qt::Key_3, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(zoom(gift), 1.75);
+    EXPECT_DOUBLE_EQ(zoom(game), 1.0);
+    gift->Navigate(portal.Url(QStringLiteral("user.html")));
+    ASSERT_TRUE(WaitFor([&] { return Pages()->Page(2)->Caption() == QStringLiteral("用户中心"); }));
+    EXPECT_TRUE(WaitForScript(gift->page(), QStringLiteral("Math.abs(window.devicePixelRatio - 1.75) < 0.01"), true));
 
     // The scale ends at 25 % and 500 %.
-    game->page()->setZoomFactor(5.0);
+    gift->page()->setZoomFactor(5.0);
     Press(form.get(), Qt::Key_Equal, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(Zoom(), 5.0);
-    game->page()->setZoomFactor(0.25);
+    EXPECT_DOUBLE_EQ(zoom(gift), 5.0);
+    gift->page()->setZoomFactor(0.25);
     Press(form.get(), Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(Zoom(), 0.25);
+    EXPECT_DOUBLE_EQ(zoom(gift), 0.25);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "support/Wait.h"
 
+#include <QDeadlineTimer>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <memory>
@@ -17,9 +18,17 @@ inline QVariant Evaluate(QWebEnginePage* page, const QString& script, int timeou
     return result->value_or(QVariant());
 }
 
-// Waits until Script evaluates to Expected in Page.
+// Waits until Script evaluates to Expected in Page. A script sent while the page changes
+// documents may never answer, so each try gets a short while only; tries are paced so that
+// they do not crowd out the page's own work.
 inline bool WaitForScript(QWebEnginePage* page, const QString& script, const QVariant& expected,
                           int timeoutMs = 20000)
 {
-    return WaitFor([&] { return Evaluate(page, script, timeoutMs) == expected; }, timeoutMs);
+    const QDeadlineTimer deadline(timeoutMs);
+    do {
+        if (Evaluate(page, script, 500) == expected)
+            return true;
+        QTest::qWait(50);
+    } while (!deadline.hasExpired());
+    return false;
 }
