@@ -81,11 +81,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir home;
     QProcess client;
-    QProcessEnvironment environment = FreshHome(home.path());
-    display.Apply(environment);
-    client.setProcessEnvironment(environment);
-    client.setStandardOutputFile(QProcess::nullDevice());
-    client.setStandardErrorFile(options.value(QStringLiteral("log")));
+    PrepareFreshRun(client, display, home.path(), options.value(QStringLiteral("log")));
     client.start(paths[0], {server.BaseUrl() + QStringLiteral("play/")});
     if (!client.waitForStarted(10000) || !Reported(server, "playing"))
         return Fail("the client did not show the game page");

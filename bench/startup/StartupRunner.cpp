@@ -26,11 +26,7 @@ std::optional<StartupSample> StartupRunner::Run(const QString& program, const QS
 {
     QTemporaryDir home;
     QProcess process;
-    QProcessEnvironment environment = FreshHome(home.path());
-    display_.Apply(environment);
-    process.setProcessEnvironment(environment);
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QDir(logDirectory_).filePath(label + QStringLiteral(".stderr")));
+    PrepareFreshRun(process, display_, home.path(), QDir(logDirectory_).filePath(label + QStringLiteral(".stderr")));
 
     QElapsedTimer clock;
     double windowMs = -1, loadMs = -1;

@@ -1,5 +1,7 @@
 #include "ClientProcess.h"
 
+#include "support/XvfbSession.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
@@ -7,7 +9,7 @@
 #include <algorithm>
 #include <signal.h>
 
-QProcessEnvironment FreshHome(const QString& home)
+void PrepareFreshRun(QProcess& process, const XvfbSession& display, const QString& home, const QString& errorFile)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
@@ -15,7 +17,10 @@ QProcessEnvironment FreshHome(const QString& home)
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-    return environment;
+    display.Apply(environment);
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(errorFile);
 }
 
 bool WaitUntil(const std::function<bool()>& done, int limitMs)
