@@ -72,8 +72,8 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    const XvfbSession display(XvfbSession::Tray::None, XvfbSession::Manager::Openbox);
-    if (!display.Ready())
+    XvfbSession display(XvfbSession::Tray::None);
+    if (!display.StartWindowManager())
         return Fail(qPrintable(display.Error()));
     PortalServer server(paths[1]);
     if (!server.Listen(0))

@@ -25,6 +25,7 @@
 #include "skincontrols/TbsSkinPageControl.h"
 #include "skincontrols/TbsSkinTabSheet.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -145,6 +146,27 @@ void TFormMain::resizeEvent(QResizeEvent* event)
         fullScreen_->Fit();
     else
         FormResize();
+}
+
+void TFormMain::FormCloseQuery(QObject*, bool&)
+{
+}
+
+void TFormMain::SessionEnding()
+{
+    close();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    bool canClose = true;
+    TApplicationEvents::Guard([&] { FormCloseQuery(this, canClose); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT Closed();
 }
 
 void TFormMain::ApplicationEvents1Exception(QObject*, const std::exception& E)

@@ -91,6 +91,11 @@ public:
     void FormResize();
     void ApplicationEvents1Exception(QObject* Sender, const std::exception& E);
 
+    // Ending: every close of the window is allowed, and closing it ends the client. The end
+    // of the desktop session closes it the same way, whether or not the session really ends.
+    void FormCloseQuery(QObject* Sender, bool& CanClose);
+    void SessionEnding();
+
     // Moving, sizing and maximizing the frameless window.
     void ImageMaxClick(QObject* Sender);
     void ImageMinClick(QObject* Sender);
@@ -177,8 +182,13 @@ public:
     void WebBrowserFullScreenRequested(TWebBrowser* Sender, QWebEngineFullScreenRequest Request);
     const FullScreenView& FullScreen() const { return *fullScreen_; }
 
+Q_SIGNALS:
+    // The window has been closed: the client ends.
+    void Closed();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The window definition: components, their properties and event bindings.

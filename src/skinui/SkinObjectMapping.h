@@ -16,17 +16,25 @@ class TbsSkinData;
 // The skin's stretch type as the nine-piece builder's middle fill.
 MiddleStretchType MiddleStretchTypeOf(TbsStretchType type);
 
-// The corner points and client rectangle of a skin object.
+// The corner points of a skin object around a client rectangle it names otherwise (the popup
+// window record's items rectangle).
 template <typename Skin>
-NinePieceGeometry NinePieceGeometryOf(const Skin& skin)
+NinePieceGeometry NinePieceGeometryOf(const Skin& skin, const QRect& clRect)
 {
     NinePieceGeometry geometry;
     geometry.lt = skin.lefttoppoint;
     geometry.rt = skin.righttoppoint;
     geometry.lb = skin.leftbottompoint;
     geometry.rb = skin.rightbottompoint;
-    geometry.clRect = skin.clientrect;
+    geometry.clRect = clRect;
     return geometry;
+}
+
+// The corner points and client rectangle of a skin object.
+template <typename Skin>
+NinePieceGeometry NinePieceGeometryOf(const Skin& skin)
+{
+    return NinePieceGeometryOf(skin, skin.clientrect);
 }
 
 // The side and middle stretch flags of a skin object.

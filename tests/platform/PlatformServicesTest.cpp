@@ -3,12 +3,15 @@
 #include "platform/ScreenWindowManager.h"
 #include "platform/SystemNotificationIcon.h"
 #include "platform/TempDirectory.h"
+#include "platform/TerminationSignals.h"
 
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QTest>
 #include <QSystemTrayIcon>
 #include <QUuid>
 #include <gtest/gtest.h>
+#include <csignal>
 #include <sys/stat.h>
 
 namespace {
@@ -78,6 +81,31 @@ TEST(SystemNotificationIcon, TheTraysActivationsBecomeTheIconsEvents)
     icon.SetHint(QStringLiteral("VostrelKestrune"));
     EXPECT_EQ(tray->toolTip(), QStringLiteral("VostrelKestrune"));
     EXPECT_FALSE(icon.HostAvailable()) << "the offscreen platform has no notification area";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TerminationSignalsBridge, RequestsReachTheThreadInOrderEvenBeforeWatchAndTheDefaultComesBack)
+{
+    QList<int> received;
+    {
+        TerminationSignals termination;
+        raise(SIGHUP);  // before anyone watches: kept, not fatal
+        QObject context;
+        termination.Watch(&context, [&](int number) { received << number; });
+        EXPECT_TRUE(received.isEmpty());  // only from the event loop
+        raise(SIGTERM);
+        raise(SIGINT);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return received.size() == 3; }, 5000));
+    }
+    EXPECT_EQ(received, (QList<int>{SIGHUP, SIGTERM, SIGINT}));
+    for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
+        struct sigaction current {};
+        sigaction(number, nullptr, &current);
+        EXPECT_EQ(current.sa_handler, SIG_DFL) << number;
+    }
 }
 
 }  // namespace

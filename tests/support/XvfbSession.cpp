@@ -1,52 +1,79 @@
 #include "support/XvfbSession.h"
 
 #include <QDeadlineTimer>
-#include <QThread>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <xcb/xcb.h>
 
 namespace {
-// Whether a client owns the display's selection Name: the notification area's, as a tray icon
-// asks, or the window manager's.
-bool SelectionOwned(const QByteArray& display, const char* name)
+// Runs query on a connection of its own to display; false when none can be made.
+bool AskDisplay(const QByteArray& display, const std::function<bool(xcb_connection_t*)>& query)
 {
     xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
-    bool owned = false;
-    if (!xcb_connection_has_error(connection)) {
-        xcb_intern_atom_reply_t* atom =
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-        if (atom) {
-            xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
-                connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
-            owned = owner && owner->owner != XCB_NONE;
-            std::free(owner);
-        }
-        std::free(atom);
-    }
+    const bool answer = !xcb_connection_has_error(connection) && query(connection);
     xcb_disconnect(connection);
-    return owned;
+    return answer;
+}
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
+{
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+    std::free(reply);
+    return atom;
+}
+
+// Whether a client owns the display's notification-area selection, as a tray icon asks.
+bool TrayOwned(const QByteArray& display)
+{
+    return AskDisplay(display, [](xcb_connection_t* connection) {
+        xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+            connection, xcb_get_selection_owner(connection, Atom(connection, "_NET_SYSTEM_TRAY_S0")), nullptr);
+        const bool owned = owner && owner->owner != XCB_NONE;
+        std::free(owner);
+        return owned;
+    });
+}
+
+// Whether a window manager has announced itself on the display's root window.
+bool WindowManagerRunning(const QByteArray& display)
+{
+    return AskDisplay(display, [](xcb_connection_t* connection) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        const xcb_atom_t check = Atom(connection, "_NET_SUPPORTING_WM_CHECK");
+        xcb_get_property_reply_t* property = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, root, check, XCB_ATOM_WINDOW, 0, 1), nullptr);
+        const bool running = property && xcb_get_property_value_length(property) > 0;
+        std::free(property);
+        return running;
+    });
+}
+
+// Polls until ready holds, the process ends or the time is up. Waiting on the process lets it
+// notice its end without an event loop.
+bool WaitUntil(const std::function<bool()>& ready, QProcess& process, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!ready()) {
+        if (process.state() == QProcess::NotRunning || deadline.hasExpired())
+            return false;
+        process.waitForFinished(20);
+    }
+    return true;
 }
 }  // namespace
 
-XvfbSession::XvfbSession(Tray tray, Manager manager, int timeoutMs)
+XvfbSession::XvfbSession(Tray tray, int timeoutMs)
 {
-    if (!StartServer(timeoutMs))
-        return;
-    if (tray == Tray::Trayer
-        && !StartOwner(tray_, QStringLiteral("trayer"),
-                       {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
-                        QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
-                        QStringLiteral("--width"), QStringLiteral("64"), QStringLiteral("--height"), QStringLiteral("24")},
-                       "_NET_SYSTEM_TRAY_S0", timeoutMs))
-        return;
-    if (manager == Manager::Openbox)
-        StartOwner(manager_, QStringLiteral("openbox"), {}, "WM_S0", timeoutMs);
+    if (StartServer(timeoutMs) && tray == Tray::Trayer)
+        StartTray(timeoutMs);
 }
 
 XvfbSession::~XvfbSession()
 {
-    for (QProcess* process : {&manager_, &tray_, &server_}) {
+    for (QProcess* process : {&windowManager_, &tray_, &server_}) {
         if (process->state() == QProcess::NotRunning)
             continue;
         process->terminate();
@@ -84,24 +111,42 @@ bool XvfbSession::StartServer(int timeoutMs)
     return true;
 }
 
-bool XvfbSession::StartOwner(QProcess& process, const QString& program, const QStringList& arguments,
-                             const char* selection, int timeoutMs)
+bool XvfbSession::StartTray(int timeoutMs)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     Apply(environment);
-    process.setProcessEnvironment(environment);
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(program, arguments);
-    const QDeadlineTimer deadline(timeoutMs);
+    tray_.setProcessEnvironment(environment);
+    tray_.setStandardOutputFile(QProcess::nullDevice());
+    tray_.setStandardErrorFile(QProcess::nullDevice());
+    tray_.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
+                                           QStringLiteral("right"), QStringLiteral("--widthtype"),
+                                           QStringLiteral("pixel"), QStringLiteral("--width"), QStringLiteral("64"),
+                                           QStringLiteral("--height"), QStringLiteral("24")});
     const QByteArray display = display_.toLatin1();
-    while (!SelectionOwned(display, selection)) {
-        if (process.state() == QProcess::NotRunning || deadline.hasExpired()) {
-            error_ = program + QStringLiteral(" did not take ") + QLatin1String(selection) + QStringLiteral(" on ")
-                + display_;
-            return false;
-        }
-        QThread::msleep(20);
+    if (!WaitUntil([&] { return TrayOwned(display); }, tray_, timeoutMs)) {
+        error_ = QStringLiteral("trayer did not take the notification area on ") + display_;
+        return false;
     }
     return true;
+}
+
+bool XvfbSession::StartWindowManager(int timeoutMs)
+{
+    if (!Ready())
+        return false;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    Apply(environment);
+    windowManager_.setProcessEnvironment(environment);
+    windowManager_.setStandardOutputFile(QProcess::nullDevice());
+    windowManager_.setStandardErrorFile(QProcess::nullDevice());
+    const QByteArray display = display_.toLatin1();
+    const QDeadlineTimer deadline(timeoutMs);
+    // On a busy machine a fresh server now and then refuses the first connection; try again.
+    do {
+        windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        if (WaitUntil([&] { return WindowManagerRunning(display); }, windowManager_, int(deadline.remainingTime())))
+            return true;
+    } while (!deadline.hasExpired());
+    error_ = QStringLiteral("openbox did not manage ") + display_;
+    return false;
 }

@@ -78,6 +78,26 @@ TEST_F(SkinPreview, APageControlIsPosedThroughItsOwnMouseHandling)
     }
 }
 
+TEST_F(SkinPreview, APopupMenuIsSavedAsItsFirstLevelWithTheItemSelectedThroughTheMenu)
+{
+    const QString items = QStringLiteral("items=清理缓存|-|!Off|More>|退出");
+    const auto run = [&](const char* width, const char* selected, const char* out) {
+        const PreviewRun r = Preview({package, QStringLiteral("popupmenu"), QLatin1String(width), QStringLiteral("90"),
+                                      Out(out), items, QLatin1String(selected)});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return QImage(Out(out));
+    };
+    const QImage chosen = run("400", "selected=3", "chosen.png");
+    const QImage none = run("1", "selected=-1", "none.png");
+    ASSERT_FALSE(chosen.isNull());
+    EXPECT_EQ(chosen.size(), none.size()) << "the level's own size, whatever was asked";
+    // Rows of the default skin: 20-pixel items and a 4-pixel divider below a 3-pixel frame.
+    const int first = 3 + 10;
+    const int more = 3 + 20 + 4 + 20 + 10;
+    EXPECT_NE(chosen.pixel(8, more), chosen.pixel(8, first)) << "the selected item is hot";
+    EXPECT_EQ(none.pixel(8, more), none.pixel(8, first)) << "nothing selected";
+}
+
 TEST_F(SkinPreview, RefusedCommandLinesEndWithOneLineAndCodeTwo)
 {
     const auto line = [&](const QString& skin, const QString& control, const QString& width,
@@ -97,6 +117,8 @@ TEST_F(SkinPreview, RefusedCommandLinesEndWithOneLineAndCodeTwo)
         {"bad number", line(package, "pagecontrol", "100", {"tabs=many"}), "many"},
         {"out of range", line(package, "pagecontrol", "100", {"tabs=2", "active=2"}), "active"},
         {"bad size", line(package, "pagecontrol", "0", {}), "WIDTH"},
+        {"a separator selected", line(package, "popupmenu", "100", {"items=A|-|B", "selected=1"}), "separator"},
+        {"selected beyond the items", line(package, "popupmenu", "100", {"items=A|B", "selected=2"}), "selected"},
     };
     for (const auto& row : rows) {
         const PreviewRun run = Preview(row.arguments);
