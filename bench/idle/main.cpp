@@ -2,8 +2,8 @@
 // Serves PORTAL_DIR (the demo portal) on the loopback, starts an X server of its own with a
 // window manager, and starts CLIENT with the portal's animated game page as its home. Then
 // measures the processor time of the client and every process it started over S seconds
-// (default 10): with the window shown, minimized, and shown again; prints each as a share of
-// one core and its ratio to the first. bench/idle/run builds everything and calls it.
+// (default 10): with the window shown, minimized, and shown again; prints each in clock ticks
+// and as a share of one core, with its ratio to the first. bench/idle/run builds everything and calls it.
 #include "ClientProcess.h"
 #include "ProcessTree.h"
 #include "server/PortalServer.h"
@@ -20,13 +20,13 @@ namespace {
 constexpr int TimeLimitMs = 60000;
 constexpr int SettleMs = 3000;
 
-// The processor time the tree of RootPid uses over Seconds, as a share of one core.
-double CoreShare(qint64 rootPid, int seconds)
+// The processor time the tree of RootPid uses over Seconds, in clock ticks.
+qint64 TicksOver(qint64 rootPid, int seconds)
 {
     const ProcessTree tree(rootPid);
     const qint64 before = tree.CpuTicks();
     WaitUntil([] { return false; }, seconds * 1000);
-    return double(tree.CpuTicks() - before) / double(ProcessTree::TicksPerSecond() * seconds);
+    return tree.CpuTicks() - before;
 }
 
 // Runs xdotool on the display and gives its output.
@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     const qint64 pid = client.processId();
 
     WaitUntil([] { return false; }, SettleMs);
-    const double shown = CoreShare(pid, seconds);
+    const qint64 shown = TicksOver(pid, seconds);
     const QString window = XDoTool(display, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                              QStringLiteral("--pid"), QString::number(pid)})
                                .section(QLatin1Char('\n'), 0, 0);
@@ -96,17 +96,21 @@ int main(int argc, char** argv)
     if (!Reported(server, "hidden"))
         return Fail("the game page was not hidden by minimizing the window");
     WaitUntil([] { return false; }, SettleMs);
-    const double minimized = CoreShare(pid, seconds);
+    const qint64 minimized = TicksOver(pid, seconds);
     XDoTool(display, {QStringLiteral("windowactivate"), window});
     if (!Reported(server, "visible"))
         return Fail("the game page did not come back with the window");
     WaitUntil([] { return false; }, SettleMs);
-    const double shownAgain = CoreShare(pid, seconds);
+    const qint64 shownAgain = TicksOver(pid, seconds);
     EndTree(client, ProcessTree(pid).Pids().mid(1));
 
-    std::printf("Processor time of the client and its processes over %d s, as a share of one core:\n", seconds);
-    std::printf("  shown        %6.3f\n", shown);
-    std::printf("  minimized    %6.3f   %.3f of shown\n", minimized, minimized / shown);
-    std::printf("  shown again  %6.3f   %.3f of shown\n", shownAgain, shownAgain / shown);
+    const double core = double(ProcessTree::TicksPerSecond() * seconds);
+    std::printf("Processor time of the client and its processes over %d s (clock ticks, share of one core):\n",
+                seconds);
+    std::printf("  shown        %6lld  %6.4f\n", shown, double(shown) / core);
+    std::printf("  minimized    %6lld  %6.4f   %.4f of shown\n", minimized, double(minimized) / core,
+                double(minimized) / double(shown));
+    std::printf("  shown again  %6lld  %6.4f   %.4f of shown\n", shownAgain, double(shownAgain) / core,
+                double(shownAgain) / double(shown));
     return 0;
 }
