@@ -7,8 +7,8 @@
 
 namespace {
 constexpr int kPollMs = 20;
-// Ticks without any entry file going before the clear is asked for again (5 s).
-constexpr int kStillTicksBeforeAskingAgain = 5000 / kPollMs;
+// Ticks without any entry file going before the clear is asked for again (2 s).
+constexpr int kStillTicksBeforeAskingAgain = 2000 / kPollMs;
 }  // namespace
 
 ProfileUrlCache::ProfileUrlCache(QWebEngineProfile& profile, QObject* parent) : UrlCache(parent), profile_(profile)
@@ -24,7 +24,8 @@ void ProfileUrlCache::PurgeUrlCache(const QString&)
     folder_ = CacheFolder(profile_);
     before_ = ReadEntryFiles(folder_);
     stillTicks_ = 0;
-    lastLeft_ = -1;
+    lastLeft_.clear();
+    askedAgainFor_.clear();
     profile_.clearHttpCache();
     poll_.start();
     Check();
@@ -32,19 +33,29 @@ void ProfileUrlCache::PurgeUrlCache(const QString&)
 
 void ProfileUrlCache::Check()
 {
-    const EntryFiles now = ReadEntryFiles(folder_);
-    if (Emptied(before_, now)) {
-        poll_.stop();
-        Q_EMIT Purged();
-        return;
-    }
-    const qsizetype left = now.size();
-    stillTicks_ = left == lastLeft_ ? stillTicks_ + 1 : 0;
-    lastLeft_ = left;
-    if (stillTicks_ >= kStillTicksBeforeAskingAgain) {
+    const QStringList left = Remaining(before_, ReadEntryFiles(folder_));
+    if (left != lastLeft_) {
+        lastLeft_ = left;
         stillTicks_ = 0;
+    } else if (++stillTicks_ >= kStillTicksBeforeAskingAgain) {
+        stillTicks_ = 0;
+        // Files that a repeated request leaves exactly as they were are none of the engine's
+        // entries (a crashed run can leave such strays): the cache itself is empty.
+        if (left == askedAgainFor_) {
+            Finish();
+            return;
+        }
+        askedAgainFor_ = left;
         profile_.clearHttpCache();
     }
+    if (left.isEmpty())
+        Finish();
+}
+
+void ProfileUrlCache::Finish()
+{
+    poll_.stop();
+    Q_EMIT Purged();
 }
 
 ProfileUrlCache::EntryFiles ProfileUrlCache::ReadEntryFiles(const QString& cacheFolder)
@@ -54,7 +65,9 @@ ProfileUrlCache::EntryFiles ProfileUrlCache::ReadEntryFiles(const QString& cache
     QDirIterator entries(cacheFolder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
         const QString path = entries.next();
-        if (entries.fileName() == QLatin1String("index"))
+        // The engine renames a file it drops to "todelete_..." before it deletes it; such a
+        // file holds no entry any more, and one left by a crash stays for good.
+        if (entries.fileName() == QLatin1String("index") || entries.fileName().startsWith(QLatin1String("todelete_")))
             continue;
         struct stat info {};
         if (lstat(QFile::encodeName(path).constData(), &info) != 0)
@@ -65,12 +78,14 @@ ProfileUrlCache::EntryFiles ProfileUrlCache::ReadEntryFiles(const QString& cache
     return files;
 }
 
-bool ProfileUrlCache::Emptied(const EntryFiles& before, const EntryFiles& now)
+QStringList ProfileUrlCache::Remaining(const EntryFiles& before, const EntryFiles& now)
 {
+    QStringList left;
     for (auto file = before.cbegin(); file != before.cend(); ++file)
         if (const auto still = now.constFind(file.key()); still != now.cend() && *still == file.value())
-            return false;
-    return true;
+            left << file.key();
+    left.sort();
+    return left;
 }
 
 QString ProfileUrlCache::CacheFolder(const QWebEngineProfile& profile)

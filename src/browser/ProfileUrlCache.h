@@ -17,7 +17,8 @@ class QWebEngineProfile;
 // time) before it asks for the clear, and is finished when none of them is left. A file that
 // appears meanwhile holds a fresh entry of a page still loading and does not hold the purge
 // up. Should the engine still be busy with an earlier clear and drop the request, the request
-// is repeated while nothing has changed for a while; finishing never rests on a time-out.
+// is repeated when nothing has changed for a while; files that even the repeated request
+// leaves as they were are not the engine's entries. Finishing never rests on a time-out alone.
 class ProfileUrlCache : public UrlCache {
     Q_OBJECT
 public:
@@ -38,18 +39,20 @@ public:
 
     // The cache folder's entry files and their identities.
     static EntryFiles ReadEntryFiles(const QString& cacheFolder);
-    // Whether every file of Before is gone from Now (or holds another entry).
-    static bool Emptied(const EntryFiles& before, const EntryFiles& now);
+    // The files of Before that still hold the entry they held then, sorted by name.
+    static QStringList Remaining(const EntryFiles& before, const EntryFiles& now);
     // Where the profile keeps its HTTP cache entries.
     static QString CacheFolder(const QWebEngineProfile& profile);
 
 private:
     void Check();
+    void Finish();
 
     QWebEngineProfile& profile_;
     QString folder_;
     EntryFiles before_;
     QTimer poll_;
     int stillTicks_ = 0;
-    qsizetype lastLeft_ = -1;
+    QStringList lastLeft_;
+    QStringList askedAgainFor_;
 };

@@ -27,7 +27,8 @@ void TControl::mousePressEvent(QMouseEvent* event)
 
 void TControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = event->button() == Qt::LeftButton && leftPressed_ && rect().contains(event->position().toPoint());
+    const bool click = plainClicks_ && event->button() == Qt::LeftButton && leftPressed_
+                       && rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         leftPressed_ = false;
     if (click)

@@ -31,6 +31,10 @@ Q_SIGNALS:
     void OnMouseLeave(QObject* Sender);
 
 protected:
+    // A control that decides its own clicks (a button clicks on keys too, and not when the
+    // pointer left it while pressed) turns the plain click on release off.
+    void SetPlainClicks(bool plain) { plainClicks_ = plain; }
+
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -43,4 +47,5 @@ private:
 
     int tag_ = 0;
     bool leftPressed_ = false;
+    bool plainClicks_ = true;
 };

@@ -135,6 +135,7 @@ void TPageControl::Realign()
 {
     if (activePage_)
         activePage_->setGeometry(PageArea());
+    TabsMoved();
     update();
 }
 
@@ -195,6 +196,7 @@ void TPageControl::InsertPage(TTabSheet* page)
     pages_.append(page);
     if (!activePage_)
         SetActivePage(page);
+    TabsMoved();
     update();
 }
 
@@ -211,6 +213,7 @@ void TPageControl::RemovePage(TTabSheet* page)
         SetActivePage(nullptr);
     else
         SetActivePage(pages_[index < PageCount() ? index : 0]);
+    TabsMoved();
     update();
 }
 
@@ -218,8 +221,13 @@ void TPageControl::PageRemoved(TTabSheet*)
 {
 }
 
+void TPageControl::TabsMoved()
+{
+}
+
 void TPageControl::TabsChanged()
 {
+    TabsMoved();
     update();
 }
 
@@ -233,5 +241,6 @@ void TPageControl::TabHidden(TTabSheet* page)
                                       [](const TTabSheet* p) { return p->TabVisible(); });
         SetActivePage(following != pages_.end() ? *following : PageOfTab(VisibleTabCount() - 1));
     }
+    TabsMoved();
     update();
 }

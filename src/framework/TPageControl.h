@@ -60,6 +60,9 @@ protected:
     void Realign();
     // Called after a page has left the control, before another page is activated.
     virtual void PageRemoved(TTabSheet* page);
+    // Called whenever tabs may have moved or changed: a page came or went, a tab was shown,
+    // hidden or renamed, or the control laid its pages out again.
+    virtual void TabsMoved();
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

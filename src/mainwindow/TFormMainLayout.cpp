@@ -129,6 +129,9 @@ void TFormMain::DefineTabs()
     bsSkinPageControl->SetTabWidth(143);
     bsSkinPageControl->SetTabHeight(30);
     bsSkinPageControl->SetTabsBGTransparent(true);
+    bsSkinPageControl->SetTabMargin(0);
+    bsSkinPageControl->SetTabSpacing(0);
+    bsSkinPageControl->SetFreeOnClose(true);
     bsSkinPageControl->SetDefaultItemHeight(24);
     bsSkinPageControl->SetSkinDataName(QStringLiteral("tab"));
     const QFont tabFont = FontWithCellHeight(QStringLiteral("Arial"), 14);
@@ -192,6 +195,8 @@ void TFormMain::DefineNonVisual()
     bsSkinData1->SetShowLayeredBorders(false);
     bsSkinData1->SetResourceStrData(bsResourceStrData1);
     bsSkinData1->SetRestoring(false);
+    // The strip draws from the store once the store exists; it follows the store's loads.
+    bsSkinPageControl->SetSkinData(bsSkinData1);
 
     TimerCloseTab = new TTimer(this);
     TimerCloseTab->setObjectName(QStringLiteral("TimerCloseTab"));

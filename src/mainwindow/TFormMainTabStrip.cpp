@@ -95,9 +95,11 @@ void TFormMain::bsSkinPageControlMouseUp(QObject*, Qt::MouseButton Button, Qt::K
     // Only the left button: the strip reports its positions shifted, and only it closes tabs.
     if (Button != Qt::LeftButton)
         return;
-    const QPoint test = bsSkinPageControl->StripGeometry().FromFramework(QPoint(X, Y));
+    const TabStripGeometry strip = bsSkinPageControl->StripGeometry();
+    const QPoint test = strip.FromFramework(QPoint(X, Y));
     for (int i = std::min(bsSkinPageControl->PageCount(), CloseGlyphTable::Size) - 1; i >= 0; --i) {
-        if (closeGlyphs_[i].Contains(test)) {
+        // A tab scrolled out of the strip keeps the glyph place of its last painting.
+        if (closeGlyphs_[i].Contains(test) && strip.Shown(bsSkinPageControl->VisibleIndexOf(bsSkinPageControl->Page(i)))) {
             TimerCloseTab->SetTag(i);
             TimerCloseTab->SetEnabled(true);
             return;

@@ -210,6 +210,7 @@ QObject* TbsSkinData::OwnerForm() const
 // hear; with layered borders drawn from a picture the other forms hear newest first.
 void TbsSkinData::BroadcastSkinMessage(int message)
 {
+    Q_EMIT OnSkinMessage(message);
     QObject* owner = showLayeredBorders_ ? nullptr : OwnerForm();
     if (owner) {
         TbsSkinMessageEvent event(message, this);

@@ -1,5 +1,6 @@
 #include "skincontrols/TbsSkinCustomTabSheet.h"
 
+#include "skincontrols/TbsSkinPageControl.h"
 #include "skinui/SkinColor.h"
 
 #include <QPaintEvent>
@@ -20,8 +21,11 @@ void TbsSkinCustomTabSheet::SetWallPaper(const QImage& wallPaper)
 void TbsSkinCustomTabSheet::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (wallPaper_.isNull())
-        painter.fillRect(event->rect(), SystemColor(SkinColor::kButtonFace));
-    else
+    if (!wallPaper_.isNull()) {
         painter.fillRect(event->rect(), QBrush(wallPaper_));
+        return;
+    }
+    const auto* control = qobject_cast<const TbsSkinPageControl*>(PageControl());
+    if (!control || !control->PaintSkinBackground(painter, rect()))
+        painter.fillRect(event->rect(), SystemColor(SkinColor::kButtonFace));
 }

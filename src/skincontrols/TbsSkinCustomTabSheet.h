@@ -4,8 +4,8 @@
 
 #include <QImage>
 
-// A tab sheet with a skinned background: its WallPaper tiled from the top-left corner, or
-// the button face.
+// A tab sheet with a skinned background: its WallPaper tiled from the top-left corner, else the
+// page background of its skinned page control's skin, else the button face.
 class TbsSkinCustomTabSheet : public TTabSheet {
     Q_OBJECT
 public:

@@ -4,6 +4,9 @@
 
 QImage ColorKeyed(const QImage& picture, const QRect& source, const QColor& key)
 {
+    // An inverted skin rectangle is empty, not its normalised mirror image.
+    if (source.isEmpty())
+        return QImage();
     const QRect inside = source.intersected(picture.rect());
     if (inside.isEmpty())
         return QImage();  // copy() of an empty rectangle would copy the whole picture

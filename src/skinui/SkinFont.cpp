@@ -5,7 +5,7 @@
 
 QFont SkinFont(const TbsSkinFontFields& fields)
 {
-    QFont font = FontWithCellHeight(fields.fontname, fields.fontheight);
+    QFont font = FontWithHeight(fields.fontname, fields.fontheight);
     font.setBold(fields.fontstyle.testFlag(TbsFontStyle::Bold));
     font.setItalic(fields.fontstyle.testFlag(TbsFontStyle::Italic));
     font.setUnderline(fields.fontstyle.testFlag(TbsFontStyle::Underline));

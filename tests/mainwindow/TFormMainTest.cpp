@@ -23,6 +23,30 @@ TEST_F(FormMainCreation, StartsMaximizedToTheWorkAreaWithItsSizeLimits)
     EXPECT_EQ(form->bsSkinPageControl->geometry(), QRect(4, 27, 1280 - 8, 760 - 59));
 }
 
+TEST_F(FormMainCreation, TheTabStripIsDrawnFromTheLoadedSkinAndLetsTheLogoShow)
+{
+    TbsSkinPageControl* strip = form->bsSkinPageControl;
+    EXPECT_EQ(strip->SkinData(), form->bsSkinData1);
+    EXPECT_TRUE(strip->Skin().valid) << "the skin loaded at start-up reached the strip";
+    EXPECT_TRUE(strip->FreeOnClose());
+    EXPECT_EQ(strip->TabMargin(), 0);
+    EXPECT_EQ(strip->TabSpacing(), 0);
+    EXPECT_EQ(strip->DefaultItemHeight(), 24);
+
+    // Left of the first tab the strip shows the window behind it, the logo's lower half included.
+    const QRect empty(5, 27, 85, 30);
+    const QImage shown = form->grab(empty).toImage();
+    strip->hide();
+    const QImage behind = form->grab(empty).toImage();
+    strip->show();
+    EXPECT_EQ(shown, behind);
+    int logo = 0;
+    for (int y = 0; y < behind.height(); ++y)
+        for (int x = 0; x < behind.width(); ++x)
+            logo += behind.pixel(x, y) != qRgb(8, 135, 216) ? 1 : 0;
+    EXPECT_GT(logo, 50) << "the logo reaches into the strip";
+}
+
 TEST_F(FormMainCreation, RegistersTheMainTabAndFollowsTheHomePageTitle)
 {
     TTabRecord* main = form->Tabs().FindTab(1);

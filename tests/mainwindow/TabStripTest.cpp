@@ -3,6 +3,8 @@
 #include "framework/TTabSheet.h"
 #include "framework/TTimer.h"
 #include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
+#include "skincontrols/TbsSkinUpDown.h"
 
 #include <QPointer>
 #include <QTest>
@@ -101,6 +103,47 @@ TEST_F(TabStrip, ALongTitleStopsBeforeTheGlyph)
     Pages()->Page(1)->SetCaption(QString(4000, u'W') + QStringLiteral("&&"));
     EXPECT_EQ(Pages()->grab(glyphColumn).toImage(), beside);
     EXPECT_NE(Pages()->grab(captionStart).toImage(), noTitle) << "the title is drawn";
+}
+
+TEST_F(TabStrip, TwelveTabsScrollWithTheArrowsAndTheLastClosesByItsGlyph)
+{
+    ASSERT_EQ(Pages()->width(), 1272);
+    for (int i = 3; i < 12; ++i) {
+        auto* sheet = new TbsSkinTabSheet(Pages());
+        sheet->SetCaption(QStringLiteral("Tab %1").arg(i));
+        sheet->SetPageControl(Pages());
+    }
+    TbsSkinUpDown* arrows = Pages()->UpDown();
+    ASSERT_NE(arrows, nullptr);
+    const QPoint up = arrows->Buttons().rects[0].center();
+    const QRect second = Pages()->TabRect(1);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(arrows, Qt::LeftButton, {}, up);
+    EXPECT_EQ(Pages()->TabRect(1), second.translated(-3 * 143, 0));
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(arrows, Qt::LeftButton, {}, up);
+
+    QPointer<TTabSheet> last = Pages()->Page(11);
+    const QRect tab = Pages()->TabRect(11);
+    ASSERT_LE(tab.right(), arrows->x());
+    QTest::mouseClick(Pages(), Qt::LeftButton, {}, tab.center());
+    EXPECT_EQ(Pages()->ActivePage(), last.data());
+    Pages()->Refresh();
+    const QPoint glyph = tab.topLeft() + QPoint(124 + 5, 8 + 4);
+    MoveTo(glyph);
+    QTest::mouseClick(Pages(), Qt::LeftButton, {}, glyph);
+    ASSERT_TRUE(WaitFor([&] { return last.isNull(); }));
+
+    // Closing tabs until the rest fit takes the arrows away.
+    while (Pages()->UpDown()) {
+        QPointer<TTabSheet> closing = Pages()->Page(Pages()->PageCount() - 1);
+        const QRect place = Pages()->TabRect(Pages()->VisibleIndexOf(closing));
+        Pages()->Refresh();
+        QTest::mouseClick(Pages(), Qt::LeftButton, {}, place.topLeft() + QPoint(124 + 5, 8 + 4));
+        ASSERT_TRUE(WaitFor([&] { return closing.isNull(); }));
+    }
+    EXPECT_EQ(Pages()->PageCount(), 8);
+    EXPECT_EQ(Pages()->ScrolledTabs(), 0);
 }
 
 TEST_F(TabStrip, OtherReleasesCloseNothing)

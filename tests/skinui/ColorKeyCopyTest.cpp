@@ -46,6 +46,8 @@ TEST(ColorKeyCopy, KeyPixelsLetTheBackgroundThroughAtAnyScale)
          [&](int x, int y) { return x < 2 && y < 2 ? keyedOrSource(x + 2, y + 1) : QPoint(-1, -1); }},
         {"cut and scaled", QRect(-1, 0, 2, 3), QRect(0, 0, 4, 3),
          [&](int x, int y) { return x < 2 ? QPoint(-1, -1) : keyedOrSource(0, y); }},
+        {"an inverted skin rectangle (right left of left) is empty", QRect(QPoint(3, 0), QPoint(0, 2)),
+         QRect(0, 0, 4, 3), [](int, int) { return QPoint(-1, -1); }},
     };
     for (const auto& row : rows) {
         QImage target = Background(QSize(8, 6));

@@ -59,6 +59,12 @@ TEST(TabStripGeometry, ScrollingMovesEveryTabLeftAndHitTestingFollows)
     EXPECT_EQ(geometry.TabRect(2), QRect(90, 0, 143, 30));  // only the very first tab is narrowed
     EXPECT_EQ(geometry.TabRect(0).right(), 90 + 143 - 286 - 1);
     EXPECT_EQ(geometry.TabAt(QPoint(91, 5)), 2);
+    // Tab 1 still reaches into the control left of the strip, but it is scrolled out.
+    EXPECT_EQ(geometry.TabRect(1), QRect(-53, 0, 143, 30));
+    EXPECT_FALSE(geometry.Shown(1));
+    EXPECT_TRUE(geometry.Shown(2));
+    EXPECT_FALSE(geometry.Shown(8));
+    EXPECT_EQ(geometry.TabAt(QPoint(50, 5)), -1);
     geometry.scrolledTabs = 0;
     EXPECT_EQ(geometry.TabAt(QPoint(90, 5)), -1);
     EXPECT_EQ(geometry.TabAt(QPoint(91, 5)), 0);

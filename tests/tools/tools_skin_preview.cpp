@@ -1,5 +1,7 @@
-// kestrune-skin preview run as a process: a real page control posed and saved, and the
+// kestrune-skin preview run as a process: real controls posed and saved, and the
 // command lines it refuses.
+
+#include "skin/TbsSkinData.h"
 
 #include <QFile>
 #include <QImage>
@@ -52,30 +54,78 @@ const QStringList kStrip{QStringLiteral("tabs=4"),        QStringLiteral("active
 
 TEST_F(SkinPreview, APageControlIsPosedThroughItsOwnMouseHandling)
 {
-    const PreviewRun run = Preview(QStringList{package, QStringLiteral("pagecontrol"), QStringLiteral("400"),
-                                               QStringLiteral("120"), Out("strip.png")}
-                                   + kStrip);
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    const QImage strip(Out("strip.png"));
-    ASSERT_EQ(strip.size(), QSize(400, 120));
+    const auto run = [&](const QString& skin, const QStringList& keys) {
+        const PreviewRun result = Preview(QStringList{skin, QStringLiteral("pagecontrol"), QStringLiteral("400"),
+                                                      QStringLiteral("120"), Out("strip.png")}
+                                          + keys);
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+        return QImage(Out("strip.png"));
+    };
     // Tabs from x 20 (the first one pixel further): Tab 1 clicked active, Tab 2 under the pointer.
-    const QRgb activeFrame = qRgb(0, 0, 128);
-    const QRgb hot = qRgb(182, 189, 210);
-    EXPECT_EQ(strip.pixel(110, 0), activeFrame) << "the active tab's frame";
-    EXPECT_TRUE(strip.pixel(113, 3) == qRgb(133, 147, 181) || strip.pixel(113, 3) == hot) << "its fill";
-    EXPECT_EQ(strip.pixel(203, 3), hot) << "the hot tab";
-    EXPECT_NE(strip.pixel(293, 3), hot) << "the others plain";
-    EXPECT_NE(strip.pixel(293, 3), activeFrame);
+    const QImage skinned = run(package, kStrip);
+    ASSERT_EQ(skinned.size(), QSize(400, 120));
+    EXPECT_NE(skinned.pixel(203, 3), skinned.pixel(293, 3)) << "the hot tab has its own picture";
+    EXPECT_NE(skinned.pixel(113, 3), skinned.pixel(293, 3)) << "so has the active one";
 
     // Without a skin, and with a package that lacks the page control's object: the plain look.
+    const QRgb activeFrame = qRgb(0, 0, 128);
+    const QRgb hot = qRgb(182, 189, 210);
     for (const QString& skin : {QString(), BareSkin()}) {
-        const PreviewRun plain = Preview(QStringList{skin, QStringLiteral("pagecontrol"), QStringLiteral("400"),
-                                                     QStringLiteral("120"), Out("plain.png")}
-                                         + kStrip);
-        ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
-        EXPECT_EQ(QImage(Out("plain.png")).pixel(203, 3), hot) << qPrintable(skin);
+        const QImage plain = run(skin, kStrip);
+        EXPECT_EQ(plain.pixel(110, 0), activeFrame) << "the active tab's frame";
+        EXPECT_TRUE(plain.pixel(113, 3) == qRgb(133, 147, 181) || plain.pixel(113, 3) == hot) << "its fill";
+        EXPECT_EQ(plain.pixel(203, 3), hot) << "the hot tab";
+        EXPECT_NE(plain.pixel(293, 3), hot) << "the others plain";
+        EXPECT_NE(plain.pixel(293, 3), activeFrame);
     }
+
+    // Six tabs do not fit: the skin's arrows stand at the strip's right end.
+    const QImage crowded = run(package, QStringList{QStringLiteral("tabs=6"), QStringLiteral("tabwidth=90"),
+                                                    QStringLiteral("tabheight=24"), QStringLiteral("offset=20")});
+    TbsSkinData skin;
+    skin.LoadPackageFile(package);
+    const QImage& controls = skin.Pictures().at(1);
+    EXPECT_EQ(crowded.pixel(400 - 16 + 8, 6), controls.pixel(180 + 8, 6)) << "the \"tabupdown\" picture";
+}
+
+TEST_F(SkinPreview, EveryControlPreviewsWithTheSkinAndPlainly)
+{
+    TbsSkinData skin;
+    skin.LoadPackageFile(package);
+    const QImage& controls = skin.Pictures().at(1);
+    const auto run = [&](const QString& from, const QString& control, int width, int height, const QStringList& keys) {
+        const PreviewRun result = Preview(QStringList{from, control, QString::number(width), QString::number(height),
+                                                      Out("control.png")}
+                                          + keys);
+        EXPECT_EQ(result.exitCode, 0) << qPrintable(control) << ": " << result.err.toStdString();
+        return QImage(Out("control.png"));
+    };
+    const QRgb navy = qRgb(0, 0, 128);
+
+    // Buttons grow both ways with the skin's corners; the down picture starts at (120, 64).
+    EXPECT_EQ(run(package, "button", 90, 30, {"state=down"}).pixel(1, 1), controls.pixel(121, 65));
+    EXPECT_EQ(run(package, "button", 90, 30, {"state=normal"}).pixel(1, 1), controls.pixel(1, 65));
+    EXPECT_EQ(run(QString(), "button", 90, 30, {"state=hot", "caption=&OK"}).pixel(0, 0), navy);
+    EXPECT_EQ(run(QString(), "button", 90, 30, {"state=focused"}).pixel(0, 0), navy);
+
+    // The gauge's progress picture starts at (100, 88); the plain progress is light blue.
+    const QImage full = run(package, "gauge", 200, 20, {"value=100"});
+    EXPECT_EQ(full.pixel(100, 10), controls.pixel(150, 96));
+    EXPECT_NE(run(package, "gauge", 200, 20, {"value=0"}).pixel(100, 10), full.pixel(100, 10));
+    EXPECT_EQ(run(QString(), "gauge", 200, 20, {"min=10", "max=20", "value=15"}).pixel(99, 10), qRgb(182, 189, 210));
+
+    const QImage raised = run(QString(), "label", 120, 24, {"border=raised", "caption=清理完成"});
+    EXPECT_NE(raised.pixel(0, 0), raised.pixel(119, 23));
+    EXPECT_EQ(run(package, "label", 120, 24, {"align=center", "ellipsis=1"}).size(), QSize(120, 24));
+
+    const QImage text = run(package, "textlabel", 200, 60, {"text=One\\nTwo", "wrap=1"});
+    ASSERT_EQ(text.size(), QSize(200, 60));
+    EXPECT_EQ(text.pixel(199, 59), qRgb(0xF4, 0xF6, 0xFA)) << "the skin's face under the text";
+
+    const QImage arrows = run(QString(), "updown", 48, 24, {"hot=0"});
+    EXPECT_EQ(arrows.pixel(24, 0), navy) << "the up button, right half";
+    EXPECT_EQ(run(package, "updown", 48, 24, {"pressed=1"}).size(), QSize(16, 24)) << "the skin's size";
 }
 
 TEST_F(SkinPreview, APopupMenuIsSavedAsItsFirstLevelWithTheItemSelectedThroughTheMenu)
@@ -117,6 +167,11 @@ TEST_F(SkinPreview, RefusedCommandLinesEndWithOneLineAndCodeTwo)
         {"bad number", line(package, "pagecontrol", "100", {"tabs=many"}), "many"},
         {"out of range", line(package, "pagecontrol", "100", {"tabs=2", "active=2"}), "active"},
         {"bad size", line(package, "pagecontrol", "0", {}), "WIDTH"},
+        {"bad state", line(package, "button", "100", {"state=pressed"}), "state"},
+        {"no such button", line(package, "updown", "100", {"hot=2"}), "hot"},
+        {"gauge value not a number", line(package, "gauge", "100", {"value=half"}), "value"},
+        {"bad border", line(package, "label", "100", {"border=double"}), "border"},
+        {"bad flag", line(package, "textlabel", "100", {"wrap=yes"}), "wrap"},
         {"a separator selected", line(package, "popupmenu", "100", {"items=A|-|B", "selected=1"}), "separator"},
         {"selected beyond the items", line(package, "popupmenu", "100", {"items=A|B", "selected=2"}), "selected"},
     };

@@ -57,9 +57,11 @@ QImage Logo()
     wing.closeSubpath();
     painter.fillPath(wing, QColor(255, 206, 84));
     painter.end();
-    QImage words = Canvas(86, 40, Qt::transparent);
-    CenteredText(words, QStringLiteral("Kestrune"), 14, Qt::white, true);
-    QPainter(&image).drawImage(QPoint(18, 2), words);
+    // The words sit right of the wing's root and end inside the picture.
+    constexpr int wordsLeft = 27;
+    QImage words = Canvas(86 - wordsLeft, 40, Qt::transparent);
+    CenteredText(words, QStringLiteral("Kestrune"), 12, Qt::white, true);
+    QPainter(&image).drawImage(QPoint(wordsLeft, 2), words);
     return image;
 }
 

@@ -75,6 +75,8 @@ int RunPreview(const QStringList& arguments)
     if (previewer.sized)
         control->resize(request.size);
     control->show();
+    // The window is on screen (and has handed out its focus) before the pose begins.
+    QApplication::processEvents();
     QWidget* shown = previewer.pose ? previewer.pose(*control, request) : nullptr;
     QApplication::processEvents();
     const QImage image = Picture(shown ? *shown : *control);

@@ -1,6 +1,6 @@
 // kestrune-skin preview PACKAGE pagecontrol: a skinned page control with captioned tabs
 // "Tab 0", "Tab 1", ..., the active one chosen by a click on its tab, the hot one by the
-// pointer over it.
+// pointer over it; the scroll arrows appear when the tabs do not fit.
 
 #include "preview/PreviewInput.h"
 #include "preview/PreviewRegistry.h"
@@ -17,6 +17,7 @@ std::unique_ptr<QWidget> Build(const PreviewRequest& request)
     const PreviewOptions& options = request.options;
     const int tabs = options.Integer(QStringLiteral("tabs"), 3, 0, kMaxTabs);
     auto control = std::make_unique<TbsSkinPageControl>();
+    control->SetSkinData(request.skin);
     control->SetTabWidth(qint16(options.Integer(QStringLiteral("tabwidth"), 0, 0, 1000)));
     control->SetTabHeight(qint16(options.Integer(QStringLiteral("tabheight"), 0, 0, 1000)));
     control->SetTabsOffset(options.Integer(QStringLiteral("offset"), 0, 0, 10000));
