@@ -9,9 +9,14 @@
 #include <exception>
 #include <memory>
 
+class Clock;
 class DefaultBrowser;
+class FullScreenView;
 class NotificationIcon;
+class PageVisibility;
 class QPainter;
+class QShortcut;
+class QWebEngineFullScreenRequest;
 class QWebEnginePage;
 class TApplicationEvents;
 class TImage;
@@ -38,10 +43,11 @@ public:
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
         NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
+        Clock* Time = nullptr;  // nullptr: the system's own clock
     };
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
-    // runs its creation steps.
+    // runs its creation steps. The address is kept as the web engine spells it.
     TFormMain(const QString& PortalBaseUrl, Services services, QWidget* parent = nullptr);
     ~TFormMain() override;
 
@@ -167,6 +173,17 @@ public:
     void bsSkinPageControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     const CloseGlyphTable& CloseGlyphs() const { return closeGlyphs_; }
 
+    // The keyboard and full screen: the active tab refreshed, closed, switched or zoomed, and
+    // a tab's view alone on the whole screen.
+    TWebBrowser* ActiveBrowser() const;
+    void CloseActiveTab();
+    void ActivateTab(int index);
+    // Direction 1 zooms the active tab in a step, -1 out, 0 back to its natural size.
+    void ZoomActiveTab(int direction);
+    void ToggleFullScreen();
+    void WebBrowserFullScreenRequested(TWebBrowser* Sender, QWebEngineFullScreenRequest Request);
+    const FullScreenView& FullScreen() const { return *fullScreen_; }
+
 Q_SIGNALS:
     // The window has been closed: the client ends.
     void Closed();
@@ -185,6 +202,10 @@ private:
     void DefineMainBrowser();
     void DefineStatusStrip();
     void DefineNonVisual();
+    void DefineKeys();
+    void DefineComforts();
+    void AttachComforts(TWebBrowser* browser);
+    void LeaveFullScreen();
     void BindTitleBarButtons();
     void BindPortalLinks();
     // The picture of ImageMax for a state suffix ("", "Move", "Down"): by the maximized flag.
@@ -198,8 +219,13 @@ private:
 
     QString portalBaseUrl_;
     Services services_;
+    std::unique_ptr<Clock> ownClock_;
+    Clock* clock_;
     std::unique_ptr<TBrowserTabs> tabs_;
     std::unique_ptr<NotificationIcon> ownTray_;
+    FullScreenView* fullScreen_ = nullptr;
+    PageVisibility* pageVisibility_ = nullptr;
+    QShortcut* leaveFullScreenKey_ = nullptr;
     int tag_ = 0;
     QRect normalBounds_;
     CloseGlyphTable closeGlyphs_;

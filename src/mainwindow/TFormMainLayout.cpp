@@ -2,6 +2,7 @@
 // properties, the pictures that come with it, and the binding of events to handlers.
 #include "mainwindow/TFormMain.h"
 
+#include "browser/PortalRetry.h"
 #include "browser/TWebBrowser.h"
 #include "framework/TAnchors.h"
 #include "framework/TApplicationEvents.h"
@@ -75,6 +76,14 @@ void TFormMain::DefineLayout()
     DefineTabs();
     DefineStatusStrip();
     DefineNonVisual();
+    DefineComforts();
+
+    // Only the panel's bands size the window. A control lying over the panel would take the
+    // panel's cursor, so a sizing arrow set at a band would stay on it: each control shows
+    // its own, the arrow unless it has another.
+    for (QWidget* control : PanelMain->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!control->testAttribute(Qt::WA_SetCursor))
+            control->setCursor(Qt::ArrowCursor);
 }
 
 void TFormMain::DefineTitleBar()
@@ -147,6 +156,7 @@ void TFormMain::DefineMainBrowser()
     WebBrowser = new TWebBrowser(bsSkinTabSheetMain);
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
     BindBrowserEvents(WebBrowser);
+    new PortalRetry(WebBrowser->page(), QUrl(portalBaseUrl_), *clock_);
 }
 
 void TFormMain::DefineStatusStrip()
@@ -215,4 +225,5 @@ void TFormMain::BindBrowserEvents(TWebBrowser* browser)
     browser->OnBeforeNavigate2 = std::bind_front(&TFormMain::WebBrowserBeforeNavigate2, this);
     browser->OnNewWindow2 = std::bind_front(&TFormMain::WebBrowserNewWindow2, this);
     connect(browser, &TWebBrowser::OnTitleChange, this, &TFormMain::WebBrowserTitleChange);
+    AttachComforts(browser);
 }

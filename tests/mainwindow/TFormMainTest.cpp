@@ -191,4 +191,28 @@ TEST_F(FormMainGeometry, DoubleClickOnATitlePictureTogglesLikeTheButton)
     EXPECT_EQ(form->Tag(), 1);
 }
 
+TEST_F(FormMainGeometry, ADoubleClickOnATitleBarPictureIsOneClickOfIt)
+{
+    // As the window system delivers it: press, release, double click, release.
+    QTest::mouseClick(form->ImageMax, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(form->ImageMax, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(form->ImageMax, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(form->Tag(), 0);
+    EXPECT_EQ(form->geometry(), form->NormalBounds());
+}
+
+TEST_F(FormMainGeometry, OnlyTheBandsShowSizingArrows)
+{
+    QTest::mouseMove(form->PanelMain, QPoint(form->width() / 2, form->height() - 2));
+    ASSERT_EQ(form->PanelMain->cursor().shape(), Qt::SizeVerCursor);
+    // Whatever the panel shows, the controls over it keep their own cursor.
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             form->PanelBottom, form->ImageToolLeft, form->ImageToolRight, form->bsSkinPageControl,
+             form->bsSkinTabSheetMain, form->ImageClose, form->ImageMax, form->ImageMin, form->ImageTitle,
+             form->ImageTitleLeft, form->ImageTitleRight})
+        EXPECT_EQ(control->cursor().shape(), Qt::ArrowCursor) << control->objectName().toStdString();
+    for (QWidget* link : std::initializer_list<QWidget*>{form->ITgame, form->ImageFeed, form->ImageSet})
+        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor) << link->objectName().toStdString();
+}
+
 }  // namespace
