@@ -27,6 +27,7 @@ class TTimer;
 class TWebBrowser;
 class TbsResourceStrData;
 class TbsSkinData;
+class TbsSkinFrame;
 class TbsSkinPageControl;
 class TbsSkinTabSheet;
 
@@ -78,6 +79,7 @@ public:
     TImage* ImageToolRight = nullptr;
     TImage* ImageToolLeft = nullptr;
     TLabel* LabelStatus = nullptr;
+    TbsSkinFrame* bsSkinFrame1 = nullptr;  // border style none: background, fade-in, Alt+Space
     TbsSkinData* bsSkinData1 = nullptr;
     TbsResourceStrData* bsResourceStrData1 = nullptr;
     TTimer* TimerCloseTab = nullptr;

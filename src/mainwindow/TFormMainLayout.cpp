@@ -16,6 +16,7 @@
 #include "skin/TbsSkinFormRegistry.h"
 #include "skincontrols/TbsSkinPageControl.h"
 #include "skincontrols/TbsSkinTabSheet.h"
+#include "skinframe/TbsSkinFrame.h"
 #include "skinui/CellHeightFont.h"
 
 #include <QPainter>
@@ -197,6 +198,13 @@ void TFormMain::DefineNonVisual()
     bsSkinData1->SetRestoring(false);
     // The strip draws from the store once the store exists; it follows the store's loads.
     bsSkinPageControl->SetSkinData(bsSkinData1);
+
+    // The window draws its own chrome and shape; its frame paints the client background, fades
+    // the window in and offers Alt+Space.
+    bsSkinFrame1 = new TbsSkinFrame(this, TFormBorderStyle::bsNone, &services_.Windows);
+    bsSkinFrame1->setObjectName(QStringLiteral("bsSkinFrame1"));
+    bsSkinFrame1->SetBorderIcons({});
+    bsSkinFrame1->SetSkinData(bsSkinData1);
 
     TimerCloseTab = new TTimer(this);
     TimerCloseTab->setObjectName(QStringLiteral("TimerCloseTab"));

@@ -5,6 +5,7 @@
 #include "framework/TTabSheet.h"
 #include "skincontrols/TbsSkinPageControl.h"
 #include "skincontrols/TbsSkinTabSheet.h"
+#include "skinframe/TbsSkinFrame.h"
 
 #include <QTest>
 
@@ -68,6 +69,20 @@ TEST_F(FormMainCreation, ShapeRoundsTheTopCornersOnly)
     EXPECT_FALSE(shape.contains(QPoint(form->width() - 1, 0)));
     EXPECT_TRUE(shape.contains(QPoint(0, form->height() - 1)));
     EXPECT_TRUE(shape.contains(QPoint(form->width() - 1, form->height() - 1)));
+}
+
+// The window's skinned frame draws no chrome: the window keeps its own shape, margins and
+// size limits, with the skin loaded.
+TEST_F(FormMainCreation, ItsSkinFrameLeavesTheChromeToTheWindow)
+{
+    ASSERT_NE(form->bsSkinFrame1, nullptr);
+    EXPECT_EQ(form->bsSkinFrame1->SkinData(), form->bsSkinData1);
+    EXPECT_EQ(form->bsSkinFrame1->BorderStyle(), TFormBorderStyle::bsNone);
+    EXPECT_EQ(form->bsSkinFrame1->BorderIcons(), TbsBorderIcons());
+    EXPECT_TRUE(form->bsSkinFrame1->SkinLoaded());
+    EXPECT_TRUE(form->bsSkinFrame1->Objects().empty());
+    EXPECT_EQ(form->contentsMargins(), QMargins());
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
 TEST_F(FormMainCreation, ShowsItsIconAndHintInTheTrayUntilItCloses)
