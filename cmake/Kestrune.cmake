@@ -1,11 +1,11 @@
 # kestrune_library(NAME DEPS...): one static library per src/ folder, sources globbed
 # so that adding a class pair needs no edit here.
 function(kestrune_library name)
-  file(GLOB sources CONFIGURE_DEPENDS
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  # Headers are listed too, so that a header-only QObject interface gets its moc.
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(sources)
-    add_library(kestrune_${name} STATIC ${sources})
+    add_library(kestrune_${name} STATIC ${sources} ${headers})
     target_include_directories(kestrune_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
     target_link_libraries(kestrune_${name} PUBLIC ${ARGN})
   else()  # a folder whose classes are all header-only (or not written yet)

@@ -1,5 +1,7 @@
 // Growing skin pictures to a full-HD window, each against the baseline of one plain full-size
-// copy of a 1920 x 1080 picture in the same run; the ratios are printed after the table.
+// copy of a 1920 x 1080 picture in the same run.
+
+#include "PlainCopy.h"
 
 #include "skinui/FrameStrips.h"
 #include "skinui/NinePieceImage.h"
@@ -10,10 +12,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-
-#include <cstdio>
-#include <map>
-#include <string>
 
 namespace {
 
@@ -48,15 +46,7 @@ QImage RoundedMask()
 
 void PlainFullSizeCopy(benchmark::State& state)
 {
-    const QImage picture = Picture(kWindow);
-    QImage destination(kWindow, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&destination);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, picture);
-        painter.end();
-        benchmark::DoNotOptimize(destination.constBits());
-    }
+    BenchPlainCopy(state, Picture(kWindow));
 }
 
 void NinePiece(benchmark::State& state, NinePieceOptions options)
@@ -104,43 +94,11 @@ void FrameStripsFullHd(benchmark::State& state)
     }
 }
 
-// Prints the table as usual, then each benchmark's time as a multiple of the baseline's.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto baseline = times_.find("PlainFullSizeCopy");
-        if (baseline == times_.end() || baseline->second <= 0)
-            return;
-        std::printf("\nTime relative to one plain 1920 x 1080 copy:\n");
-        for (const auto& [name, time] : times_)
-            std::printf("  %-24s %8.2f\n", name.c_str(), time / baseline->second);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
-BENCHMARK(PlainFullSizeCopy)->Unit(benchmark::kMicrosecond);
-BENCHMARK(NinePieceTiled)->Unit(benchmark::kMicrosecond);
-BENCHMARK(NinePieceStretched)->Unit(benchmark::kMicrosecond);
-BENCHMARK(RegionFromRoundedMask)->Unit(benchmark::kMicrosecond);
-BENCHMARK(FrameStripsFullHd)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
-}
+// The first of the group is its baseline (BenchMain.cpp prints the ratios).
+BENCHMARK(PlainFullSizeCopy)->Name("Draw_PlainFullSizeCopy")->Unit(benchmark::kMicrosecond);
+BENCHMARK(NinePieceTiled)->Name("Draw_NinePieceTiled")->Unit(benchmark::kMicrosecond);
+BENCHMARK(NinePieceStretched)->Name("Draw_NinePieceStretched")->Unit(benchmark::kMicrosecond);
+BENCHMARK(RegionFromRoundedMask)->Name("Draw_RegionFromRoundedMask")->Unit(benchmark::kMicrosecond);
+BENCHMARK(FrameStripsFullHd)->Name("Draw_FrameStripsFullHd")->Unit(benchmark::kMicrosecond);

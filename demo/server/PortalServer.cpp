@@ -29,6 +29,13 @@ QByteArray StatusText(int status)
     default: return "Bad Request";
     }
 }
+
+// Everything is asked for afresh each time, but for the files under cached/, which browsers
+// may keep for a day (the pages that fill and check the client's cache use them).
+QByteArray CacheControl(const QByteArray& target)
+{
+    return target.startsWith("/cached/") ? "max-age=86400" : "no-cache";
+}
 }  // namespace
 
 PortalServer::PortalServer(const QString& rootDir, QObject* parent)
@@ -100,7 +107,7 @@ void PortalServer::Respond(QTcpSocket* socket, const QByteArray& method, const Q
         body = QByteArray::number(status) + ' ' + StatusText(status) + '\n';
     QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + StatusText(status)
         + "\r\nContent-Type: " + type + "\r\nContent-Length: " + QByteArray::number(body.size())
-        + "\r\nCache-Control: no-cache\r\nConnection: close\r\n\r\n";
+        + "\r\nCache-Control: " + CacheControl(target) + "\r\nConnection: close\r\n\r\n";
     socket->write(method == "HEAD" ? head : head + body);
     socket->disconnectFromHost();
 

@@ -8,7 +8,8 @@ class QTcpSocket;
 
 // A small static web server for the demo portal: serves the files of one folder on
 // 127.0.0.1 only, GET and HEAD, with content types by suffix; anything outside the folder
-// (".." or encoded traversal, links leading out) is 404. Logs one line per request.
+// (".." or encoded traversal, links leading out) is 404. Logs one line per request. Files
+// under cached/ may be kept by browsers for a day; everything else is no-cache.
 class PortalServer : public QObject {
     Q_OBJECT
 public:

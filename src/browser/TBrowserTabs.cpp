@@ -36,14 +36,14 @@ TWebBrowser* TBrowserTabs::OpenTab(const QString& URL, QWebEnginePage** Dispatch
     else if (Dispatch)
         *Dispatch = browser->Application();
 
-    RegisterTab(browser, sheet);
+    RegisterTab(tagCounter_, browser, sheet);
     pageControl_->SetActivePage(sheet);
     return browser;
 }
 
-void TBrowserTabs::RegisterTab(TWebBrowser* browser, TTabSheet* sheet)
+void TBrowserTabs::RegisterTab(int tag, TWebBrowser* browser, TTabSheet* sheet)
 {
-    registry_->Add(TTabRegistry::KeyOf(tagCounter_), std::make_unique<TTabRecord>(TTabRecord{browser, sheet}));
+    registry_->Add(TTabRegistry::KeyOf(tag), std::make_unique<TTabRecord>(TTabRecord{browser, sheet}));
 }
 
 TTabRecord* TBrowserTabs::FindTab(int tag) const

@@ -31,8 +31,8 @@ public:
     // goes there, without one its Application is handed back in Dispatch. A failing
     // navigation leaves the tab in the strip, unregistered and not active.
     TWebBrowser* OpenTab(const QString& URL, QWebEnginePage** Dispatch);
-    // Files a tab under the counter's current value.
-    void RegisterTab(TWebBrowser* browser, TTabSheet* sheet);
+    // Files a tab under its tag.
+    void RegisterTab(int tag, TWebBrowser* browser, TTabSheet* sheet);
     // The record of the tab with this tag, or null.
     TTabRecord* FindTab(int tag) const;
 

@@ -62,10 +62,8 @@ QWebEngineProfile* TWebBrowser::SharedProfile()
 bool TWebBrowser::BeforeNavigate(const QUrl& url)
 {
     bool cancel = false;
-    TApplicationEvents::Guard([&] {
-        Q_EMIT OnBeforeNavigate2(this, page_, url.toString(QUrl::FullyEncoded), 0, QString(), QByteArray(),
-                                 QString(), &cancel);
-    });
+    TApplicationEvents::CallHook(OnBeforeNavigate2, this, page_, url.toString(QUrl::FullyEncoded), 0, QString(),
+                                 QByteArray(), QString(), &cancel);
     return !cancel;
 }
 
@@ -73,6 +71,6 @@ QWebEnginePage* TWebBrowser::NewWindow()
 {
     QWebEnginePage* dispatch = nullptr;
     bool cancel = false;
-    TApplicationEvents::Guard([&] { Q_EMIT OnNewWindow2(this, &dispatch, &cancel); });
+    TApplicationEvents::CallHook(OnNewWindow2, this, &dispatch, &cancel);
     return cancel ? nullptr : dispatch;
 }

@@ -2,8 +2,16 @@
 
 #include <QWebEngineView>
 
+#include <functional>
+
 class QWebEngineProfile;
 class TWebPage;
+
+// Browser events that answer the browser: one handler each, set by the owner.
+using TBeforeNavigate2Event = std::function<void(QObject* Sender, QObject* pDisp, const QString& URL, int Flags,
+                                                 const QString& TargetFrameName, const QByteArray& PostData,
+                                                 const QString& Headers, bool* Cancel)>;
+using TNewWindow2Event = std::function<void(QObject* Sender, QWebEnginePage** ppDisp, bool* Cancel)>;
 
 // The embedded browser control: a web view whose page the client can steer and veto.
 // Created inside its tab sheet, which it fills; destroying the sheet destroys it. Every
@@ -32,14 +40,14 @@ public:
     // every page that uses it.
     static QWebEngineProfile* SharedProfile();
 
+    // Asked before every navigation, frames included; Cancel set to true stops it.
+    TBeforeNavigate2Event OnBeforeNavigate2;
+    // Asked for every new window; ppDisp receives the Application of the browser that shall
+    // show it. Without a handler, or with Cancel set, the page opens no window.
+    TNewWindow2Event OnNewWindow2;
+
 Q_SIGNALS:
     void OnTitleChange(QObject* Sender, const QString& Text);
-    // Cancel set to true stops the navigation.
-    void OnBeforeNavigate2(QObject* Sender, QObject* pDisp, const QString& URL, int Flags,
-                           const QString& TargetFrameName, const QByteArray& PostData,
-                           const QString& Headers, bool* Cancel);
-    // ppDisp receives the Application of the browser that shall show the new window.
-    void OnNewWindow2(QObject* Sender, QWebEnginePage** ppDisp, bool* Cancel);
 
 private:
     friend class TWebPage;

@@ -31,7 +31,15 @@ void TApplicationEvents::HandleException(const std::exception& error)
         return;
     }
     TApplicationEvents* hub = Hubs().constLast();
-    Q_EMIT hub->OnException(hub, error);
+    try {
+        Q_EMIT hub->OnException(hub, error);
+    } catch (const std::exception& failure) {
+        // The last handler has nobody to hand its own failure to.
+        OutputDebugLine(ExceptionMessage(error));
+        OutputDebugLine(ExceptionMessage(failure));
+    } catch (...) {
+        OutputDebugLine(ExceptionMessage(error));
+    }
 }
 
 QString TApplicationEvents::ExceptionMessage(const std::exception& error)

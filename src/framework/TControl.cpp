@@ -1,5 +1,7 @@
 #include "framework/TControl.h"
 
+#include "framework/TApplicationEvents.h"
+
 namespace {
 // Mouse-event positions as the handlers receive them: integer client coordinates.
 int EventX(const QMouseEvent* event) { return qRound(event->position().x()); }
@@ -20,40 +22,48 @@ void TControl::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         leftPressed_ = true;
-    Q_EMIT OnMouseDown(this, event->button(), event->modifiers(), EventX(event), EventY(event));
+    ReportMouseDown(event);
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = event->button() == Qt::LeftButton && leftPressed_ && rect().contains(event->position().toPoint());
+    const bool click = plainClicks_ && event->button() == Qt::LeftButton && leftPressed_
+                       && rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         leftPressed_ = false;
     if (click)
-        Q_EMIT OnClick(this);
-    Q_EMIT OnMouseUp(this, event->button(), event->modifiers(), EventX(event), EventY(event));
+        TApplicationEvents::Guard([&] { Q_EMIT OnClick(this); });
+    TApplicationEvents::Guard(
+        [&] { Q_EMIT OnMouseUp(this, event->button(), event->modifiers(), EventX(event), EventY(event)); });
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        leftPressed_ = true;
-    Q_EMIT OnDblClick(this);
-    Q_EMIT OnMouseDown(this, event->button(), event->modifiers(), EventX(event), EventY(event));
+    // The press that makes a double click is no click of its own: a double click is one
+    // click, then the double-click event.
+    TApplicationEvents::Guard([&] { Q_EMIT OnDblClick(this); });
+    ReportMouseDown(event);
+}
+
+void TControl::ReportMouseDown(const QMouseEvent* event)
+{
+    TApplicationEvents::Guard(
+        [&] { Q_EMIT OnMouseDown(this, event->button(), event->modifiers(), EventX(event), EventY(event)); });
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* event)
 {
-    Q_EMIT OnMouseMove(this, event->modifiers(), EventX(event), EventY(event));
+    TApplicationEvents::Guard([&] { Q_EMIT OnMouseMove(this, event->modifiers(), EventX(event), EventY(event)); });
 }
 
 void TControl::enterEvent(QEnterEvent* event)
 {
     QWidget::enterEvent(event);
-    Q_EMIT OnMouseEnter(this);
+    TApplicationEvents::Guard([&] { Q_EMIT OnMouseEnter(this); });
 }
 
 void TControl::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
-    Q_EMIT OnMouseLeave(this);
+    TApplicationEvents::Guard([&] { Q_EMIT OnMouseLeave(this); });
 }

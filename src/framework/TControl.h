@@ -6,6 +6,9 @@
 // Base of the plain components: a widget with an integer Tag and the mouse events the
 // window handlers are bound to. A click is the ordinary click: the left button pressed
 // and released over the control; it is reported between the press and the release events.
+// The second press of a double click reports the double click and a press, and its release
+// no click. Each event is delivered through TApplicationEvents::Guard, so a handler that raises is
+// reported and the control goes on with its next event.
 class TControl : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +31,10 @@ Q_SIGNALS:
     void OnMouseLeave(QObject* Sender);
 
 protected:
+    // A control that decides its own clicks (a button clicks on keys too, and not when the
+    // pointer left it while pressed) turns the plain click on release off.
+    void SetPlainClicks(bool plain) { plainClicks_ = plain; }
+
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -36,6 +43,9 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    void ReportMouseDown(const QMouseEvent* event);
+
     int tag_ = 0;
     bool leftPressed_ = false;
+    bool plainClicks_ = true;
 };

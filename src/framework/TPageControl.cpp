@@ -1,5 +1,6 @@
 #include "framework/TPageControl.h"
 
+#include "framework/TApplicationEvents.h"
 #include "framework/TTabSheet.h"
 
 #include <QFontMetrics>
@@ -50,19 +51,24 @@ void TPageControl::SetActivePage(TTabSheet* page)
         page->setVisible(true);
         page->update();
     }
-    Q_EMIT OnChange(this);
+    TApplicationEvents::Guard([this] { Q_EMIT OnChange(this); });
     update();
 }
 
 int TPageControl::TabIndex() const
 {
-    if (!activePage_ || !activePage_->TabVisible())
+    return VisibleIndexOf(activePage_);
+}
+
+int TPageControl::VisibleIndexOf(const TTabSheet* page) const
+{
+    if (!page || !page->TabVisible())
         return -1;
     int visibleIndex = 0;
-    for (const TTabSheet* page : pages_) {
-        if (page == activePage_)
+    for (const TTabSheet* each : pages_) {
+        if (each == page)
             return visibleIndex;
-        visibleIndex += page->TabVisible() ? 1 : 0;
+        visibleIndex += each->TabVisible() ? 1 : 0;
     }
     return -1;
 }
@@ -129,6 +135,7 @@ void TPageControl::Realign()
 {
     if (activePage_)
         activePage_->setGeometry(PageArea());
+    TabsMoved();
     update();
 }
 
@@ -189,6 +196,7 @@ void TPageControl::InsertPage(TTabSheet* page)
     pages_.append(page);
     if (!activePage_)
         SetActivePage(page);
+    TabsMoved();
     update();
 }
 
@@ -205,6 +213,7 @@ void TPageControl::RemovePage(TTabSheet* page)
         SetActivePage(nullptr);
     else
         SetActivePage(pages_[index < PageCount() ? index : 0]);
+    TabsMoved();
     update();
 }
 
@@ -212,8 +221,13 @@ void TPageControl::PageRemoved(TTabSheet*)
 {
 }
 
+void TPageControl::TabsMoved()
+{
+}
+
 void TPageControl::TabsChanged()
 {
+    TabsMoved();
     update();
 }
 
@@ -227,5 +241,6 @@ void TPageControl::TabHidden(TTabSheet* page)
                                       [](const TTabSheet* p) { return p->TabVisible(); });
         SetActivePage(following != pages_.end() ? *following : PageOfTab(VisibleTabCount() - 1));
     }
+    TabsMoved();
     update();
 }

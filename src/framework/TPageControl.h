@@ -31,6 +31,8 @@ public:
     int VisibleTabCount() const;
     // Page of the tab at a visible index; nullptr when out of range.
     TTabSheet* PageOfTab(int visibleIndex) const;
+    // Visible index of a page's tab; -1 when the page is not here or its tab is hidden.
+    int VisibleIndexOf(const TTabSheet* page) const;
 
     // Where the active sheet is laid out, filling it (right and bottom exclusive).
     virtual QRect PageArea() const;
@@ -58,6 +60,9 @@ protected:
     void Realign();
     // Called after a page has left the control, before another page is activated.
     virtual void PageRemoved(TTabSheet* page);
+    // Called whenever tabs may have moved or changed: a page came or went, a tab was shown,
+    // hidden or renamed, or the control laid its pages out again.
+    virtual void TabsMoved();
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

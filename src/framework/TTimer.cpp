@@ -1,9 +1,11 @@
 #include "framework/TTimer.h"
 
+#include "framework/TApplicationEvents.h"
+
 TTimer::TTimer(QObject* parent) : QObject(parent)
 {
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, [this] { Q_EMIT OnTimer(this); });
+    connect(&timer_, &QTimer::timeout, this, [this] { TApplicationEvents::Guard([this] { Q_EMIT OnTimer(this); }); });
 }
 
 void TTimer::SetEnabled(bool enabled)

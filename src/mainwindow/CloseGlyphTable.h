@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <array>
 
 // The close glyphs of the tab strip: for each page index below Size, the glyph's rectangle
@@ -15,6 +16,7 @@ public:
         int Left = 0, Top = 0, Right = 0, Bottom = 0;
         bool PointerOutside = false;
         bool Contains(QPoint p) const { return Left <= p.x() && p.x() < Right && Top <= p.y() && p.y() < Bottom; }
+        void Place(const QRect& r) { Left = r.x(), Top = r.y(), Right = r.x() + r.width(), Bottom = r.y() + r.height(); }
     };
 
     static bool HasEntry(int pageIndex) { return pageIndex >= 0 && pageIndex < Size; }

@@ -1,8 +1,11 @@
 #include "mainwindow/TFormMain.h"
 
+#include "browser/EngineAddress.h"
+#include "browser/PortalRetry.h"
 #include "browser/TWebBrowser.h"
 #include "error/KestruneError.h"
 #include "framework/DebugOutput.h"
+#include "framework/FirstFrame.h"
 #include "framework/TApplicationEvents.h"
 #include "framework/TImage.h"
 #include "framework/TLabel.h"
@@ -10,32 +13,53 @@
 #include "framework/TTabSheet.h"
 #include "framework/TTimer.h"
 #include "mainwindow/FrameBands.h"
+#include "mainwindow/FullScreenView.h"
 #include "platform/DefaultBrowser.h"
 #include "platform/InstanceGuard.h"
+#include "platform/NotificationIcon.h"
 #include "platform/ResourcePack.h"
+#include "platform/SystemClock.h"
 #include "platform/TempDirectory.h"
 #include "platform/WindowManager.h"
 #include "skin/TbsSkinData.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSystemTrayIcon>
 
 namespace {
 const QString ApplicationTitle = QStringLiteral("VostrelKestrune");
 }
 
 TFormMain::TFormMain(const QString& PortalBaseUrl, Services services, QWidget* parent)
-    : QWidget(parent), portalBaseUrl_(PortalBaseUrl), services_(services)
+    : QWidget(parent),
+      portalBaseUrl_(EngineAddress(PortalBaseUrl)),
+      services_(services),
+      ownClock_(services.Time ? nullptr : std::make_unique<SystemClock>()),
+      clock_(services.Time ? services.Time : ownClock_.get())
 {
     DefineLayout();
     tabs_ = std::make_unique<TBrowserTabs>(bsSkinPageControl,
                                            [this](TWebBrowser* browser) { BindBrowserEvents(browser); });
     // A step that raises ends the creation there; the window is still built and shown.
-    TApplicationEvents::Guard([this] { FormCreate(); });
+    bool created = false;
+    TApplicationEvents::Guard([&] {
+        FormCreate();
+        created = true;
+    });
+    // Starting the web engine blocks the thread for a good while, so the window goes on
+    // screen first: the main tab's browser, and the creation steps that need it, follow in
+    // the turn after the window's first frame. The main tab keeps the tag the creation gave
+    // it, even if a title-bar link opened a tab in between.
+    FirstFrame::Then(this, [this, created, mainTag = tabs_->TabTagCounter()] {
+        DefineMainBrowser();
+        if (created)
+            TApplicationEvents::Guard([this, mainTag] { FormCreateMainTab(mainTag); });
+        WebBrowser->show();
+    });
 }
 
 TFormMain::~TFormMain()
@@ -45,9 +69,18 @@ TFormMain::~TFormMain()
     if (InstanceMutex)
         InstanceMutex->Release();
     tabs_.reset();
-    // The components outlive this body; none of their last signals may reach the handlers.
+    // The components outlive this body; none of their last signals or hooks may reach the
+    // handlers.
     for (QObject* component : findChildren<QObject*>())
         component->disconnect(this);
+    // The tray icon is the desktop's; it leaves with the window that showed it.
+    TrayIcon->disconnect(this);
+    TrayIcon->Hide();
+    bsSkinPageControl->OnDrawSkinTab = nullptr;
+    for (TWebBrowser* browser : findChildren<TWebBrowser*>()) {
+        browser->OnBeforeNavigate2 = nullptr;
+        browser->OnNewWindow2 = nullptr;
+    }
 }
 
 void TFormMain::FormCreate()
@@ -71,19 +104,23 @@ void TFormMain::FormCreate()
     tabs_->CreateRegistry();
     TApplicationEvents::Guard([this] { LoadSkin(); });
     ImageMaxClick(nullptr);
+}
+
+void TFormMain::FormCreateMainTab(int MainTag)
+{
     WebBrowser->Navigate(portalBaseUrl_);
-    WebBrowser->SetTag(tabs_->TabTagCounter());
-    bsSkinPageControl->ActivePage()->SetTag(tabs_->TabTagCounter());
-    tabs_->RegisterTab(WebBrowser, bsSkinPageControl->Page(0));
+    WebBrowser->SetTag(MainTag);
+    bsSkinTabSheetMain->SetTag(MainTag);
+    tabs_->RegisterTab(MainTag, WebBrowser, bsSkinTabSheetMain);
 }
 
 void TFormMain::SetUpTrayIcon()
 {
-    TrayIcon->setIcon(QIcon(QStringLiteral(":/artwork/kestrune.png")));
-    TrayIcon->setToolTip(ApplicationTitle);
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    TrayIcon->SetIcon(QIcon(QStringLiteral(":/artwork/kestrune.png")));
+    TrayIcon->SetHint(ApplicationTitle);
+    if (!TrayIcon->HostAvailable())
         throw KestruneError(QStringLiteral("Cannot create shell notification icon"));
-    TrayIcon->show();
+    TrayIcon->Show();
 }
 
 void TFormMain::LoadSkin()
@@ -104,7 +141,32 @@ void TFormMain::FormResize()
 void TFormMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    FormResize();
+    // A view alone on the screen has the whole, unshaped window.
+    if (fullScreen_ && fullScreen_->Active())
+        fullScreen_->Fit();
+    else
+        FormResize();
+}
+
+void TFormMain::FormCloseQuery(QObject*, bool&)
+{
+}
+
+void TFormMain::SessionEnding()
+{
+    close();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    bool canClose = true;
+    TApplicationEvents::Guard([&] { FormCloseQuery(this, canClose); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT Closed();
 }
 
 void TFormMain::ApplicationEvents1Exception(QObject*, const std::exception& E)

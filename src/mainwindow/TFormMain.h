@@ -9,9 +9,14 @@
 #include <exception>
 #include <memory>
 
+class Clock;
 class DefaultBrowser;
+class FullScreenView;
+class NotificationIcon;
+class PageVisibility;
 class QPainter;
-class QSystemTrayIcon;
+class QShortcut;
+class QWebEngineFullScreenRequest;
 class QWebEnginePage;
 class TApplicationEvents;
 class TImage;
@@ -22,6 +27,7 @@ class TTimer;
 class TWebBrowser;
 class TbsResourceStrData;
 class TbsSkinData;
+class TbsSkinFrame;
 class TbsSkinPageControl;
 class TbsSkinTabSheet;
 
@@ -36,10 +42,12 @@ public:
         WindowManager& Windows;
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
+        NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
+        Clock* Time = nullptr;  // nullptr: the system's own clock
     };
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
-    // runs its creation steps.
+    // runs its creation steps. The address is kept as the web engine spells it.
     TFormMain(const QString& PortalBaseUrl, Services services, QWidget* parent = nullptr);
     ~TFormMain() override;
 
@@ -71,16 +79,24 @@ public:
     TImage* ImageToolRight = nullptr;
     TImage* ImageToolLeft = nullptr;
     TLabel* LabelStatus = nullptr;
+    TbsSkinFrame* bsSkinFrame1 = nullptr;  // border style none: background, fade-in, Alt+Space
     TbsSkinData* bsSkinData1 = nullptr;
     TbsResourceStrData* bsResourceStrData1 = nullptr;
     TTimer* TimerCloseTab = nullptr;
-    QSystemTrayIcon* TrayIcon = nullptr;
+    NotificationIcon* TrayIcon = nullptr;  // Services::Tray, or the window's own
     TApplicationEvents* ApplicationEvents1 = nullptr;
 
-    // Creation, shape and the global error handler.
+    // Creation, shape and the global error handler. The creation's last steps, which send
+    // the main tab home and file it, run once the main browser exists.
     void FormCreate();
+    void FormCreateMainTab(int MainTag);
     void FormResize();
     void ApplicationEvents1Exception(QObject* Sender, const std::exception& E);
+
+    // Ending: every close of the window is allowed, and closing it ends the client. The end
+    // of the desktop session closes it the same way, whether or not the session really ends.
+    void FormCloseQuery(QObject* Sender, bool& CanClose);
+    void SessionEnding();
 
     // Moving, sizing and maximizing the frameless window.
     void ImageMaxClick(QObject* Sender);
@@ -157,8 +173,24 @@ public:
     void bsSkinPageControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     const CloseGlyphTable& CloseGlyphs() const { return closeGlyphs_; }
 
+    // The keyboard and full screen: the active tab refreshed, closed, switched or zoomed, and
+    // a tab's view alone on the whole screen.
+    TWebBrowser* ActiveBrowser() const;
+    void CloseActiveTab();
+    void ActivateTab(int index);
+    // Direction 1 zooms the active tab in a step, -1 out, 0 back to its natural size.
+    void ZoomActiveTab(int direction);
+    void ToggleFullScreen();
+    void WebBrowserFullScreenRequested(TWebBrowser* Sender, QWebEngineFullScreenRequest Request);
+    const FullScreenView& FullScreen() const { return *fullScreen_; }
+
+Q_SIGNALS:
+    // The window has been closed: the client ends.
+    void Closed();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The window definition: components, their properties and event bindings.
@@ -166,8 +198,14 @@ private:
     void DefineTitleBar();
     void DefinePortalLinks();
     void DefineTabs();
+    // The main tab's browser: made after the window's first frame (it starts the web engine).
+    void DefineMainBrowser();
     void DefineStatusStrip();
     void DefineNonVisual();
+    void DefineKeys();
+    void DefineComforts();
+    void AttachComforts(TWebBrowser* browser);
+    void LeaveFullScreen();
     void BindTitleBarButtons();
     void BindPortalLinks();
     // The picture of ImageMax for a state suffix ("", "Move", "Down"): by the maximized flag.
@@ -181,7 +219,13 @@ private:
 
     QString portalBaseUrl_;
     Services services_;
+    std::unique_ptr<Clock> ownClock_;
+    Clock* clock_;
     std::unique_ptr<TBrowserTabs> tabs_;
+    std::unique_ptr<NotificationIcon> ownTray_;
+    FullScreenView* fullScreen_ = nullptr;
+    PageVisibility* pageVisibility_ = nullptr;
+    QShortcut* leaveFullScreenKey_ = nullptr;
     int tag_ = 0;
     QRect normalBounds_;
     CloseGlyphTable closeGlyphs_;

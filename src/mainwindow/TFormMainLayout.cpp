@@ -2,6 +2,7 @@
 // properties, the pictures that come with it, and the binding of events to handlers.
 #include "mainwindow/TFormMain.h"
 
+#include "browser/PortalRetry.h"
 #include "browser/TWebBrowser.h"
 #include "framework/TAnchors.h"
 #include "framework/TApplicationEvents.h"
@@ -9,15 +10,17 @@
 #include "framework/TLabel.h"
 #include "framework/TPanel.h"
 #include "framework/TTimer.h"
+#include "platform/SystemNotificationIcon.h"
 #include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinData.h"
 #include "skin/TbsSkinFormRegistry.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
+#include "skinframe/TbsSkinFrame.h"
 #include "skinui/CellHeightFont.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
 
 #include <QPainter>
-#include <QSystemTrayIcon>
+#include <functional>
 
 namespace {
 constexpr Qt::Edges TopRight = Qt::TopEdge | Qt::RightEdge;
@@ -73,6 +76,14 @@ void TFormMain::DefineLayout()
     DefineTabs();
     DefineStatusStrip();
     DefineNonVisual();
+    DefineComforts();
+
+    // Only the panel's bands size the window. A control lying over the panel would take the
+    // panel's cursor, so a sizing arrow set at a band would stay on it: each control shows
+    // its own, the arrow unless it has another.
+    for (QWidget* control : PanelMain->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!control->testAttribute(Qt::WA_SetCursor))
+            control->setCursor(Qt::ArrowCursor);
 }
 
 void TFormMain::DefineTitleBar()
@@ -119,6 +130,9 @@ void TFormMain::DefineTabs()
     bsSkinPageControl->SetTabWidth(143);
     bsSkinPageControl->SetTabHeight(30);
     bsSkinPageControl->SetTabsBGTransparent(true);
+    bsSkinPageControl->SetTabMargin(0);
+    bsSkinPageControl->SetTabSpacing(0);
+    bsSkinPageControl->SetFreeOnClose(true);
     bsSkinPageControl->SetDefaultItemHeight(24);
     bsSkinPageControl->SetSkinDataName(QStringLiteral("tab"));
     const QFont tabFont = FontWithCellHeight(QStringLiteral("Arial"), 14);
@@ -126,7 +140,7 @@ void TFormMain::DefineTabs()
     bsSkinPageControl->SetDefaultFont(tabFont);
     bsSkinPageControl->SetUseSkinFont(false);
 
-    connect(bsSkinPageControl, &TbsSkinPageControl::OnDrawSkinTab, this, &TFormMain::bsSkinPageControlDrawSkinTab);
+    bsSkinPageControl->OnDrawSkinTab = std::bind_front(&TFormMain::bsSkinPageControlDrawSkinTab, this);
     connect(bsSkinPageControl, &TControl::OnMouseMove, this, &TFormMain::bsSkinPageControlMouseMove);
     connect(bsSkinPageControl, &TControl::OnMouseUp, this, &TFormMain::bsSkinPageControlMouseUp);
 
@@ -135,10 +149,14 @@ void TFormMain::DefineTabs()
     bsSkinTabSheetMain->SetPageControl(bsSkinPageControl);
     bsSkinTabSheetMain->SetCaption(QStringLiteral("Kestrune"));
     bsSkinPageControl->SetActivePage(bsSkinTabSheetMain);
+}
 
+void TFormMain::DefineMainBrowser()
+{
     WebBrowser = new TWebBrowser(bsSkinTabSheetMain);
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
     BindBrowserEvents(WebBrowser);
+    new PortalRetry(WebBrowser->page(), QUrl(portalBaseUrl_), *clock_);
 }
 
 void TFormMain::DefineStatusStrip()
@@ -178,14 +196,24 @@ void TFormMain::DefineNonVisual()
     bsSkinData1->SetShowLayeredBorders(false);
     bsSkinData1->SetResourceStrData(bsResourceStrData1);
     bsSkinData1->SetRestoring(false);
+    // The strip draws from the store once the store exists; it follows the store's loads.
+    bsSkinPageControl->SetSkinData(bsSkinData1);
+
+    // The window draws its own chrome and shape; its frame paints the client background, fades
+    // the window in and offers Alt+Space.
+    bsSkinFrame1 = new TbsSkinFrame(this, TFormBorderStyle::bsNone, &services_.Windows);
+    bsSkinFrame1->setObjectName(QStringLiteral("bsSkinFrame1"));
+    bsSkinFrame1->SetBorderIcons({});
+    bsSkinFrame1->SetSkinData(bsSkinData1);
 
     TimerCloseTab = new TTimer(this);
     TimerCloseTab->setObjectName(QStringLiteral("TimerCloseTab"));
     TimerCloseTab->SetInterval(10);
     connect(TimerCloseTab, &TTimer::OnTimer, this, &TFormMain::TimerCloseTabTimer);
 
-    TrayIcon = new QSystemTrayIcon(this);
-    TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
+    if (!services_.Tray)
+        ownTray_ = std::make_unique<SystemNotificationIcon>();
+    TrayIcon = services_.Tray ? services_.Tray : ownTray_.get();
 
     ApplicationEvents1 = new TApplicationEvents(this);
     ApplicationEvents1->setObjectName(QStringLiteral("ApplicationEvents1"));
@@ -194,7 +222,8 @@ void TFormMain::DefineNonVisual()
 
 void TFormMain::BindBrowserEvents(TWebBrowser* browser)
 {
-    connect(browser, &TWebBrowser::OnBeforeNavigate2, this, &TFormMain::WebBrowserBeforeNavigate2);
-    connect(browser, &TWebBrowser::OnNewWindow2, this, &TFormMain::WebBrowserNewWindow2);
+    browser->OnBeforeNavigate2 = std::bind_front(&TFormMain::WebBrowserBeforeNavigate2, this);
+    browser->OnNewWindow2 = std::bind_front(&TFormMain::WebBrowserNewWindow2, this);
     connect(browser, &TWebBrowser::OnTitleChange, this, &TFormMain::WebBrowserTitleChange);
+    AttachComforts(browser);
 }

@@ -8,7 +8,8 @@
 #include "platform/JpegImage.h"
 #include "platform/PngImage.h"
 #include "platform/ResourcePack.h"
-#include "skinui/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skinui/SkinText.h"
 
 #include <QPainter>
 
@@ -30,12 +31,14 @@ QImage PackPng(const char* name)
     return png.image();
 }
 
-// The caption cut, one character at a time, until it fits before the glyph.
-QString FittedCaption(QString caption, const QFontMetrics& metrics, int room)
+// The caption without as many trailing UTF-16 units as it takes to fit before the glyph. Page
+// titles are drawn as they stand: an "&" in them is no accelerator.
+QString FittedCaption(const QString& caption, const QFontMetrics& metrics, int room)
 {
-    while (!caption.isEmpty() && metrics.horizontalAdvance(caption) + CaptionLeft > room)
-        caption.chop(1);
-    return caption;
+    const qsizetype kept = LongestFittingPrefix(caption.size(), [&](qsizetype units) {
+        return metrics.horizontalAdvance(caption.left(units)) + CaptionLeft <= room;
+    });
+    return caption.left(kept);
 }
 }  // namespace
 
@@ -65,13 +68,12 @@ void TFormMain::DrawTab(int TabIndex, bool, QPainter& Cnvs)
 
     if (TabIndex == 0 || !CloseGlyphTable::HasEntry(TabIndex))
         return;
+    // The glyph is hit-tested where it lies in the strip and drawn one pixel below its top.
+    const QRect glyph(glyphX, textTop, GlyphSize, GlyphSize);
+    const int visibleIndex = bsSkinPageControl->VisibleIndexOf(bsSkinPageControl->Page(TabIndex));
     CloseGlyphTable::Entry& entry = closeGlyphs_[TabIndex];
-    entry.Left = bsSkinPageControl->TabsOffset()
-        + (TabIndex - bsSkinPageControl->ScrolledTabs()) * bsSkinPageControl->TabWidth() + glyphX;
-    entry.Top = textTop;
-    entry.Right = entry.Left + GlyphSize;
-    entry.Bottom = textTop + GlyphSize;
-    Cnvs.drawImage(QPoint(glyphX, textTop + 1), PackPng(entry.Contains(lastStripPointer_) ? "TabCloseMove" : "TabClose"));
+    entry.Place(bsSkinPageControl->StripGeometry().InTab(visibleIndex, glyph));
+    Cnvs.drawImage(glyph.topLeft() + QPoint(0, 1), PackPng(entry.Contains(lastStripPointer_) ? "TabCloseMove" : "TabClose"));
 }
 
 void TFormMain::bsSkinPageControlMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)
@@ -93,9 +95,11 @@ void TFormMain::bsSkinPageControlMouseUp(QObject*, Qt::MouseButton Button, Qt::K
     // Only the left button: the strip reports its positions shifted, and only it closes tabs.
     if (Button != Qt::LeftButton)
         return;
-    const QPoint test(X + bsSkinPageControl->TabsOffset(), Y);
+    const TabStripGeometry strip = bsSkinPageControl->StripGeometry();
+    const QPoint test = strip.FromFramework(QPoint(X, Y));
     for (int i = std::min(bsSkinPageControl->PageCount(), CloseGlyphTable::Size) - 1; i >= 0; --i) {
-        if (closeGlyphs_[i].Contains(test)) {
+        // A tab scrolled out of the strip keeps the glyph place of its last painting.
+        if (closeGlyphs_[i].Contains(test) && strip.Shown(bsSkinPageControl->VisibleIndexOf(bsSkinPageControl->Page(i)))) {
             TimerCloseTab->SetTag(i);
             TimerCloseTab->SetEnabled(true);
             return;

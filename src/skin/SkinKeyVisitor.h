@@ -29,9 +29,9 @@ public:
 
     // "fontname" (default "Arial"), "fontheight" (14), "fontstyle", "fontcolor" (0).
     void FontGroup(TbsSkinFontFields& font);
-    // "lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint".
     // The up and down arrow rectangles, each plain, active and pressed ("upbuttonrect",
     // "activeupbuttonrect", "downupbuttonrect", then the same for the down arrow).
     void ArrowButtonRects(QRect& up, QRect& activeUp, QRect& downUp, QRect& down, QRect& activeDown, QRect& downDown);
+    // "lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint".
     void CornerPoints(QPoint& leftTop, QPoint& rightTop, QPoint& leftBottom, QPoint& rightBottom);
 };

@@ -44,7 +44,9 @@ namespace {
 template <typename Base, typename Kind>
 std::unique_ptr<Base> Make(const QString& name)
 {
-    return std::make_unique<Kind>(name);
+    auto object = std::make_unique<Kind>(name);
+    object->ResetToDefaults();
+    return object;
 }
 
 template <typename Base>

@@ -9,10 +9,10 @@ public:
 
     QString KindWord() const override;
 
-    int countframes = 0;
-    bool cycle = false;
-    bool buttonstyle = false;
-    int timerinterval = 0;
+    int countframes{};
+    bool cycle{};
+    bool buttonstyle{};
+    int timerinterval{};
     TbsSkinCommand command{};
     QRect downskinrect;
     QRect restorerect;

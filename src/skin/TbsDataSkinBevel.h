@@ -9,8 +9,8 @@ public:
 
     QString KindWord() const override;
 
-    int lightcolor = 0;
-    int darkcolor = 0;
+    int lightcolor{};
+    int darkcolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

@@ -10,33 +10,33 @@ public:
 
     QString KindWord() const override;
 
-    int activefontcolor = 0;
-    int downfontcolor = 0;
-    int disabledfontcolor = 0;
+    int activefontcolor{};
+    int downfontcolor{};
+    int disabledfontcolor{};
     QRect activeskinrect;
     QRect downskinrect;
     QRect focusedskinrect;
     QRect disabledskinrect;
-    bool morphing = false;
+    bool morphing{};
     TbsMorphKind morphkind{};
     QRect animateskinrect;
-    int framecount = 0;
-    int animateinterval = 0;
-    bool showfocus = false;
+    int framecount{};
+    int animateinterval{};
+    bool showfocus{};
     QRect menumarkerflatrect;
     QRect menumarkerrect;
     QRect menumarkeractiverect;
     QRect menumarkerdownrect;
-    int menumarkertransparentcolor = 0;
-    int glowlayerpictureindex = -1;
-    int glowlayermaskpictureindex = -1;
-    int glowlayeroffsetleft = 0;
-    int glowlayeroffsettop = 0;
-    int glowlayeroffsetright = 0;
-    int glowlayeroffsetbottom = 0;
-    int glowlayershowoffsetx = 0;
-    int glowlayershowoffsety = 0;
-    int glowlayeralphablendvalue = 255;
+    int menumarkertransparentcolor{};
+    int glowlayerpictureindex{};
+    int glowlayermaskpictureindex{};
+    int glowlayeroffsetleft{};
+    int glowlayeroffsettop{};
+    int glowlayeroffsetright{};
+    int glowlayeroffsetbottom{};
+    int glowlayershowoffsetx{};
+    int glowlayershowoffsety{};
+    int glowlayeralphablendvalue{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

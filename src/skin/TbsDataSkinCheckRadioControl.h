@@ -10,9 +10,9 @@ public:
 
     QString KindWord() const override;
 
-    int activefontcolor = 0;
-    int unenabledfontcolor = 0;
-    int framefontcolor = 0;
+    int activefontcolor{};
+    int unenabledfontcolor{};
+    int framefontcolor{};
     QRect activeskinrect;
     QRect checkimagearea;
     QRect textarea;
@@ -24,7 +24,7 @@ public:
     QRect unenableduncheckimagerect;
     QRect grayedcheckimagerect;
     QRect activegrayedcheckimagerect;
-    bool morphing = false;
+    bool morphing{};
     TbsMorphKind morphkind{};
 
 protected:

@@ -14,19 +14,19 @@ public:
     QRect itemrect;
     QRect activeitemrect;
     QRect focusitemrect;
-    int itemleftoffset = 0;
-    int itemrightoffset = 0;
+    int itemleftoffset{};
+    int itemrightoffset{};
     QRect itemtextrect;
-    int focusfontcolor = 0;
-    int activefontcolor = 0;
+    int focusfontcolor{};
+    int activefontcolor{};
     QString listboxname;
     QRect buttonrect;
     QRect activebuttonrect;
     QRect downbuttonrect;
     QRect unenabledbuttonrect;
-    bool itemstretcheffect = false;
-    bool focusitemstretcheffect = false;
-    bool showfocus = false;
+    bool itemstretcheffect{};
+    bool focusitemstretcheffect{};
+    bool showfocus{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

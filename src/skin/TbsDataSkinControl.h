@@ -7,8 +7,8 @@ class TbsDataSkinControl : public TbsDataSkinEntry {
 public:
     using TbsDataSkinEntry::TbsDataSkinEntry;
 
-    int pictureindex = -1;
-    int maskpictureindex = -1;
+    int pictureindex{};
+    int maskpictureindex{};
     QRect skinrect;
 
 protected:

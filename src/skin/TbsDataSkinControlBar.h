@@ -10,18 +10,18 @@ public:
     QString KindWord() const override;
 
     QRect itemrect;
-    int bgpictureindex = -1;
+    int bgpictureindex{};
     QRect hgriprect;
     QRect vgriprect;
-    int gripoffset1 = 0;
-    int gripoffset2 = 0;
-    bool itemstretcheffect = false;
-    int itemoffset1 = 0;
-    int itemoffset2 = 0;
-    bool itemtransparent = false;
-    int itemtransparentcolor = 0;
-    bool griptransparent = false;
-    int griptransparentcolor = 0;
+    int gripoffset1{};
+    int gripoffset2{};
+    bool itemstretcheffect{};
+    int itemoffset1{};
+    int itemoffset2{};
+    bool itemtransparent{};
+    int itemtransparentcolor{};
+    bool griptransparent{};
+    int griptransparentcolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

@@ -12,11 +12,11 @@ public:
     QPoint leftbottompoint;
     QPoint rightbottompoint;
     QRect clientrect;
-    bool leftstretch = false;
-    bool topstretch = false;
-    bool rightstretch = false;
-    bool bottomstretch = false;
-    bool stretcheffect = false;
+    bool leftstretch{};
+    bool topstretch{};
+    bool rightstretch{};
+    bool bottomstretch{};
+    bool stretcheffect{};
     TbsStretchType stretchtype{};
 
 protected:

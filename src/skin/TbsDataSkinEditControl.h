@@ -11,8 +11,8 @@ public:
     QString KindWord() const override;
 
     QRect activeskinrect;
-    int disabledfontcolor = 0;
-    int activefontcolor = 0;
+    int disabledfontcolor{};
+    int activefontcolor{};
     QRect buttonrect;
     QRect activebuttonrect;
     QRect downbuttonrect;

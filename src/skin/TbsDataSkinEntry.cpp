@@ -15,6 +15,11 @@ void TbsDataSkinEntry::ReadFromDescription(const SkinDescription& description)
     AfterRead();
 }
 
+void TbsDataSkinEntry::ResetToDefaults()
+{
+    ReadFromDescription(SkinDescription());
+}
+
 void TbsDataSkinEntry::WriteToDescription(SkinDescription& description) const
 {
     description.EraseSection(ObjectName);

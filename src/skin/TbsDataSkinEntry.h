@@ -11,7 +11,9 @@ class SkinKeyVisitor;
 
 // A named section of the skin description read into fields named after its keys. Each class
 // lists its keys once, in VisitKeys (parent's keys first); reading and writing both walk that
-// list, so they cannot disagree about a key's form or default.
+// list, so they cannot disagree about a key's form or default. The list is also the only place
+// a default is written: fields declare none, and a new object takes its defaults from the list
+// (ResetToDefaults), as SkinKindTable and the fixed records' constructors do.
 class TbsDataSkinEntry {
 public:
     explicit TbsDataSkinEntry(const QString& objectName);
@@ -21,6 +23,8 @@ public:
 
     // Reads the section named ObjectName; missing keys take their defaults.
     virtual void ReadFromDescription(const SkinDescription& description);
+    // Every key back to its default: what reading an empty section gives.
+    virtual void ResetToDefaults();
     // Erases the section named ObjectName, then writes every key in its value form.
     virtual void WriteToDescription(SkinDescription& description) const;
     // The word of the object lists that creates this class; empty when none does.

@@ -12,10 +12,10 @@ public:
 
     QRect rollhskinrect;
     QRect rollvskinrect;
-    int rollleftoffset = 0;
-    int rollrightoffset = 0;
-    int rolltopoffset = 0;
-    int rollbottomoffset = 0;
+    int rollleftoffset{};
+    int rollrightoffset{};
+    int rolltopoffset{};
+    int rollbottomoffset{};
     QRect rollvcaptionrect;
     QRect rollhcaptionrect;
     QRect closebuttonrect;
@@ -34,8 +34,8 @@ public:
     QRect vrestorebuttonactiverect;
     QRect vrestorebuttondownrect;
     QRect captionrect;
-    bool buttonstransparent = false;
-    int buttonstransparentcolor = 0;
+    bool buttonstransparent{};
+    int buttonstransparentcolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

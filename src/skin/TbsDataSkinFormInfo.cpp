@@ -21,7 +21,10 @@ int Bottom(const QRect& r)
 
 } // namespace
 
-TbsDataSkinFormInfo::TbsDataSkinFormInfo() : TbsDataSkinEntry(QStringLiteral("FORMINFO")) {}
+TbsDataSkinFormInfo::TbsDataSkinFormInfo() : TbsDataSkinEntry(QStringLiteral("FORMINFO"))
+{
+    ResetToDefaults();
+}
 
 void TbsDataSkinFormInfo::ReadFromDescription(const SkinDescription& description)
 {

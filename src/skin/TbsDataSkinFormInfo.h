@@ -18,15 +18,15 @@ public:
     QPoint leftbottompoint;
     QPoint rightbottompoint;
     QRect clientrect;
-    int bgpictureindex = -1;
-    int mdibgpictureindex = -1;
-    bool leftstretch = false;
-    bool rightstretch = false;
-    bool topstretch = false;
-    bool bottomstretch = false;
-    bool stretcheffect = false;
+    int bgpictureindex{};
+    int mdibgpictureindex{};
+    bool leftstretch{};
+    bool rightstretch{};
+    bool topstretch{};
+    bool bottomstretch{};
+    bool stretcheffect{};
     TbsStretchType stretchtype{};
-    bool mdibgstretcheffect = false;
+    bool mdibgstretcheffect{};
     TbsStretchType mdibgstretchtype{};
     QRect maskrectarea;
     QPoint hittestlefttoppoint;
@@ -35,14 +35,14 @@ public:
     QPoint hittestrightbottompoint;
     QRect buttonsrect;
     QRect captionrect;
-    int buttonsoffset = 0;
-    bool buttonsinleft = false;
-    bool mainmenupopupup = false;
-    int borderwidth = 0;
-    int formminwidth = 0;
-    bool mditabstransparent = false;
-    bool mainmenubartransparent = false;
-    bool autorenderinginactiveimage = false;
+    int buttonsoffset{};
+    bool buttonsinleft{};
+    bool mainmenupopupup{};
+    int borderwidth{};
+    int formminwidth{};
+    bool mditabstransparent{};
+    bool mainmenubartransparent{};
+    bool autorenderinginactiveimage{};
     TbsInactiveEffect inactiveeffect{};
 
 protected:

@@ -12,20 +12,20 @@ public:
 
     QRect progressarea;
     QRect progressrect;
-    int beginoffset = 0;
-    int endoffset = 0;
-    bool vertical = false;
-    bool progresstransparent = false;
-    int progresstransparentcolor = 0;
-    bool progressstretch = false;
+    int beginoffset{};
+    int endoffset{};
+    bool vertical{};
+    bool progresstransparent{};
+    int progresstransparentcolor{};
+    bool progressstretch{};
     QRect animationskinrect;
-    int animationcountframes = 0;
-    int animationtimerinterval = 0;
+    int animationcountframes{};
+    int animationtimerinterval{};
     QRect progressanimationskinrect;
-    int progressanimationcountframes = 0;
-    int progressanimationtimerinterval = 0;
-    int animationbeginoffset = 0;
-    int animationendoffset = 0;
+    int progressanimationcountframes{};
+    int progressanimationtimerinterval{};
+    int animationbeginoffset{};
+    int animationendoffset{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

@@ -13,24 +13,24 @@ public:
     QRect fixedcellrect;
     QRect selectcellrect;
     QRect focuscellrect;
-    int fixedcellleftoffset = 0;
-    int fixedcellrightoffset = 0;
+    int fixedcellleftoffset{};
+    int fixedcellrightoffset{};
     QRect fixedcelltextrect;
-    int cellleftoffset = 0;
-    int cellrightoffset = 0;
+    int cellleftoffset{};
+    int cellrightoffset{};
     QRect celltextrect;
-    int bgpictureindex = -1;
-    int linescolor = 0;
-    int bgcolor = 0;
-    int selectfontcolor = 0;
-    int focusfontcolor = 0;
+    int bgpictureindex{};
+    int linescolor{};
+    int bgcolor{};
+    int selectfontcolor{};
+    int focusfontcolor{};
     QString fixedfontname;
-    int fixedfontheight = 0;
+    int fixedfontheight{};
     TbsFontStyles fixedfontstyle{};
-    int fixedfontcolor = 0;
-    bool cellstretcheffect = false;
-    bool fixedcellstretcheffect = false;
-    bool showfocus = false;
+    int fixedfontcolor{};
+    bool cellstretcheffect{};
+    bool fixedcellstretcheffect{};
+    bool showfocus{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

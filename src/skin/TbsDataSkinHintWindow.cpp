@@ -2,7 +2,10 @@
 
 #include "skin/SkinKeyVisitor.h"
 
-TbsDataSkinHintWindow::TbsDataSkinHintWindow() : TbsDataSkinEntry(QStringLiteral("HINTWINDOW")) {}
+TbsDataSkinHintWindow::TbsDataSkinHintWindow() : TbsDataSkinEntry(QStringLiteral("HINTWINDOW"))
+{
+    ResetToDefaults();
+}
 
 void TbsDataSkinHintWindow::VisitKeys(SkinKeyVisitor& v)
 {

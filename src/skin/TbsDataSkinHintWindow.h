@@ -8,18 +8,18 @@ class TbsDataSkinHintWindow : public TbsDataSkinEntry, public TbsSkinFontFields 
 public:
     TbsDataSkinHintWindow();
 
-    int windowpictureindex = -1;
-    int maskpictureindex = -1;
+    int windowpictureindex{};
+    int maskpictureindex{};
     QPoint lefttoppoint;
     QPoint righttoppoint;
     QPoint leftbottompoint;
     QPoint rightbottompoint;
     QRect clientrect;
-    bool leftstretch = false;
-    bool rightstretch = false;
-    bool topstretch = false;
-    bool bottomstretch = false;
-    bool stretcheffect = false;
+    bool leftstretch{};
+    bool rightstretch{};
+    bool topstretch{};
+    bool bottomstretch{};
+    bool stretcheffect{};
     TbsStretchType stretchtype{};
 
 protected:

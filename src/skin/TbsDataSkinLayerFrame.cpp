@@ -2,7 +2,10 @@
 
 #include "skin/SkinKeyVisitor.h"
 
-TbsDataSkinLayerFrame::TbsDataSkinLayerFrame() : TbsDataSkinEntry(QStringLiteral("LAYERFRAME")) {}
+TbsDataSkinLayerFrame::TbsDataSkinLayerFrame() : TbsDataSkinEntry(QStringLiteral("LAYERFRAME"))
+{
+    ResetToDefaults();
+}
 
 void TbsDataSkinLayerFrame::VisitKeys(SkinKeyVisitor& v)
 {

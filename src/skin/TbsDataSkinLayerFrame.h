@@ -7,19 +7,19 @@ class TbsDataSkinLayerFrame : public TbsDataSkinEntry {
 public:
     TbsDataSkinLayerFrame();
 
-    int pictureindex = -1;
-    int maskpictureindex = -1;
-    int inactivepictureindex = -1;
-    int inactivemaskpictureindex = -1;
+    int pictureindex{};
+    int maskpictureindex{};
+    int inactivepictureindex{};
+    int inactivemaskpictureindex{};
     QPoint lefttoppoint;
     QPoint righttoppoint;
     QPoint leftbottompoint;
     QPoint rightbottompoint;
     QRect clientrect;
-    int alphablendvalue = 255;
-    int inactivealphablendvalue = 255;
+    int alphablendvalue{};
+    int inactivealphablendvalue{};
     QRect borderrect;
-    bool hittestenable = false;
+    bool hittestenable{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

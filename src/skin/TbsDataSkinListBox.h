@@ -13,16 +13,16 @@ public:
     QRect itemrect;
     QRect activeitemrect;
     QRect focusitemrect;
-    int itemleftoffset = 0;
-    int itemrightoffset = 0;
+    int itemleftoffset{};
+    int itemrightoffset{};
     QRect itemtextrect;
-    int activefontcolor = 0;
-    int focusfontcolor = 0;
+    int activefontcolor{};
+    int focusfontcolor{};
     QRect captionrect;
     QString captionfontname;
-    int captionfontheight = 0;
+    int captionfontheight{};
     TbsFontStyles captionfontstyle{};
-    int captionfontcolor = 0;
+    int captionfontcolor{};
     QRect upbuttonrect;
     QRect activeupbuttonrect;
     QRect downupbuttonrect;
@@ -35,7 +35,7 @@ public:
     QString vscrollbarname;
     QString hscrollbarname;
     QString bothhscrollbarname;
-    bool showfocus = false;
+    bool showfocus{};
     QRect disabledbuttonsrect;
     QRect buttonsarea;
 

@@ -15,10 +15,10 @@ public:
     QString minbutton;
     QString maxbutton;
     QString sysmenubutton;
-    int trackmarkcolor = 0;
-    int trackmarkactivecolor = 0;
-    bool stretcheffect = false;
-    bool itemtransparent = false;
+    int trackmarkcolor{};
+    int trackmarkactivecolor{};
+    bool stretcheffect{};
+    bool itemtransparent{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

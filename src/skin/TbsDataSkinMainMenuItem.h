@@ -8,18 +8,18 @@ class TbsDataSkinMainMenuItem : public TbsDataSkinObject, public TbsSkinFontFiel
 public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
-    int itemleftoffset = 0;
-    int itemrightoffset = 0;
+    int itemleftoffset{};
+    int itemrightoffset{};
     QRect downrect;
     QRect textrect;
-    int activefontcolor = 0;
-    int downfontcolor = 0;
-    int unenabledfontcolor = 0;
-    bool stretcheffect = false;
+    int activefontcolor{};
+    int downfontcolor{};
+    int unenabledfontcolor{};
+    bool stretcheffect{};
     QRect animateskinrect;
-    int framecount = 0;
-    int animateinterval = 0;
-    bool inactiveanimation = false;
+    int framecount{};
+    int animateinterval{};
+    bool inactiveanimation{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

@@ -9,8 +9,8 @@ public:
 
     QString KindWord() const override;
 
-    int bgcolor = 0;
-    int activebgcolor = 0;
+    int bgcolor{};
+    int activebgcolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

@@ -8,19 +8,19 @@ public:
     using TbsDataSkinEntry::TbsDataSkinEntry;
 
     QString hint;
-    int activepictureindex = -1;
-    int activemaskpictureindex = -1;
-    bool skinrectinapicture = false;
+    int activepictureindex{};
+    int activemaskpictureindex{};
+    bool skinrectinapicture{};
     QRect skinrect;
     QRect activeskinrect;
     QRect inactiveskinrect;
-    bool morphing = false;
+    bool morphing{};
     TbsMorphKind morphkind{};
-    int glowlayerpictureindex = -1;
-    int glowlayermaskpictureindex = -1;
-    int glowlayeroffsetx = 0;
-    int glowlayeroffsety = 0;
-    int glowlayeralphablendvalue = 255;
+    int glowlayerpictureindex{};
+    int glowlayermaskpictureindex{};
+    int glowlayeroffsetx{};
+    int glowlayeroffsety{};
+    int glowlayeralphablendvalue{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

@@ -10,7 +10,7 @@ public:
 
     QString KindWord() const override;
 
-    int bgpictureindex = -1;
+    int bgpictureindex{};
     QRect captionrect;
     TbsSkinAlignment alignment{};
     QRect checkimagerect;
@@ -18,11 +18,11 @@ public:
     QRect markframerect;
     QRect framerect;
     QRect frametextrect;
-    int frameleftoffset = 0;
-    int framerightoffset = 0;
+    int frameleftoffset{};
+    int framerightoffset{};
     QRect gripperrect;
-    bool grippertransparent = false;
-    int grippertransparentcolor = 0;
+    bool grippertransparent{};
+    int grippertransparentcolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

@@ -2,7 +2,10 @@
 
 #include "skin/SkinKeyVisitor.h"
 
-TbsDataSkinPopupWindow::TbsDataSkinPopupWindow() : TbsDataSkinEntry(QStringLiteral("POPUPWINDOW")) {}
+TbsDataSkinPopupWindow::TbsDataSkinPopupWindow() : TbsDataSkinEntry(QStringLiteral("POPUPWINDOW"))
+{
+    ResetToDefaults();
+}
 
 void TbsDataSkinPopupWindow::VisitKeys(SkinKeyVisitor& v)
 {

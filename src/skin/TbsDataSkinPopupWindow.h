@@ -7,20 +7,20 @@ class TbsDataSkinPopupWindow : public TbsDataSkinEntry {
 public:
     TbsDataSkinPopupWindow();
 
-    int windowpictureindex = -1;
-    int maskpictureindex = -1;
+    int windowpictureindex{};
+    int maskpictureindex{};
     QPoint lefttoppoint;
     QPoint righttoppoint;
     QPoint leftbottompoint;
     QPoint rightbottompoint;
     QRect itemsrect;
-    int scrollmarkercolor = 0;
-    int scrollmarkeractivecolor = 0;
-    bool leftstretch = false;
-    bool rightstretch = false;
-    bool topstretch = false;
-    bool bottomstretch = false;
-    bool stretcheffect = false;
+    int scrollmarkercolor{};
+    int scrollmarkeractivecolor{};
+    bool leftstretch{};
+    bool rightstretch{};
+    bool topstretch{};
+    bool bottomstretch{};
+    bool stretcheffect{};
     TbsStretchType stretchtype{};
 
 protected:

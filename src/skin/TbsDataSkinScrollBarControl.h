@@ -19,18 +19,18 @@ public:
     QRect thumbrect;
     QRect activethumbrect;
     QRect downthumbrect;
-    int thumboffset1 = 0;
-    int thumboffset2 = 0;
-    bool thumbtransparent = false;
-    int thumbtransparentcolor = 0;
-    bool thumbstretcheffect = false;
-    int thumbminsize = 0;
-    int thumbminpagesize = 0;
+    int thumboffset1{};
+    int thumboffset2{};
+    bool thumbtransparent{};
+    int thumbtransparentcolor{};
+    bool thumbstretcheffect{};
+    int thumbminsize{};
+    int thumbminpagesize{};
     QRect glyphrect;
     QRect activeglyphrect;
     QRect downglyphrect;
-    bool glyphtransparent = false;
-    int glyphtransparentcolor = 0;
+    bool glyphtransparent{};
+    int glyphtransparentcolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

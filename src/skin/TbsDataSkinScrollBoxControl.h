@@ -9,7 +9,7 @@ public:
 
     QString KindWord() const override;
 
-    int bgpictureindex = -1;
+    int bgpictureindex{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

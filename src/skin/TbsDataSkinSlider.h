@@ -9,13 +9,13 @@ public:
 
     QString KindWord() const override;
 
-    int bgcolor = 0;
+    int bgcolor{};
     QRect hrulerrect;
     QRect hthumbrect;
     QRect vrulerrect;
     QRect vthumbrect;
-    int edgesize = 0;
-    int pointscolor = 0;
+    int edgesize{};
+    int pointscolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

@@ -11,8 +11,8 @@ public:
     QString KindWord() const override;
 
     QRect activeskinrect;
-    int activefontcolor = 0;
-    int disabledfontcolor = 0;
+    int activefontcolor{};
+    int disabledfontcolor{};
     QRect upbuttonrect;
     QRect activeupbuttonrect;
     QRect downupbuttonrect;

@@ -10,8 +10,8 @@ public:
     QString KindWord() const override;
 
     QRect gripperrect;
-    bool grippertransparent = false;
-    int grippertransparentcolor = 0;
+    bool grippertransparent{};
+    int grippertransparentcolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

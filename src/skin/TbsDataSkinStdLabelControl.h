@@ -10,7 +10,7 @@ public:
 
     QString KindWord() const override;
 
-    int activefontcolor = 0;
+    int activefontcolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

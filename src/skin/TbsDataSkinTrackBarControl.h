@@ -13,9 +13,9 @@ public:
     QRect trackarea;
     QRect buttonrect;
     QRect activebuttonrect;
-    bool vertical = false;
-    bool buttontransparent = false;
-    int buttontransparentcolor = 0;
+    bool vertical{};
+    bool buttontransparent{};
+    int buttontransparentcolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

@@ -10,7 +10,7 @@ public:
 
     QString KindWord() const override;
 
-    int bgcolor = 0;
+    int bgcolor{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

@@ -2,7 +2,10 @@
 
 #include "skin/SkinKeyVisitor.h"
 
-TbsDataSkinVersion::TbsDataSkinVersion() : TbsDataSkinEntry(QStringLiteral("VERSION")) {}
+TbsDataSkinVersion::TbsDataSkinVersion() : TbsDataSkinEntry(QStringLiteral("VERSION"))
+{
+    ResetToDefaults();
+}
 
 void TbsDataSkinVersion::VisitKeys(SkinKeyVisitor& v)
 {

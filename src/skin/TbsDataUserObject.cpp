@@ -1,10 +1,18 @@
 #include "skin/TbsDataUserObject.h"
 
-#include "skin/SkinKeyVisitor.h"
+#include "skin/SkinDescription.h"
+#include "skin/SkinKeyReader.h"
 
 QString TbsDataUserObject::KindWord() const
 {
     return QStringLiteral("userobject");
+}
+
+void TbsDataUserObject::ResetToDefaults()
+{
+    SkinKeyReader nothing(SkinDescription(), ObjectName);
+    TbsDataSkinObject::VisitKeys(nothing);
+    TbsDataSkinObject::ResetToDefaults();
 }
 
 void TbsDataUserObject::VisitKeys(SkinKeyVisitor& v)

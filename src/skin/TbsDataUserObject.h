@@ -8,6 +8,8 @@ public:
     using TbsDataSkinObject::TbsDataSkinObject;
 
     QString KindWord() const override;
+    // The frame-object fields it does not read keep the defaults of the frame objects' keys.
+    void ResetToDefaults() override;
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

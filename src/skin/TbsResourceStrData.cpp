@@ -14,7 +14,18 @@ void TbsResourceStrData::FillDefaults()
 
 QString TbsResourceStrData::LookupString(const QString& key) const
 {
-    for (const QString& line : resStrings_) {
+    return Lookup(resStrings_, key);
+}
+
+QString TbsResourceStrData::DefaultString(const QString& key)
+{
+    static const QStringList defaults = DefaultStrings();
+    return Lookup(defaults, key);
+}
+
+QString TbsResourceStrData::Lookup(const QStringList& lines, const QString& key)
+{
+    for (const QString& line : lines) {
         const qsizetype eq = line.indexOf(u'=');
         if (eq >= 0 && QStringView(line).left(eq).compare(key, Qt::CaseInsensitive) == 0)
             return line.mid(eq + 1);

@@ -22,12 +22,16 @@ public:
     void FillDefaults();
     // The text after the first "=" of the first line whose key matches; empty when none does.
     QString LookupString(const QString& key) const;
+    // LookupString on the default lines: the built-in text of a key.
+    static QString DefaultString(const QString& key);
 
     static QStringList DefaultStrings();
     // This client's list: the default keys in their order with the Chinese captions and hints.
     static QStringList SystemStrings();
 
 private:
+    static QString Lookup(const QStringList& lines, const QString& key);
+
     QStringList resStrings_;
     int charSet_ = DefaultCharSet;
 };

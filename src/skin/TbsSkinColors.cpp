@@ -1,6 +1,5 @@
 #include "skin/TbsSkinColors.h"
 
-#include "skin/SkinDescription.h"
 #include "skin/SkinKeyVisitor.h"
 
 namespace {
@@ -11,11 +10,6 @@ constexpr int SystemColor(int index)
 } // namespace
 
 TbsSkinColors::TbsSkinColors() : TbsDataSkinEntry(QStringLiteral("SKINCOLORS")) {}
-
-void TbsSkinColors::Reset()
-{
-    ReadFromDescription(SkinDescription());
-}
 
 void TbsSkinColors::VisitKeys(SkinKeyVisitor& v)
 {

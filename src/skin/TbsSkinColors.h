@@ -3,22 +3,19 @@
 #include "skin/TbsDataSkinEntry.h"
 
 // The [SKINCOLORS] record: eight colours whose defaults are system colours (0xFF0000nn).
-// All eight are 0 until the first clearing or load of a store.
+// All eight are 0 at creation; clearing a store gives them their defaults.
 class TbsSkinColors : public TbsDataSkinEntry {
 public:
     TbsSkinColors();
 
-    // Every colour back to its system-colour default.
-    void Reset();
-
-    int cbtnface = 0;
-    int cbtntext = 0;
-    int cwindow = 0;
-    int cwindowtext = 0;
-    int chighlight = 0;
-    int chighlighttext = 0;
-    int cbtnhighlight = 0;
-    int cbtnshadow = 0;
+    int cbtnface{};
+    int cbtntext{};
+    int cwindow{};
+    int cwindowtext{};
+    int chighlight{};
+    int chighlighttext{};
+    int cbtnhighlight{};
+    int cbtnshadow{};
 
 protected:
     void VisitKeys(SkinKeyVisitor& v) override;

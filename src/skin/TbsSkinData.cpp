@@ -45,10 +45,7 @@ int FindByName(const List& list, const QString& name)
 
 TbsSkinData::TbsSkinData(QObject* owner) : QObject(owner) {}
 
-TbsSkinData::~TbsSkinData()
-{
-    isEmpty_ = true;
-}
+TbsSkinData::~TbsSkinData() = default;
 
 void TbsSkinData::SetSkinnableForm(bool value)
 {
@@ -184,7 +181,7 @@ void TbsSkinData::ClearSkin()
     layerFrameSkin_.pictureindex = -1;
     popupWindowSkin_.windowpictureindex = -1;
     hintWindowSkin_.windowpictureindex = -1;
-    colors_.Reset();
+    colors_.ResetToDefaults();
     framePicture_ = QImage();
     inactiveFramePicture_ = QImage();
     frameMask_ = QImage();
@@ -213,6 +210,7 @@ QObject* TbsSkinData::OwnerForm() const
 // hear; with layered borders drawn from a picture the other forms hear newest first.
 void TbsSkinData::BroadcastSkinMessage(int message)
 {
+    Q_EMIT OnSkinMessage(message);
     QObject* owner = showLayeredBorders_ ? nullptr : OwnerForm();
     if (owner) {
         TbsSkinMessageEvent event(message, this);

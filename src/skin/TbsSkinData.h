@@ -28,6 +28,9 @@ class SkinPackageContent;
 // application (TbsSkinFormRegistry) through TbsSkinMessageEvent, the store's owner first.
 //
 // A picture index of -1, or one at or beyond Pictures().size(), means no picture.
+//
+// Every broadcast is also announced by OnSkinMessage, before any form hears it, so that a
+// control holding this store reacts to a load even where no form frame passes the messages on.
 class TbsSkinData : public QObject {
     Q_OBJECT
 
@@ -93,6 +96,9 @@ public:
     int FindControlIndex(const QString& name) const;
 
     void BroadcastSkinMessage(int message);
+
+Q_SIGNALS:
+    void OnSkinMessage(int Message);
 
 private:
     void ReadContent(SkinPackageContent& content);

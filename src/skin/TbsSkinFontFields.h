@@ -8,7 +8,7 @@
 // "fontstyle" and "fontcolor", each in a field named after its key.
 struct TbsSkinFontFields {
     QString fontname;
-    int fontheight = 0;
+    int fontheight{};
     TbsFontStyles fontstyle{};
-    int fontcolor = 0;
+    int fontcolor{};
 };

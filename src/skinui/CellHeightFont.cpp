@@ -11,3 +11,13 @@ QFont FontWithCellHeight(const QString& family, int cellHeight)
         font.setPixelSize(--pixelSize);
     return font;
 }
+
+QFont FontWithHeight(const QString& family, int height)
+{
+    if (height > 0)
+        return FontWithCellHeight(family, height);
+    QFont font(family);
+    if (height < 0)
+        font.setPixelSize(-height);
+    return font;
+}

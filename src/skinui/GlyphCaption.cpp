@@ -1,6 +1,8 @@
 #include "skinui/GlyphCaption.h"
 
+#include "skinui/ColorKeyCopy.h"
 #include "skinui/SkinRect.h"
+#include "skinui/SkinText.h"
 
 #include <QIcon>
 
@@ -21,8 +23,13 @@ int CentredMargin(TbsButtonLayout layout, const QRect& rect, const QSize& glyph,
     return (rect.height() - (glyph.height() + spacing + caption.height())) / 2;
 }
 
+SkinTextMode CaptionMode(GlyphCaptionFlags flags)
+{
+    return flags.testFlag(GlyphCaptionFlag::LiteralCaption) ? SkinTextMode::Literal : SkinTextMode::Caption;
+}
+
 QSize CaptionSize(const QPainter& painter, const QRect& rect, TbsButtonLayout layout,
-                  const QSize& glyph, const QString& caption)
+                  const QSize& glyph, const QString& caption, SkinTextMode mode)
 {
     if (caption.isEmpty())
         return QSize(0, 0);
@@ -31,7 +38,7 @@ QSize CaptionSize(const QPainter& painter, const QRect& rect, TbsButtonLayout la
         room.rwidth() -= glyph.width();
     else
         room.rheight() -= glyph.height();
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs;
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs | SkinTextFlags(mode);
     return painter.fontMetrics().boundingRect(QRect(QPoint(0, 0), room), flags, caption).size();
 }
 
@@ -44,20 +51,6 @@ QRect MarkerRect(const QRect& rect, const GlyphCaptionPlacement& at, const QSize
         return QRect(at.caption.x(), at.caption.y() + caption.height(), caption.width(),
                      kMarkerHeight);
     return SkinRect(rect.x() + 4, rect.y() + 4, RightOf(rect) - 2, BottomOf(rect) - 4);
-}
-
-QImage TransparentCell(const QImage& strip, const QRect& cell)
-{
-    const QRgb key = strip.pixel(0, strip.height() - 1);
-    QImage glyph = strip.copy(cell).convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < glyph.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(glyph.scanLine(y));
-        for (int x = 0; x < glyph.width(); ++x) {
-            if ((row[x] | 0xFF000000u) == (key | 0xFF000000u))
-                row[x] = 0;
-        }
-    }
-    return glyph;
 }
 
 } // namespace
@@ -115,7 +108,9 @@ void GlyphSource::Draw(QPainter& painter, const QPoint& at, bool enabled) const
     }
     if (state < 0 || state >= glyphCount)
         return;
-    painter.drawImage(at, TransparentCell(strip, QRect(QPoint(state * size.width(), 0), size)));
+    // The strip's bottom-left pixel gives its background colour.
+    const QRect cell(QPoint(state * size.width(), 0), size);
+    DrawColorKeyed(painter, QRect(at, size), strip, cell, strip.pixelColor(0, strip.height() - 1));
 }
 
 void DrawGlyphAndCaption(QPainter& painter, const QRect& rect, int margin, int spacing,
@@ -123,7 +118,8 @@ void DrawGlyphAndCaption(QPainter& painter, const QRect& rect, int margin, int s
                          GlyphCaptionFlags flags, const QColor& marker)
 {
     const QSize glyphSize = glyph.Size();
-    const QSize captionSize = CaptionSize(painter, rect, layout, glyphSize, caption);
+    const SkinTextMode mode = CaptionMode(flags);
+    const QSize captionSize = CaptionSize(painter, rect, layout, glyphSize, caption, mode);
     GlyphCaptionPlacement at =
         LayoutGlyphAndCaption(layout, rect, glyphSize, captionSize, margin, spacing);
     if (flags & GlyphCaptionFlag::Down) {
@@ -133,8 +129,8 @@ void DrawGlyphAndCaption(QPainter& painter, const QRect& rect, int margin, int s
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
     if (!caption.isEmpty())
-        painter.drawText(QRect(at.caption, QSize(captionSize.width() + 2, captionSize.height())),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
+        DrawSkinText(painter, caption, QRect(at.caption, QSize(captionSize.width() + 2, captionSize.height())),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, mode);
     glyph.Draw(painter, at.glyph, flags & GlyphCaptionFlag::Enabled);
     if (flags & GlyphCaptionFlag::ColorMarker)
         painter.fillRect(MarkerRect(rect, at, glyphSize, captionSize, !caption.isEmpty()), marker);

@@ -34,7 +34,9 @@ struct GlyphSource {
     void Draw(QPainter& painter, const QPoint& at, bool enabled) const;
 };
 
-enum class GlyphCaptionFlag { Down = 0x1, Enabled = 0x2, ColorMarker = 0x4 };
+// LiteralCaption draws the caption as it stands; otherwise its "&" marks the accelerator
+// (SkinTextMode).
+enum class GlyphCaptionFlag { Down = 0x1, Enabled = 0x2, ColorMarker = 0x4, LiteralCaption = 0x8 };
 Q_DECLARE_FLAGS(GlyphCaptionFlags, GlyphCaptionFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(GlyphCaptionFlags)
 

@@ -8,37 +8,70 @@
 
 namespace {
 
-// Squared distance from p to the nearest point of r.
-qint64 DistanceSquared(const QRect& r, const QPoint& p)
+qint64 Area(const QRect& r)
 {
-    const qint64 dx = p.x() < r.left() ? r.left() - p.x() : (p.x() > r.right() ? p.x() - r.right() : 0);
-    const qint64 dy = p.y() < r.top() ? r.top() - p.y() : (p.y() > r.bottom() ? p.y() - r.bottom() : 0);
+    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
+}
+
+qint64 CentreDistanceSquared(const QRect& a, const QRect& b)
+{
+    // Twice the centres, so that odd sizes stay exact.
+    const qint64 dx = (2LL * a.x() + a.width()) - (2LL * b.x() + b.width());
+    const qint64 dy = (2LL * a.y() + a.height()) - (2LL * b.y() + b.height());
     return dx * dx + dy * dy;
 }
 
-QScreen* NearestScreen(const QWidget* window)
+int NearestByCentre(const QList<QRect>& screens, const QRect& rect)
 {
-    if (!window)
-        return QGuiApplication::primaryScreen();
-    const QPoint centre = window->window()->frameGeometry().center();
-    QScreen* nearest = QGuiApplication::primaryScreen();
+    int nearest = -1;
     qint64 best = std::numeric_limits<qint64>::max();
-    for (QScreen* screen : QGuiApplication::screens()) {
-        const qint64 d = DistanceSquared(screen->geometry(), centre);
+    for (int i = 0; i < screens.size(); ++i) {
+        const qint64 d = CentreDistanceSquared(screens.at(i), rect);
         if (d < best) {
             best = d;
-            nearest = screen;
+            nearest = i;
         }
     }
     return nearest;
 }
 
-} // namespace
-
-QRect GetMonitorWorkArea(const QWidget* window, bool workArea)
+QRect AreaOf(const QScreen* screen, bool workArea)
 {
-    const QScreen* screen = NearestScreen(window);
     if (!screen)
         return QRect();
     return workArea ? screen->availableGeometry() : screen->geometry();
+}
+
+} // namespace
+
+int ScreenIndexForRect(const QList<QRect>& screens, const QRect& rect)
+{
+    const QRect probe = rect.width() == 0 && rect.height() == 0 ? QRect(rect.topLeft(), QSize(1, 1)) : rect;
+    int largest = -1;
+    qint64 most = 0;
+    for (int i = 0; i < screens.size(); ++i) {
+        const qint64 overlap = Area(screens.at(i).intersected(probe));
+        if (overlap > most) {
+            most = overlap;
+            largest = i;
+        }
+    }
+    return largest >= 0 ? largest : NearestByCentre(screens, probe);
+}
+
+QRect GetMonitorWorkArea(const QRect& rect, bool workArea)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QList<QRect> geometries;
+    for (const QScreen* screen : screens)
+        geometries << screen->geometry();
+    const int index = ScreenIndexForRect(geometries, rect);
+    return AreaOf(index >= 0 ? screens.at(index) : QGuiApplication::primaryScreen(), workArea);
+}
+
+QRect GetMonitorWorkArea(const QWidget* window, bool workArea)
+{
+    if (!window)
+        return AreaOf(QGuiApplication::primaryScreen(), workArea);
+    return GetMonitorWorkArea(window->window()->frameGeometry(), workArea);
 }

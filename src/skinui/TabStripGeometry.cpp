@@ -37,13 +37,24 @@ QRect TabStripGeometry::TabRect(int visibleIndex) const
     return QRect(left, 0, right - left, tabHeight);
 }
 
+bool TabStripGeometry::Shown(int visibleIndex) const
+{
+    return visibleIndex >= qMax(0, scrolledTabs) && visibleIndex < tabWidths.size();
+}
+
 int TabStripGeometry::TabAt(QPoint point) const
 {
     for (int i = 0; i < tabWidths.size(); ++i) {
-        if (TabRect(i).contains(point))
+        if (Shown(i) && TabRect(i).contains(point))
             return i;
     }
     return -1;
+}
+
+QRect TabStripGeometry::InTab(int visibleIndex, const QRect& inTab) const
+{
+    const QRect tab = TabRect(visibleIndex);
+    return tab.isNull() ? QRect() : inTab.translated(tab.topLeft());
 }
 
 QRect CloseButtonInTab(QSize tab, int buttonSize)

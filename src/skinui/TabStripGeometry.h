@@ -22,9 +22,19 @@ struct TabStripGeometry {
     // The distance tabs are drawn further right than the framework lays them out.
     int EffectiveOffset() const;
     // Rectangle of the tab at a visible index; the first tab starts one pixel further right.
+    // Tabs scrolled out lie left of the strip (and may still reach into the control).
     QRect TabRect(int visibleIndex) const;
-    // First visible tab containing the point, -1 for none.
+    // Whether the tab at a visible index is on show: there is such a tab and it is not scrolled
+    // out. Only tabs on show are drawn and can be hit.
+    bool Shown(int visibleIndex) const;
+    // First tab on show containing the point, -1 for none.
     int TabAt(QPoint point) const;
+    // A rectangle given relative to the tab's own bitmap (as its painting sees it), in control
+    // coordinates; empty for a visible index without a tab.
+    QRect InTab(int visibleIndex, const QRect& inTab) const;
+    // A point as the framework reports it (left-button positions less the offset in effect)
+    // back in control coordinates.
+    QPoint FromFramework(QPoint point) const { return point + QPoint(EffectiveOffset(), 0); }
 };
 
 // A tab's close button, relative to the tab: at its right end, vertically centred.

@@ -25,7 +25,6 @@ void TbsLayerManager::Show(int x, int y, const QImage& picture, const QImage& ma
     auto bitmap = std::make_unique<TbsBitmap>(picture);
     ComposeAlphaFromMask(*bitmap, mask);
     bitmap_ = std::move(bitmap);
-    visible_ = true;
     window_ = std::make_unique<TbsLayerWindow>(topMost_);
     window_->setGeometry(x, y, picture.width(), picture.height());
     alpha_ = 0;
@@ -43,7 +42,6 @@ void TbsLayerManager::Hide()
         return;
     timer_.stop();
     bitmap_.reset();
-    visible_ = false;
     if (window_)
         window_->hide();
     window_.reset();

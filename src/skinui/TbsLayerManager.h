@@ -28,7 +28,7 @@ public:
     void Show(int x, int y, const QImage& picture, const QImage& mask, int endAlpha);
     void Hide();
 
-    bool IsVisible() const { return visible_; }
+    bool IsVisible() const { return window_ != nullptr; }
     bool IsFading() const { return timer_.isActive(); }
     int Alpha() const { return alpha_; }
     int Step() const { return step_; }
@@ -40,7 +40,6 @@ private:
     void FadeStep();
 
     bool layeredWindows_;
-    bool visible_ = false;
     bool topMost_ = true;
     int alpha_ = 0;
     int endAlpha_ = 0;

@@ -3,7 +3,7 @@
 #include "framework/TImage.h"
 #include "platform/Global.h"
 #include "platform/PeResourceWriter.h"
-#include "skinui/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinPageControl.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -92,8 +92,10 @@ TEST_F(SingleInstance, AStartAfterTheFirstEndedSucceeds)
 {
     QProcess* first = Start();
     ASSERT_TRUE(WaitFor([&] { return HoldsGuard(first); }, 60000));
-    first->terminate();  // an ordinary end: the guard is given up
+    first->terminate();  // an ordinary end: the window closes and the guard is given up
     ASSERT_TRUE(first->waitForFinished(30000));
+    EXPECT_EQ(first->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first->exitCode(), 0);
     QProcess* next = Start();
     EXPECT_TRUE(WaitFor([&] { return HoldsGuard(next); }, 60000));
 }

@@ -64,14 +64,13 @@ TEST_F(WebBrowser, NavigateLoadsThePageAndRaisesOnABadAddress)
 TEST_F(WebBrowser, CancelStopsMainFrameAndFrameNavigations)
 {
     QStringList seen;
-    QObject::connect(browser, &TWebBrowser::OnBeforeNavigate2, browser,
-                     [&](QObject* sender, QObject* pDisp, const QString& url, int, const QString&,
-                         const QByteArray&, const QString&, bool* cancel) {
-                         EXPECT_EQ(sender, browser);
-                         EXPECT_EQ(pDisp, browser->Application());
-                         seen.append(url);
-                         *cancel = url.contains(QStringLiteral("pay.html"));
-                     });
+    browser->OnBeforeNavigate2 = [&](QObject* sender, QObject* pDisp, const QString& url, int, const QString&,
+                                     const QByteArray&, const QString&, bool* cancel) {
+        EXPECT_EQ(sender, browser);
+        EXPECT_EQ(pDisp, browser->Application());
+        seen.append(url);
+        *cancel = url.contains(QStringLiteral("pay.html"));
+    };
     browser->Navigate(portal.Url(QStringLiteral("frame.html")));
     EXPECT_TRUE(TitleIs(QStringLiteral("充值框架")));
     ASSERT_TRUE(WaitFor([&] { return seen.size() >= 2; }));
@@ -95,11 +94,10 @@ TEST_F(WebBrowser, NewWindowIsShownByTheBrowserHandedBack)
     QStringList otherTitles;
     QObject::connect(other, &TWebBrowser::OnTitleChange, other,
                      [&](QObject*, const QString& text) { otherTitles.append(text); });
-    QObject::connect(browser, &TWebBrowser::OnNewWindow2, browser,
-                     [&](QObject*, QWebEnginePage** ppDisp, bool* cancel) {
-                         EXPECT_FALSE(*cancel);
-                         *ppDisp = other->Application();
-                     });
+    browser->OnNewWindow2 = [&](QObject*, QWebEnginePage** ppDisp, bool* cancel) {
+        EXPECT_FALSE(*cancel);
+        *ppDisp = other->Application();
+    };
     browser->Navigate(portal.BaseUrl());
     ASSERT_TRUE(TitleIs(QStringLiteral("Kestrune 游戏大厅")));
     browser->page()->runJavaScript(QStringLiteral("document.getElementById('games-new').click()"));
@@ -139,9 +137,8 @@ TEST_F(WebBrowser, RefreshAsksTheServerAgain)
 
 TEST_F(WebBrowser, AnExceptionInAHandlerIsReportedAndTheNavigationGoesOn)
 {
-    QObject::connect(browser, &TWebBrowser::OnBeforeNavigate2, browser,
-                     [](QObject*, QObject*, const QString&, int, const QString&, const QByteArray&,
-                        const QString&, bool*) { throw std::runtime_error("handler failed"); });
+    browser->OnBeforeNavigate2 = [](QObject*, QObject*, const QString&, int, const QString&, const QByteArray&,
+                                    const QString&, bool*) { throw std::runtime_error("handler failed"); };
     testing::internal::CaptureStderr();
     browser->Navigate(portal.Url(QStringLiteral("service.html")));
     const bool loaded = TitleIs(QStringLiteral("客服中心"));

@@ -2,10 +2,13 @@
 
 #include "framework/TTabSheet.h"
 #include "framework/TTimer.h"
-#include "skinui/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
+#include "skincontrols/TbsSkinUpDown.h"
 
 #include <QPointer>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -61,6 +64,86 @@ TEST_F(TabStrip, ALeftReleaseOnAGlyphClosesItsTabOnTheNextTick)
     EXPECT_FALSE(third.isNull());
     ASSERT_TRUE(WaitFor([&] { return third.isNull(); }));
     EXPECT_EQ(Pages()->PageCount(), 2);
+}
+
+TEST_F(TabStrip, GlyphsAreHitWhereTheyAreDrawnWhereverTheStripLies)
+{
+    // Centred instead of offset, and with a hidden tab before the last page: the third page's
+    // glyph sits 124 pixels into the tab the page control draws for it.
+    const std::function<void()> layouts[] = {
+        [&] {
+            Pages()->SetTabsOffset(0);
+            Pages()->SetTabsInCenter(true);
+        },
+        [&] { Pages()->Page(1)->SetTabVisible(false); },
+    };
+    for (const auto& layout : layouts) {
+        layout();
+        Pages()->Refresh();
+        const QRect tab = Pages()->TabRect(Pages()->VisibleIndexOf(Pages()->Page(2)));
+        const QPoint glyph = tab.topLeft() + QPoint(124 + 5, 8 + 4);
+        MoveTo(glyph);
+        EXPECT_FALSE(form->CloseGlyphs()[2].PointerOutside) << "lit under the pointer at " << glyph.x();
+        QTest::mouseClick(Pages(), Qt::LeftButton, {}, glyph);
+        EXPECT_EQ(form->TimerCloseTab->Tag(), 2);
+        EXPECT_TRUE(form->TimerCloseTab->Enabled());
+        form->TimerCloseTab->SetEnabled(false);
+    }
+}
+
+TEST_F(TabStrip, ALongTitleStopsBeforeTheGlyph)
+{
+    // However long the title, nothing is drawn over the glyph, whose column looks as it does
+    // beside an empty caption.
+    const QRect glyphColumn = QRect(124, 0, 143 - 124, 30).translated(Pages()->TabRect(1).topLeft());
+    const QRect captionStart = QRect(25, 0, 20, 30).translated(Pages()->TabRect(1).topLeft());
+    Pages()->Page(1)->SetCaption(QString());
+    const QImage beside = Pages()->grab(glyphColumn).toImage();
+    const QImage noTitle = Pages()->grab(captionStart).toImage();
+    Pages()->Page(1)->SetCaption(QString(4000, u'W') + QStringLiteral("&&"));
+    EXPECT_EQ(Pages()->grab(glyphColumn).toImage(), beside);
+    EXPECT_NE(Pages()->grab(captionStart).toImage(), noTitle) << "the title is drawn";
+}
+
+TEST_F(TabStrip, TwelveTabsScrollWithTheArrowsAndTheLastClosesByItsGlyph)
+{
+    ASSERT_EQ(Pages()->width(), 1272);
+    for (int i = 3; i < 12; ++i) {
+        auto* sheet = new TbsSkinTabSheet(Pages());
+        sheet->SetCaption(QStringLiteral("Tab %1").arg(i));
+        sheet->SetPageControl(Pages());
+    }
+    TbsSkinUpDown* arrows = Pages()->UpDown();
+    ASSERT_NE(arrows, nullptr);
+    const QPoint up = arrows->Buttons().rects[0].center();
+    const QRect second = Pages()->TabRect(1);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(arrows, Qt::LeftButton, {}, up);
+    EXPECT_EQ(Pages()->TabRect(1), second.translated(-3 * 143, 0));
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(arrows, Qt::LeftButton, {}, up);
+
+    QPointer<TTabSheet> last = Pages()->Page(11);
+    const QRect tab = Pages()->TabRect(11);
+    ASSERT_LE(tab.right(), arrows->x());
+    QTest::mouseClick(Pages(), Qt::LeftButton, {}, tab.center());
+    EXPECT_EQ(Pages()->ActivePage(), last.data());
+    Pages()->Refresh();
+    const QPoint glyph = tab.topLeft() + QPoint(124 + 5, 8 + 4);
+    MoveTo(glyph);
+    QTest::mouseClick(Pages(), Qt::LeftButton, {}, glyph);
+    ASSERT_TRUE(WaitFor([&] { return last.isNull(); }));
+
+    // Closing tabs until the rest fit takes the arrows away.
+    while (Pages()->UpDown()) {
+        QPointer<TTabSheet> closing = Pages()->Page(Pages()->PageCount() - 1);
+        const QRect place = Pages()->TabRect(Pages()->VisibleIndexOf(closing));
+        Pages()->Refresh();
+        QTest::mouseClick(Pages(), Qt::LeftButton, {}, place.topLeft() + QPoint(124 + 5, 8 + 4));
+        ASSERT_TRUE(WaitFor([&] { return closing.isNull(); }));
+    }
+    EXPECT_EQ(Pages()->PageCount(), 8);
+    EXPECT_EQ(Pages()->ScrolledTabs(), 0);
 }
 
 TEST_F(TabStrip, OtherReleasesCloseNothing)

@@ -6,8 +6,8 @@
 #include "platform/ResourceAccess.h"
 #include "platform/TempDirectory.h"
 #include "skin/TbsSkinData.h"
-#include "skinui/TbsSkinPageControl.h"
-#include "skinui/TbsSkinTabSheet.h"
+#include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinTabSheet.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,11 +1,17 @@
 #include "platform/DefaultBrowser.h"
 #include "platform/InstanceGuard.h"
 #include "platform/ScreenWindowManager.h"
+#include "platform/SystemNotificationIcon.h"
 #include "platform/TempDirectory.h"
+#include "platform/TerminationSignals.h"
 
 #include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+#include <QSystemTrayIcon>
 #include <QUuid>
 #include <gtest/gtest.h>
+#include <csignal>
 #include <sys/stat.h>
 
 namespace {
@@ -57,6 +63,49 @@ TEST(TaskbarPosition, IsTheStripBetweenTheScreenAndItsAvailableArea)
     EXPECT_EQ(ScreenWindowManager::TaskbarBetween(screen, QRect(0, 0, 1232, 800)),
               (Bar{Bar::Right, 1232, 0, 1280, 800}));
     EXPECT_EQ(ScreenWindowManager::TaskbarBetween(screen, screen), Bar{});
+}
+
+TEST(SystemNotificationIcon, TheTraysActivationsBecomeTheIconsEvents)
+{
+    SystemNotificationIcon icon;
+    auto* tray = icon.findChild<QSystemTrayIcon*>();
+    ASSERT_NE(tray, nullptr);
+    QSignalSpy doubleClicks(&icon, &NotificationIcon::OnDblClick);
+    QSignalSpy menus(&icon, &NotificationIcon::OnContextMenu);
+    Q_EMIT tray->activated(QSystemTrayIcon::DoubleClick);
+    Q_EMIT tray->activated(QSystemTrayIcon::Trigger);
+    Q_EMIT tray->activated(QSystemTrayIcon::Context);
+    ASSERT_EQ(doubleClicks.size(), 1);
+    EXPECT_EQ(doubleClicks.first().first().value<QObject*>(), &icon);
+    EXPECT_EQ(menus.size(), 1);
+    icon.SetHint(QStringLiteral("VostrelKestrune"));
+    EXPECT_EQ(tray->toolTip(), QStringLiteral("VostrelKestrune"));
+    EXPECT_FALSE(icon.HostAvailable()) << "the offscreen platform has no notification area";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TerminationSignalsBridge, RequestsReachTheThreadInOrderEvenBeforeWatchAndTheDefaultComesBack)
+{
+    QList<int> received;
+    {
+        TerminationSignals termination;
+        raise(SIGHUP);  // before anyone watches: kept, not fatal
+        QObject context;
+        termination.Watch(&context, [&](int number) { received << number; });
+        EXPECT_TRUE(received.isEmpty());  // only from the event loop
+        raise(SIGTERM);
+        raise(SIGINT);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return received.size() == 3; }, 5000));
+    }
+    EXPECT_EQ(received, (QList<int>{SIGHUP, SIGTERM, SIGINT}));
+    for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
+        struct sigaction current {};
+        sigaction(number, nullptr, &current);
+        EXPECT_EQ(current.sa_handler, SIG_DFL) << number;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "skin/TbsResourceStrData.h"
 
+#include "skin/SkinResourceString.h"
+#include "skin/TbsSkinData.h"
+
 #include <gtest/gtest.h>
 
 TEST(TbsResourceStrData, DefaultsInOrder)
@@ -46,4 +49,25 @@ TEST(TbsResourceStrData, SystemListIsChineseWhereItDiffers)
     EXPECT_EQ(data.LookupString("MI_MINTOTRAYCAPTION"), "&最小化到系统栏");
     EXPECT_EQ(data.LookupString("MSG_BTN_CANCEL"), "取消");
     EXPECT_EQ(data.LookupString("MENUBUTTON_HINT"), "System menu");
+}
+
+TEST(SkinResourceString, TheStoresStringsWhenItHasThemElseTheDefaults)
+{
+    TbsSkinData store;
+    TbsResourceStrData strings;
+    strings.SetResStrings(TbsResourceStrData::SystemStrings());
+    EXPECT_EQ(SkinResourceString(nullptr, QStringLiteral("MI_MAXCAPTION")), QStringLiteral("Ma&ximize"));
+    EXPECT_EQ(SkinResourceString(&store, QStringLiteral("closebutton_hint")), QStringLiteral("Close"));
+    EXPECT_EQ(SkinResourceString(&store, QStringLiteral("NOSUCHKEY")), QString());
+
+    store.SetResourceStrData(&strings);
+    EXPECT_EQ(SkinResourceString(&store, QStringLiteral("CLOSEBUTTON_HINT")), QStringLiteral("关闭"));
+    EXPECT_EQ(SkinResourceString(&store, QStringLiteral("MI_CLOSECAPTION")), QStringLiteral("&关闭"));
+    EXPECT_EQ(SkinResourceString(&store, QStringLiteral("MENUBUTTON_HINT")), QStringLiteral("System menu"));
+
+    // A store's list without a key gives nothing, not the default.
+    QStringList withoutRestore = TbsResourceStrData::SystemStrings();
+    withoutRestore.removeIf([](const QString& line) { return line.startsWith(QStringLiteral("RESTORE_HINT=")); });
+    strings.SetResStrings(withoutRestore);
+    EXPECT_EQ(SkinResourceString(&store, QStringLiteral("RESTORE_HINT")), QString());
 }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 QFontMetrics Metrics()
@@ -13,7 +15,72 @@ QFontMetrics Metrics()
     return QFontMetrics(font);
 }
 
+// Shortening the way the design describes it, one character at a time from the end: the
+// result the binary search must reproduce.
+QString CutOneByOne(const QFontMetrics& metrics, const QString& text, int width, SkinTextMode mode)
+{
+    if (SkinTextWidth(metrics, text, mode) <= width)
+        return text;
+    QString cut = text;
+    while (!cut.isEmpty()) {
+        qsizetype n = 1;
+        if (cut.size() >= 2 && cut.back().isLowSurrogate() && cut.at(cut.size() - 2).isHighSurrogate())
+            n = 2;
+        if (mode == SkinTextMode::Caption && cut.size() > n) {
+            // An "&" that marks the removed character goes with it; count the run of "&" before.
+            qsizetype run = 0;
+            while (run < cut.size() - n && cut.at(cut.size() - n - 1 - run) == u'&')
+                ++run;
+            n += run % 2;
+        }
+        cut.chop(n);
+        if (SkinTextWidth(metrics, cut + QStringLiteral("..."), mode) <= width)
+            break;
+    }
+    return cut + QStringLiteral("...");
+}
+
 } // namespace
+
+TEST(SkinText, CutTextToWidthGivesWhatShorteningOneCharacterAtATimeGives)
+{
+    const QFontMetrics fm = Metrics();
+    const QString texts[] = {
+        QStringLiteral("Cache cleaner 缓存清理"),
+        QStringLiteral("AVAVAVAV WAWAWA ToToTo"),                      // kerning pairs
+        QString::fromUtf8("e\xCC\x81" "e\xCC\x81" "e\xCC\x81 combining"),  // marks of no width
+        QString::fromUtf8("\xF0\x9F\x98\x80 faces \xF0\x9F\x98\x80\xF0\x9F\x98\x80"),
+        QStringLiteral("Mi&nimize to &Tray && more"),
+        QStringLiteral("&&&&&&"),
+    };
+    for (const QString& text : texts) {
+        for (const SkinTextMode mode : {SkinTextMode::Caption, SkinTextMode::Literal}) {
+            for (int width = -1; width <= SkinTextWidth(fm, text, mode) + 1; ++width) {
+                QString cut = text;
+                CutTextToWidth(fm, cut, width, mode);
+                ASSERT_EQ(cut, CutOneByOne(fm, text, width, mode)) << qPrintable(text) << " at " << width;
+            }
+        }
+    }
+}
+
+TEST(SkinText, ThePrefixSearchTakesLogarithmicallyManyMeasurements)
+{
+    // fits(k) holds up to a threshold: every threshold from "nothing fits" to "all fit".
+    for (const qsizetype longest : {qsizetype(0), qsizetype(1), qsizetype(7), qsizetype(4000)}) {
+        for (qsizetype threshold = -1; threshold <= longest + 1; threshold += longest > 100 ? 397 : 1) {
+            int calls = 0;
+            const qsizetype found = LongestFittingPrefix(longest, [&](qsizetype k) {
+                ++calls;
+                EXPECT_GE(k, 1);
+                EXPECT_LE(k, longest);
+                return k <= threshold;
+            });
+            EXPECT_EQ(found, std::clamp<qsizetype>(threshold, 0, longest)) << longest << " " << threshold;
+            EXPECT_LE(calls, int(std::ceil(std::log2(double(longest) + 1)))) << longest;
+        }
+    }
+}
 
 TEST(SkinText, WidthAndHeightFollowTheLines)
 {

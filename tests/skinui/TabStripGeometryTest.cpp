@@ -59,12 +59,32 @@ TEST(TabStripGeometry, ScrollingMovesEveryTabLeftAndHitTestingFollows)
     EXPECT_EQ(geometry.TabRect(2), QRect(90, 0, 143, 30));  // only the very first tab is narrowed
     EXPECT_EQ(geometry.TabRect(0).right(), 90 + 143 - 286 - 1);
     EXPECT_EQ(geometry.TabAt(QPoint(91, 5)), 2);
+    // Tab 1 still reaches into the control left of the strip, but it is scrolled out.
+    EXPECT_EQ(geometry.TabRect(1), QRect(-53, 0, 143, 30));
+    EXPECT_FALSE(geometry.Shown(1));
+    EXPECT_TRUE(geometry.Shown(2));
+    EXPECT_FALSE(geometry.Shown(8));
+    EXPECT_EQ(geometry.TabAt(QPoint(50, 5)), -1);
     geometry.scrolledTabs = 0;
     EXPECT_EQ(geometry.TabAt(QPoint(90, 5)), -1);
     EXPECT_EQ(geometry.TabAt(QPoint(91, 5)), 0);
     EXPECT_EQ(geometry.TabAt(QPoint(233, 29)), 1);
     EXPECT_EQ(geometry.TabAt(QPoint(233, 30)), -1);
     EXPECT_EQ(geometry.TabAt(QPoint(90 + 8 * 143, 0)), -1);
+}
+
+TEST(TabStripGeometry, PlacesInsideATabFollowTheTabAndFrameworkPointsComeBack)
+{
+    TabStripGeometry geometry = MainStrip(4);
+    const QRect glyph(124, 8, 12, 12);
+    EXPECT_EQ(geometry.InTab(2, glyph), QRect(500, 8, 12, 12));
+    EXPECT_EQ(geometry.InTab(0, glyph), QRect(91 + 124, 8, 12, 12)) << "inside the narrowed first tab";
+    EXPECT_TRUE(geometry.InTab(4, glyph).isNull());
+    geometry.scrolledTabs = 1;
+    EXPECT_EQ(geometry.InTab(2, glyph), QRect(500 - 143, 8, 12, 12));
+    EXPECT_EQ(geometry.FromFramework(QPoint(310, 4)), QPoint(400, 4));
+    geometry.tabsOffset = 0;  // neither offset nor centring in effect: no shift
+    EXPECT_EQ(geometry.FromFramework(QPoint(310, 4)), QPoint(310, 4));
 }
 
 }  // namespace

@@ -57,9 +57,11 @@ QImage Logo()
     wing.closeSubpath();
     painter.fillPath(wing, QColor(255, 206, 84));
     painter.end();
-    QImage words = Canvas(86, 40, Qt::transparent);
-    CenteredText(words, QStringLiteral("Kestrune"), 14, Qt::white, true);
-    QPainter(&image).drawImage(QPoint(18, 2), words);
+    // The words sit right of the wing's root and end inside the picture.
+    constexpr int wordsLeft = 27;
+    QImage words = Canvas(86 - wordsLeft, 40, Qt::transparent);
+    CenteredText(words, QStringLiteral("Kestrune"), 12, Qt::white, true);
+    QPainter(&image).drawImage(QPoint(wordsLeft, 2), words);
     return image;
 }
 
@@ -76,16 +78,18 @@ QImage StatusStrip(int width)
     return image;
 }
 
-QImage ApplicationIcon()
+// The icon is drawn for 48 pixels and scaled as a drawing, not as pixels, to other sizes.
+QImage ApplicationIcon(int size)
 {
-    QImage image = Canvas(48, 48, Qt::transparent);
+    const qreal scale = size / 48.0;
+    QImage image = Canvas(size, size, Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Blue);
     painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(QRectF(2, 2, 44, 44), 10, 10);
+    painter.drawRoundedRect(QRectF(2 * scale, 2 * scale, 44 * scale, 44 * scale), 10 * scale, 10 * scale);
     painter.end();
-    CenteredText(image, QStringLiteral("K"), 32, Qt::white, true);
+    CenteredText(image, QStringLiteral("K"), qRound(32 * scale), Qt::white, true);
     return image;
 }
 
@@ -107,5 +111,6 @@ bool WriteWindowArtwork(const QString& outDir)
         && Save(PortalLink(QStringLiteral("客服")), dir + QStringLiteral("service.png"))
         && Save(StatusStrip(4), dir + QStringLiteral("toolleft.jpg"))
         && Save(StatusStrip(619), dir + QStringLiteral("toolright.jpg"))
-        && Save(ApplicationIcon(), dir + QStringLiteral("kestrune.png"));
+        && Save(ApplicationIcon(48), dir + QStringLiteral("kestrune.png"))
+        && Save(ApplicationIcon(256), dir + QStringLiteral("kestrune-256.png"));
 }

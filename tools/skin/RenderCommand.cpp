@@ -1,10 +1,11 @@
 #include "RenderCommand.h"
 
-#include "skin/TbsDataSkinCustomControl.h"
+#include "ToolArguments.h"
+
 #include "skin/TbsSkinData.h"
 #include "skinui/FrameStrips.h"
 #include "skinui/RegionBuilder.h"
-#include "skinui/SkinResizeMode.h"
+#include "skinui/SkinObjectMapping.h"
 #include "skinui/SkinUiError.h"
 
 #include <QPainter>
@@ -13,53 +14,7 @@
 
 namespace {
 
-constexpr int kMaxSide = 16384;
 const QString kFormWord = QStringLiteral("--form");
-
-int ParseSide(const QString& text, const char* what)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < 1 || value > kMaxSide)
-        throw SkinUiError(QStringLiteral("%1 must be a whole number from 1 to %2, not \"%3\"")
-                              .arg(QLatin1String(what))
-                              .arg(kMaxSide)
-                              .arg(text));
-    return value;
-}
-
-// Custom controls and the form info keep the nine-piece keys under the same names.
-template <typename Skin>
-NinePieceGeometry GeometryOf(const Skin& skin)
-{
-    NinePieceGeometry g;
-    g.lt = skin.lefttoppoint;
-    g.rt = skin.righttoppoint;
-    g.lb = skin.leftbottompoint;
-    g.rb = skin.rightbottompoint;
-    g.clRect = skin.clientrect;
-    return g;
-}
-
-template <typename Skin>
-NinePieceOptions OptionsOf(const Skin& skin)
-{
-    NinePieceOptions options;
-    options.setFlag(NinePieceOption::StretchLeft, skin.leftstretch);
-    options.setFlag(NinePieceOption::StretchTop, skin.topstretch);
-    options.setFlag(NinePieceOption::StretchRight, skin.rightstretch);
-    options.setFlag(NinePieceOption::StretchBottom, skin.bottomstretch);
-    options.setFlag(NinePieceOption::StretchMiddle, skin.stretcheffect);
-    return options;
-}
-
-const QImage& ControlPicture(const TbsSkinData& store, const TbsDataSkinControl& control)
-{
-    const int index = control.pictureindex;
-    if (index < 0 || index >= store.Pictures().size() || store.Pictures()[index].isNull())
-        throw SkinUiError(QStringLiteral("control object \"%1\" has no picture").arg(control.ObjectName));
-    return store.Pictures()[index];
-}
 
 QImage RenderControl(const TbsSkinData& store, const QString& name, const QSize& requested)
 {
@@ -67,22 +22,11 @@ QImage RenderControl(const TbsSkinData& store, const QString& name, const QSize&
     if (index < 0)
         throw SkinUiError(QStringLiteral("the package has no control object \"%1\"").arg(name));
     const TbsDataSkinControl& control = *store.SkinControls()[size_t(index)];
-    const QImage& picture = ControlPicture(store, control);
-    NinePieceGeometry geometry;
-    NinePieceOptions options;
-    MiddleStretchType stretchType = MiddleStretchType::Whole;
-    if (const auto* custom = dynamic_cast<const TbsDataSkinCustomControl*>(&control)) {
-        geometry = GeometryOf(*custom);
-        options = OptionsOf(*custom);
-        stretchType = static_cast<MiddleStretchType>(custom->stretchtype);
-    }
-    const TbsResizeMode mode = ResizeModeOf(control.skinrect, geometry);
-    if (mode == TbsResizeMode::None)
+    if (!SkinPicture(store, control.pictureindex))
+        throw SkinUiError(QStringLiteral("control object \"%1\" has no picture").arg(name));
+    if (control.skinrect.isEmpty())
         throw SkinUiError(QStringLiteral("control object \"%1\" has an empty skin rectangle").arg(name));
-    QImage image;
-    BuildResizedImage(image, picture, control.skinrect, geometry, options, stretchType,
-                      SizeUnderRule(mode, control.skinrect.size(), requested));
-    return image;
+    return BuildControlImage(store, control, requested);
 }
 
 void ClearOutside(QImage& image, const QRegion& inside)
@@ -99,10 +43,10 @@ QImage RenderForm(const TbsSkinData& store, const QSize& window)
     if (frame.isNull())
         throw SkinUiError(QStringLiteral("the package has no frame picture"));
     const TbsDataSkinFormInfo& info = store.FormInfo();
-    const NinePieceGeometry geometry = GeometryOf(info);
+    const NinePieceGeometry geometry = NinePieceGeometryOf(info);
     FrameStripImages strips;
     BuildFrameStrips(strips, frame, frame.rect(), geometry, geometry.GrownTo(frame.size(), window),
-                     window, OptionsOf(info));
+                     window, NinePieceOptionsOf(info));
 
     QImage image(window, QImage::Format_ARGB32);
     image.fill(Qt::transparent);

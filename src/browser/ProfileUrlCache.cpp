@@ -1,0 +1,94 @@
+#include "browser/ProfileUrlCache.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QWebEngineProfile>
+#include <sys/stat.h>
+
+namespace {
+constexpr int kPollMs = 20;
+// Ticks without any entry file going before the clear is asked for again (2 s).
+constexpr int kStillTicksBeforeAskingAgain = 2000 / kPollMs;
+}  // namespace
+
+ProfileUrlCache::ProfileUrlCache(QWebEngineProfile& profile, QObject* parent) : UrlCache(parent), profile_(profile)
+{
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, &ProfileUrlCache::Check);
+}
+
+void ProfileUrlCache::PurgeUrlCache(const QString&)
+{
+    if (Purging())
+        return;
+    folder_ = CacheFolder(profile_);
+    before_ = ReadEntryFiles(folder_);
+    stillTicks_ = 0;
+    lastLeft_.clear();
+    askedAgainFor_.clear();
+    profile_.clearHttpCache();
+    poll_.start();
+    Check();
+}
+
+void ProfileUrlCache::Check()
+{
+    const QStringList left = Remaining(before_, ReadEntryFiles(folder_));
+    if (left != lastLeft_) {
+        lastLeft_ = left;
+        stillTicks_ = 0;
+    } else if (++stillTicks_ >= kStillTicksBeforeAskingAgain) {
+        stillTicks_ = 0;
+        // Files that a repeated request leaves exactly as they were are none of the engine's
+        // entries (a crashed run can leave such strays): the cache itself is empty.
+        if (left == askedAgainFor_) {
+            Finish();
+            return;
+        }
+        askedAgainFor_ = left;
+        profile_.clearHttpCache();
+    }
+    if (left.isEmpty())
+        Finish();
+}
+
+void ProfileUrlCache::Finish()
+{
+    poll_.stop();
+    Q_EMIT Purged();
+}
+
+ProfileUrlCache::EntryFiles ProfileUrlCache::ReadEntryFiles(const QString& cacheFolder)
+{
+    EntryFiles files;
+    // Only the folder's own files: the index lives in a subfolder and beside them as "index".
+    QDirIterator entries(cacheFolder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        // The engine renames a file it drops to "todelete_..." before it deletes it; such a
+        // file holds no entry any more, and one left by a crash stays for good.
+        if (entries.fileName() == QLatin1String("index") || entries.fileName().startsWith(QLatin1String("todelete_")))
+            continue;
+        struct stat info {};
+        if (lstat(QFile::encodeName(path).constData(), &info) != 0)
+            continue;  // gone while we looked
+        files.insert(entries.fileName(),
+                     {quint64(info.st_ino), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec});
+    }
+    return files;
+}
+
+QStringList ProfileUrlCache::Remaining(const EntryFiles& before, const EntryFiles& now)
+{
+    QStringList left;
+    for (auto file = before.cbegin(); file != before.cend(); ++file)
+        if (const auto still = now.constFind(file.key()); still != now.cend() && *still == file.value())
+            left << file.key();
+    left.sort();
+    return left;
+}
+
+QString ProfileUrlCache::CacheFolder(const QWebEngineProfile& profile)
+{
+    return profile.cachePath() + QStringLiteral("/Cache/Cache_Data");
+}

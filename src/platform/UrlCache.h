@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The cache of web content that the client's pages share. Emptying it takes a while and
+// goes on in the background; Purged follows when it really is empty.
+class UrlCache : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Removes the entries whose address contains Filter, all of them when it is empty. A
+    // call while a purge runs joins it.
+    virtual void PurgeUrlCache(const QString& Filter) = 0;
+    virtual bool Purging() const = 0;
+
+Q_SIGNALS:
+    void Purged();
+};

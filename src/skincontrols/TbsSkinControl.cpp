@@ -1,0 +1,78 @@
+#include "skincontrols/TbsSkinControl.h"
+
+#include "skin/TbsSkinData.h"
+#include "skinui/SkinColor.h"
+
+#include <QImage>
+#include <QPainter>
+
+TbsSkinControl::TbsSkinControl(QWidget* parent)
+    : TControl(parent), link_(this, [this] { ForgetSkinObject(); }, [this] { ChangeSkinData(); })
+{
+    // The whole control is drawn on every paint; nothing of the parent needs to show first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TbsSkinControl::~TbsSkinControl() = default;
+
+void TbsSkinControl::SetSkinData(TbsSkinData* store)
+{
+    link_.SetStore(store);
+    update();
+}
+
+void TbsSkinControl::SetSkinDataName(const QString& name)
+{
+    if (name == skinDataName_)
+        return;
+    skinDataName_ = name;
+    update();
+}
+
+void TbsSkinControl::ChangeSkinData()
+{
+    GetSkinData();
+    update();
+}
+
+void TbsSkinControl::GetSkinData()
+{
+    const TbsSkinData* store = SkinData();
+    skinIndex_ = store && !store->IsEmpty() ? store->FindControlIndex(skinDataName_) : -1;
+}
+
+void TbsSkinControl::ForgetSkinObject()
+{
+    skinIndex_ = -1;
+}
+
+void TbsSkinControl::PaintPlain(QPainter& painter)
+{
+    painter.fillRect(rect(), SystemColor(SkinColor::kButtonFace));
+}
+
+void TbsSkinControl::PaintSkinned(QPainter& painter)
+{
+    PaintPlain(painter);
+}
+
+bool TbsSkinControl::event(QEvent* event)
+{
+    return link_.HandleEvent(event) || TControl::event(event);
+}
+
+void TbsSkinControl::paintEvent(QPaintEvent*)
+{
+    if (width() < 1 || height() < 1)
+        return;
+    GetSkinData();
+    QImage picture(size(), QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter canvas(&picture);
+        if (skinIndex_ >= 0)
+            PaintSkinned(canvas);
+        else
+            PaintPlain(canvas);
+    }
+    QPainter(this).drawImage(0, 0, picture);
+}

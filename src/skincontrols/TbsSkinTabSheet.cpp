@@ -1,0 +1,1 @@
+#include "skincontrols/TbsSkinTabSheet.h"

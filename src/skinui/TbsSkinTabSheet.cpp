@@ -1,1 +1,0 @@
-#include "skinui/TbsSkinTabSheet.h"

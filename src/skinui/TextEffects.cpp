@@ -1,0 +1,87 @@
+#include "skinui/TextEffects.h"
+
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The text alone on a transparent picture of rect's size and margin more on every side, and
+// where it lies in there.
+QImage TextPicture(const QPainter& painter, const QString& text, const QRect& rect, int flags, SkinTextMode mode,
+                   const QColor& color, int margin, QRect& used)
+{
+    QImage picture(rect.size() + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter canvas(&picture);
+    canvas.setFont(painter.font());
+    canvas.setPen(color);
+    canvas.drawText(QRect(QPoint(margin, margin), rect.size()), flags | SkinTextFlags(mode), text, &used);
+    return picture;
+}
+
+// One pass of a box blur of the given radius along rows (or columns), premultiplied channels.
+void BoxBlur(QImage& image, int radius, bool alongRows)
+{
+    const int lines = alongRows ? image.height() : image.width();
+    const int length = alongRows ? image.width() : image.height();
+    std::vector<QRgb> line(size_t(length), 0);
+    const auto at = [&](int l, int i) -> QRgb& {
+        return reinterpret_cast<QRgb*>(image.scanLine(alongRows ? l : i))[alongRows ? i : l];
+    };
+    const int span = 2 * radius + 1;
+    for (int l = 0; l < lines; ++l) {
+        for (int i = 0; i < length; ++i)
+            line[size_t(i)] = at(l, i);
+        for (int i = 0; i < length; ++i) {
+            int sum[4] = {0, 0, 0, 0};
+            for (int k = std::max(0, i - radius); k <= std::min(length - 1, i + radius); ++k) {
+                const QRgb p = line[size_t(k)];
+                sum[0] += qRed(p);
+                sum[1] += qGreen(p);
+                sum[2] += qBlue(p);
+                sum[3] += qAlpha(p);
+            }
+            at(l, i) = qRgba(sum[0] / span, sum[1] / span, sum[2] / span, sum[3] / span);
+        }
+    }
+}
+
+}  // namespace
+
+void DrawTextWithShadow(QPainter& painter, const QString& text, const QRect& rect, int flags, SkinTextMode mode,
+                        const QColor& shadowColor, int radius, int offset)
+{
+    QRect used;
+    const int margin = std::max(0, radius);
+    QImage shadow = TextPicture(painter, text, rect, flags, mode, shadowColor, margin, used);
+    if (radius > 0) {
+        BoxBlur(shadow, radius, true);
+        BoxBlur(shadow, radius, false);
+    }
+    painter.drawImage(rect.topLeft() + QPoint(offset - margin, offset - margin), shadow);
+    DrawSkinText(painter, text, rect, flags, mode);
+}
+
+void DrawTextWithReflection(QPainter& painter, const QString& text, const QRect& rect, int flags,
+                            SkinTextMode mode, int offset)
+{
+    QRect used;
+    QImage reflection = TextPicture(painter, text, rect, flags, mode, painter.pen().color(), 0, used);
+    if (!used.isEmpty()) {
+        reflection = reflection.copy(used).mirrored(false, true);
+        {
+            QPainter fade(&reflection);
+            fade.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            QLinearGradient gradient(0, 0, 0, reflection.height());
+            gradient.setColorAt(0, QColor(0, 0, 0, 128));
+            gradient.setColorAt(1, QColor(0, 0, 0, 0));
+            fade.fillRect(reflection.rect(), gradient);
+        }
+        painter.drawImage(rect.topLeft() + QPoint(used.x(), used.y() + used.height() + offset), reflection);
+    }
+    DrawSkinText(painter, text, rect, flags, mode);
+}

@@ -1,0 +1,65 @@
+#include "app/EngineLogging.h"
+#include "support/PortalFixture.h"
+#include "support/Wait.h"
+#include "support/XvfbSession.h"
+
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(EngineNotes, StayOffUnlessAskedForWhileWarningsAlwaysShow)
+{
+    const struct {
+        const char* switchValue;  // nullptr: not set
+        bool notes;
+    } cases[] = {{nullptr, false}, {"", false}, {"0", false}, {"1", true}, {"yes", true}};
+    for (const auto& c : cases) {
+        QLoggingCategory::setFilterRules(QString());
+        if (c.switchValue)
+            qputenv("KESTRUNE_ENGINE_LOG", c.switchValue);
+        else
+            qunsetenv("KESTRUNE_ENGINE_LOG");
+        QuietEngineNotes();
+        const QLoggingCategory context("qt.webenginecontext");
+        EXPECT_EQ(context.isInfoEnabled(), c.notes) << (c.switchValue ? c.switchValue : "(unset)");
+        EXPECT_TRUE(context.isWarningEnabled());
+        EXPECT_TRUE(QLoggingCategory::defaultCategory()->isWarningEnabled());
+    }
+    qunsetenv("KESTRUNE_ENGINE_LOG");
+    QLoggingCategory::setFilterRules(QString());
+}
+
+// The real client on an X server of its own with a notification area, so that the pack,
+// the skin and the tray icon all work.
+TEST(QuietStart, ANormalStartPrintsNothingOnStandardError)
+{
+    const XvfbSession display(XvfbSession::Tray::Trayer);
+    ASSERT_TRUE(display.Ready()) << display.Error().toStdString();
+    PortalFixture portal;
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    display.Apply(environment);
+    environment.remove(QStringLiteral("KESTRUNE_ENGINE_LOG"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    for (const char* variable : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME"})
+        environment.insert(QLatin1String(variable), home.filePath(QLatin1String(variable)));
+
+    QProcess client;
+    client.setProcessEnvironment(environment);
+    client.start(QStringLiteral(KESTRUNE_DEV_CLIENT), {portal.BaseUrl()});
+    ASSERT_TRUE(client.waitForStarted(10000));
+    // The home page and its style sheet fetched: the engine is up and the page is in.
+    EXPECT_TRUE(WaitFor([&] { return portal.Server().CountRequests(QStringLiteral("/portal.css")) > 0; }, 60000));
+    client.terminate();
+    client.waitForFinished(10000);
+    const QByteArray errors = client.readAllStandardError();
+    EXPECT_EQ(client.exitStatus(), QProcess::NormalExit);  // the signal closes the window
+    EXPECT_EQ(client.exitCode(), 0);
+    EXPECT_EQ(errors.toStdString(), "");
+}
+
+}  // namespace

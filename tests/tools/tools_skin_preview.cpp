@@ -1,0 +1,211 @@
+// kestrune-skin preview run as a process: real controls posed and saved, and the
+// command lines it refuses.
+
+#include "skin/TbsSkinData.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PreviewRun {
+    int exitCode = -1;
+    QString err;
+};
+
+PreviewRun Preview(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KESTRUNE_SKIN_TOOL), QStringList{QStringLiteral("preview")} + arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+class SkinPreview : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString Out(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    // A package that loads but has no objects at all.
+    QString BareSkin() const
+    {
+        QFile description(dir.filePath(QStringLiteral("skin.ini")));
+        EXPECT_TRUE(description.open(QIODevice::WriteOnly));
+        description.write("[VERSION]\nskinname=bare\n[PICTURES]\npicture=\nactivepicturescount=0\n"
+                          "[FORMINFO]\nclientrect=1,1,2,2\n[SKINOBJECTS]\ncount=0\n[SKINCONTROLS]\ncount=0\n");
+        description.close();
+        const QString bare = dir.filePath(QStringLiteral("bare.skn"));
+        QProcess build;
+        build.start(QStringLiteral(KESTRUNE_SKIN_TOOL), {QStringLiteral("build"), description.fileName(), bare});
+        EXPECT_TRUE(build.waitForFinished(60000));
+        EXPECT_EQ(build.exitCode(), 0);
+        return bare;
+    }
+
+    QTemporaryDir dir;
+    const QString package = QStringLiteral(KESTRUNE_DEFAULT_SKIN);
+};
+
+const QStringList kStrip{QStringLiteral("tabs=4"),        QStringLiteral("active=1"),     QStringLiteral("hot=2"),
+                         QStringLiteral("tabwidth=90"),   QStringLiteral("tabheight=24"), QStringLiteral("offset=20")};
+
+TEST_F(SkinPreview, APageControlIsPosedThroughItsOwnMouseHandling)
+{
+    const auto run = [&](const QString& skin, const QStringList& keys) {
+        const PreviewRun result = Preview(QStringList{skin, QStringLiteral("pagecontrol"), QStringLiteral("400"),
+                                                      QStringLiteral("120"), Out("strip.png")}
+                                          + keys);
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+        return QImage(Out("strip.png"));
+    };
+    // Tabs from x 20 (the first one pixel further): Tab 1 clicked active, Tab 2 under the pointer.
+    const QImage skinned = run(package, kStrip);
+    ASSERT_EQ(skinned.size(), QSize(400, 120));
+    EXPECT_NE(skinned.pixel(203, 3), skinned.pixel(293, 3)) << "the hot tab has its own picture";
+    EXPECT_NE(skinned.pixel(113, 3), skinned.pixel(293, 3)) << "so has the active one";
+
+    // Without a skin, and with a package that lacks the page control's object: the plain look.
+    const QRgb activeFrame = qRgb(0, 0, 128);
+    const QRgb hot = qRgb(182, 189, 210);
+    for (const QString& skin : {QString(), BareSkin()}) {
+        const QImage plain = run(skin, kStrip);
+        EXPECT_EQ(plain.pixel(110, 0), activeFrame) << "the active tab's frame";
+        EXPECT_TRUE(plain.pixel(113, 3) == qRgb(133, 147, 181) || plain.pixel(113, 3) == hot) << "its fill";
+        EXPECT_EQ(plain.pixel(203, 3), hot) << "the hot tab";
+        EXPECT_NE(plain.pixel(293, 3), hot) << "the others plain";
+        EXPECT_NE(plain.pixel(293, 3), activeFrame);
+    }
+
+    // Six tabs do not fit: the skin's arrows stand at the strip's right end.
+    const QImage crowded = run(package, QStringList{QStringLiteral("tabs=6"), QStringLiteral("tabwidth=90"),
+                                                    QStringLiteral("tabheight=24"), QStringLiteral("offset=20")});
+    TbsSkinData skin;
+    skin.LoadPackageFile(package);
+    const QImage& controls = skin.Pictures().at(1);
+    EXPECT_EQ(crowded.pixel(400 - 16 + 8, 6), controls.pixel(180 + 8, 6)) << "the \"tabupdown\" picture";
+}
+
+TEST_F(SkinPreview, EveryControlPreviewsWithTheSkinAndPlainly)
+{
+    TbsSkinData skin;
+    skin.LoadPackageFile(package);
+    const QImage& controls = skin.Pictures().at(1);
+    const auto run = [&](const QString& from, const QString& control, int width, int height, const QStringList& keys) {
+        const PreviewRun result = Preview(QStringList{from, control, QString::number(width), QString::number(height),
+                                                      Out("control.png")}
+                                          + keys);
+        EXPECT_EQ(result.exitCode, 0) << qPrintable(control) << ": " << result.err.toStdString();
+        return QImage(Out("control.png"));
+    };
+    const QRgb navy = qRgb(0, 0, 128);
+
+    // Buttons grow both ways with the skin's corners; the down picture starts at (120, 64).
+    EXPECT_EQ(run(package, "button", 90, 30, {"state=down"}).pixel(1, 1), controls.pixel(121, 65));
+    EXPECT_EQ(run(package, "button", 90, 30, {"state=normal"}).pixel(1, 1), controls.pixel(1, 65));
+    EXPECT_EQ(run(QString(), "button", 90, 30, {"state=hot", "caption=&OK"}).pixel(0, 0), navy);
+    EXPECT_EQ(run(QString(), "button", 90, 30, {"state=focused"}).pixel(0, 0), navy);
+
+    // The gauge's progress picture starts at (100, 88); the plain progress is light blue.
+    const QImage full = run(package, "gauge", 200, 20, {"value=100"});
+    EXPECT_EQ(full.pixel(100, 10), controls.pixel(150, 96));
+    EXPECT_NE(run(package, "gauge", 200, 20, {"value=0"}).pixel(100, 10), full.pixel(100, 10));
+    EXPECT_EQ(run(QString(), "gauge", 200, 20, {"min=10", "max=20", "value=15"}).pixel(99, 10), qRgb(182, 189, 210));
+
+    const QImage raised = run(QString(), "label", 120, 24, {"border=raised", "caption=清理完成"});
+    EXPECT_NE(raised.pixel(0, 0), raised.pixel(119, 23));
+    EXPECT_EQ(run(package, "label", 120, 24, {"align=center", "ellipsis=1"}).size(), QSize(120, 24));
+
+    const QImage text = run(package, "textlabel", 200, 60, {"text=One\\nTwo", "wrap=1"});
+    ASSERT_EQ(text.size(), QSize(200, 60));
+    EXPECT_EQ(text.pixel(199, 59), qRgb(0xF4, 0xF6, 0xFA)) << "the skin's face under the text";
+
+    const QImage arrows = run(QString(), "updown", 48, 24, {"hot=0"});
+    EXPECT_EQ(arrows.pixel(24, 0), navy) << "the up button, right half";
+    EXPECT_EQ(run(package, "updown", 48, 24, {"pressed=1"}).size(), QSize(16, 24)) << "the skin's size";
+}
+
+// A form in its skinned frame, saved with the window's shape: the cut corners transparent,
+// the close button hot under the pointer, the caption buttons only those asked for.
+TEST_F(SkinPreview, AFormIsShownInItsFrameWithTheWindowsShape)
+{
+    const PreviewRun run =
+        Preview({package, QStringLiteral("form"), QStringLiteral("300"), QStringLiteral("200"), Out("form.png"),
+                 QStringLiteral("caption=提示"), QStringLiteral("icons=sysmenu"), QStringLiteral("hot=closebutton")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage form(Out("form.png"));
+    ASSERT_EQ(form.size(), QSize(300, 200));
+    EXPECT_EQ(qAlpha(form.pixel(0, 0)), 0) << "outside the rounded corner";
+    EXPECT_EQ(qAlpha(form.pixel(0, 20)), 255);
+    EXPECT_EQ(form.pixel(277, 5), qRgb(0xE0, 0x4A, 0x3C)) << "the close button, hot";
+    EXPECT_EQ(form.pixel(259 + 9, 5 + 9), form.pixel(200, 5 + 9)) << "no maximize button: the bare caption bar";
+
+    const PreviewRun plain = Preview({QString(), QStringLiteral("form"), QStringLiteral("300"), QStringLiteral("200"),
+                                      Out("plain.png"), QStringLiteral("border=dialog"), QStringLiteral("active=0")});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    EXPECT_EQ(QImage(Out("plain.png")).size(), QSize(300, 200));
+}
+
+TEST_F(SkinPreview, APopupMenuIsSavedAsItsFirstLevelWithTheItemSelectedThroughTheMenu)
+{
+    const QString items = QStringLiteral("items=清理缓存|-|!Off|More>|退出");
+    const auto run = [&](const char* width, const char* selected, const char* out) {
+        const PreviewRun r = Preview({package, QStringLiteral("popupmenu"), QLatin1String(width), QStringLiteral("90"),
+                                      Out(out), items, QLatin1String(selected)});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return QImage(Out(out));
+    };
+    const QImage chosen = run("400", "selected=3", "chosen.png");
+    const QImage none = run("1", "selected=-1", "none.png");
+    ASSERT_FALSE(chosen.isNull());
+    EXPECT_EQ(chosen.size(), none.size()) << "the level's own size, whatever was asked";
+    // Rows of the default skin: 20-pixel items and a 4-pixel divider below a 3-pixel frame.
+    const int first = 3 + 10;
+    const int more = 3 + 20 + 4 + 20 + 10;
+    EXPECT_NE(chosen.pixel(8, more), chosen.pixel(8, first)) << "the selected item is hot";
+    EXPECT_EQ(none.pixel(8, more), none.pixel(8, first)) << "nothing selected";
+}
+
+TEST_F(SkinPreview, RefusedCommandLinesEndWithOneLineAndCodeTwo)
+{
+    const auto line = [&](const QString& skin, const QString& control, const QString& width,
+                          const QStringList& keys) {
+        return QStringList{skin, control, width, QStringLiteral("50"), Out("refused.png")} + keys;
+    };
+    const struct {
+        const char* what;
+        QStringList arguments;
+        const char* named;
+    } rows[] = {
+        {"missing package", line(dir.filePath("none.skn"), "pagecontrol", "100", {}), "none.skn"},
+        {"unknown control", line(package, "dial", "100", {}), "dial"},
+        {"unknown key", line(package, "pagecontrol", "100", {"colour=red"}), "colour"},
+        {"not key=value", line(package, "pagecontrol", "100", {"tabs"}), "tabs"},
+        {"key twice", line(package, "pagecontrol", "100", {"tabs=2", "tabs=3"}), "tabs"},
+        {"bad number", line(package, "pagecontrol", "100", {"tabs=many"}), "many"},
+        {"out of range", line(package, "pagecontrol", "100", {"tabs=2", "active=2"}), "active"},
+        {"bad size", line(package, "pagecontrol", "0", {}), "WIDTH"},
+        {"unknown border icon", line(package, "form", "300", {"icons=sysmenu,help"}), "help"},
+        {"no such frame object", line(package, "form", "300", {"hot=helpbutton"}), "helpbutton"},
+        {"unknown border", line(package, "form", "300", {"border=thick"}), "thick"},
+        {"bad state", line(package, "button", "100", {"state=pressed"}), "state"},
+        {"no such button", line(package, "updown", "100", {"hot=2"}), "hot"},
+        {"gauge value not a number", line(package, "gauge", "100", {"value=half"}), "value"},
+        {"bad border", line(package, "label", "100", {"border=double"}), "border"},
+        {"bad flag", line(package, "textlabel", "100", {"wrap=yes"}), "wrap"},
+        {"a separator selected", line(package, "popupmenu", "100", {"items=A|-|B", "selected=1"}), "separator"},
+        {"selected beyond the items", line(package, "popupmenu", "100", {"items=A|B", "selected=2"}), "selected"},
+    };
+    for (const auto& row : rows) {
+        const PreviewRun run = Preview(row.arguments);
+        EXPECT_EQ(run.exitCode, 2) << row.what;
+        EXPECT_EQ(run.err.count(u'\n'), 1) << row.what << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String(row.named))) << row.what << ": " << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(Out("refused.png"))) << row.what;
+    }
+}
+
+}  // namespace
