@@ -15,10 +15,11 @@ function(kestrune_library name)
   endif()
 endfunction()
 
-# kestrune_test(NAME [OWN_MAIN] LIBS...): one GoogleTest executable per tests/ folder, run by CTest
-# headless on the offscreen platform.
+# kestrune_test(NAME [OWN_MAIN] [WEBENGINE] LIBS...): one GoogleTest executable per tests/ folder,
+# run by CTest headless on the offscreen platform. WEBENGINE marks programs that start the web
+# engine (label "webengine"); the sanitizer run leaves those out.
 function(kestrune_test name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "OWN_MAIN" "" "")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "OWN_MAIN;WEBENGINE" "" "")
   set(main kestrune_testmain)
   if(arg_OWN_MAIN)
     set(main "")
@@ -34,6 +35,9 @@ function(kestrune_test name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KESTRUNE_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;KESTRUNE_BUILD_DIR=${CMAKE_BINARY_DIR}"
     TIMEOUT 900)
+  if(arg_WEBENGINE)
+    set_tests_properties(${name} PROPERTIES LABELS webengine)
+  endif()
 endfunction()
 
 # kestrune_bench(NAME LIBS...): one Google Benchmark executable per bench/ folder. Benchmarks

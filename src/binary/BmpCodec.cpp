@@ -243,6 +243,14 @@ QImage DecodePixels(QByteArrayView pixels, const BmpHeader& h, const QList<QRgb>
     return image;
 }
 
+// An empty picture has no rows to decode and reads as a null image.
+QImage DecodeOrEmpty(QByteArrayView pixels, const BmpHeader& h, const QList<QRgb>& table)
+{
+    if (h.width == 0 || h.height == 0)
+        return QImage();
+    return DecodePixels(pixels, h, table);
+}
+
 // ---- writing ----
 
 struct WriteLayout {
@@ -334,20 +342,17 @@ QImage BmpCodec::readItem(ByteCursor& cursor)
     const qint64 length = sized ? qint64(h.imageSize) : needed;
     if (length < needed)
         Refuse(QStringLiteral("%1 bytes of pixels where %2 are needed").arg(length).arg(needed));
-    const QByteArrayView pixels = cursor.bytes(length);
-    if (h.width == 0 || h.height == 0)
-        return QImage();
-    return DecodePixels(pixels, h, table);
+    return DecodeOrEmpty(cursor.bytes(length), h, table);
 }
 
-QImage BmpCodec::readFile(QByteArrayView bytes)
+QImage BmpCodec::readFile(QByteArrayView bytes, EmptyPicture empty)
 {
     ByteCursor cursor(bytes);
     const BmpHeader h = ReadHeaders(cursor);
-    Validate(h, false);
+    Validate(h, empty == EmptyPicture::Allowed);
     const QList<QRgb> table = ReadColorTable(cursor, h);
     ByteCursor pixels(bytes, h.pixelOffset);
-    return DecodePixels(pixels.bytes(PixelBytes(h)), h, table);
+    return DecodeOrEmpty(pixels.bytes(PixelBytes(h)), h, table);
 }
 
 QByteArray BmpCodec::write(const QImage& source)

@@ -13,8 +13,9 @@ class ByteCursor;
 //
 // A picture item of a skin package ends right behind its pixel data, whatever the file header
 // claims about total size and pixel offset, and may be empty (0 x 0). A whole file, such as a
-// resource of the pack, keeps its pixels where the file header's offset says and shows at
-// least one pixel. Both reads check the size caps before anything is allocated, and raise
+// resource of the pack or a picture file of an unpacked skin, keeps its pixels where the file
+// header's offset says; a resource of the pack shows at least one pixel, a skin's picture file
+// may be empty. Both reads check the size caps before anything is allocated, and raise
 // BitmapFormatError for what they do not read and TruncatedDataError for short data.
 //
 // Pixel depths survive a read-write round trip: 1 bit reads as Format_Mono, 4 and 8 bits as
@@ -23,7 +24,9 @@ class ByteCursor;
 // through their masks to Format_RGB32, or to Format_ARGB32 when the header has an alpha mask.
 class BmpCodec {
 public:
+    enum class EmptyPicture { Refused, Allowed };
+
     static QImage readItem(ByteCursor& cursor);
-    static QImage readFile(QByteArrayView bytes);
+    static QImage readFile(QByteArrayView bytes, EmptyPicture empty = EmptyPicture::Refused);
     static QByteArray write(const QImage& image);
 };

@@ -9,6 +9,10 @@
 
 namespace {
 
+// Decent progressive pictures have about ten scans. Each scan walks the whole coefficient
+// buffer, so a file of thousands of one-bit refinement scans would cost as many decodes.
+constexpr int MaxScans = 100;
+
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -27,6 +31,16 @@ void onMessage(j_common_ptr info, int level)
 {
     if (level < 0)
         failDecoding(info);
+}
+
+// Called by the library while it reads the scans of a multi-scan picture.
+void limitScans(j_common_ptr info)
+{
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number <= MaxScans)
+        return;
+    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+    std::snprintf(errors->message, sizeof errors->message, "more than %d scans", MaxScans);
+    std::longjmp(errors->jump, 1);
 }
 
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
@@ -72,7 +86,10 @@ QImage JpegDecoder::decode(QByteArrayView bytes)
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = failDecoding;
     errors.base.emit_message = onMessage;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = limitScans;
     jpeg_create_decompress(&info);
+    info.progress = &progress;
     QImage image;
     const bool decoded = guardedDecode(info, errors, bytes, image);
     jpeg_destroy_decompress(&info);

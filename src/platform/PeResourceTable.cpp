@@ -17,6 +17,7 @@ constexpr qsizetype MaxEntries = 65536;
 struct PeResourceTable::Walk {
     const PeImageLayout& layout;
     QByteArrayView section;  // from the resource root to the end of its section
+    qint64 nameBudget;       // characters the entries' names may still hold between them
     QSet<quint32> visited;
     qsizetype entryCount = 0;
 };
@@ -29,8 +30,12 @@ PeResourceTable PeResourceTable::read(QByteArrayView file)
         return table;
     const qint64 root = layout.fileOffset(layout.resourceRva(), 16);
     if (root < 0)
-        throw DataFormatError(QStringLiteral("Resource directory lies outside the file"));
-    Walk walk{layout, file.sliced(root, layout.sectionEnd(layout.resourceRva()) - root), {}, 0};
+        throw DataFormatError(QStringLiteral("Resource directory at RVA 0x%1 does not lie inside a section of the file")
+                                  .arg(layout.resourceRva(), 0, 16));
+    // Entries may share one name string. An honest file stores each name once or a few times,
+    // so the names it lists hold fewer characters than the file has bytes; a file whose many
+    // entries repeat one long name would make every reader of the list pay for each repeat.
+    Walk walk{layout, file.sliced(root, layout.sectionEnd(layout.resourceRva()) - root), file.size(), {}, 0};
     DataFormatError::translating([&] { table.readDirectory(walk, 0, 0, ResourceEntry()); });
     return table;
 }
@@ -52,6 +57,10 @@ void PeResourceTable::readDirectory(Walk& walk, quint32 offset, int level, Resou
     ByteCursor cursor(walk.section, offset);
     cursor.skip(12);
     const qsizetype count = qsizetype(cursor.u16()) + cursor.u16();
+    if (!ByteCursor::contains(cursor.remaining(), 0, qint64(count) * 8))
+        throw DataFormatError(QStringLiteral("Resource directory at %1 has %2 entries, more than its section holds")
+                                  .arg(offset)
+                                  .arg(count));
     walk.entryCount += count;
     if (walk.entryCount > MaxEntries)
         throw DataFormatError(QStringLiteral("Resource directory has too many entries"));
@@ -84,6 +93,9 @@ ResourceId PeResourceTable::readId(Walk& walk, quint32 field) const
     }
     ByteCursor cursor(walk.section, field & ~HighBit);
     const quint16 length = cursor.u16();
+    walk.nameBudget -= length;
+    if (walk.nameBudget < 0)
+        throw DataFormatError(QStringLiteral("Resource names hold more characters than the file has bytes"));
     const QByteArrayView units = cursor.bytes(qint64(length) * 2);
     QString name(length, Qt::Uninitialized);
     for (quint16 i = 0; i < length; ++i) {

@@ -11,8 +11,10 @@ class ByteCursor;
 class PeImageLayout;
 
 // The resource directory of a PE file, flattened into its leaves in directory order. The walk
-// goes exactly three levels deep (type, name, language), visits no directory twice and checks
-// every offset against the file; a directory that breaks these rules raises DataFormatError.
+// goes exactly three levels deep (type, name, language), visits no directory twice, checks
+// every offset against the file and lets the listed names hold no more characters in total
+// than the file has bytes, so reading and listing cost no more than the file's size allows; a
+// directory that breaks these rules raises DataFormatError.
 class PeResourceTable {
 public:
     static PeResourceTable read(QByteArrayView file);

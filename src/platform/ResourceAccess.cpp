@@ -17,10 +17,8 @@ namespace {
 
 constexpr quint16 RawDataType = 10;
 
-using Decoder = QImage (*)(QByteArrayView);
-
 // Checked in this order, against the type text exactly as the caller wrote it.
-constexpr std::pair<QStringView, Decoder> Decoders[] = {
+constexpr std::pair<QStringView, ImageDecoder> Decoders[] = {
     {u"JPEG", JpegDecoder::decode},
     {u"BMP", BmpDecoder::decode},
     {u"GIF", GifDecoder::decode},
@@ -33,6 +31,11 @@ bool skipped(ModuleHandle module, const QString& resName)
 }
 
 } // namespace
+
+std::span<const std::pair<QStringView, ImageDecoder>> ResourceImageDecoders()
+{
+    return Decoders;
+}
 
 QByteArrayView OpenResource(ModuleHandle module, const ResourceId& type, const QString& name)
 {

@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <optional>
+#include <span>
+#include <utility>
 
 class JpegImage;
 class PngImage;
@@ -16,6 +18,12 @@ class PngImage;
 // empty name does nothing. A missing resource raises ResourceNotFoundError; damaged picture
 // data raises DataFormatError and leaves the target unchanged. Nothing is cached: every call
 // looks the resource up and decodes it anew.
+
+using ImageDecoder = QImage (*)(QByteArrayView);
+
+// The picture decoders by the resource type text that selects them, in the order
+// DecodeResourceImage tries them: "JPEG", "BMP", "GIF", "PNG".
+std::span<const std::pair<QStringView, ImageDecoder>> ResourceImageDecoders();
 
 // The bytes of resource (type, name) of a loaded module; raises ResourceNotFoundError when the
 // module has no such resource or the handle names no loaded module.

@@ -17,8 +17,7 @@ QByteArray SkinBitmapCodec::Write(const QImage& image)
 QImage SkinBitmapCodec::LoadFile(const QString& path)
 {
     const QByteArray data = SkinFileAccess::ReadAll(path);
-    ByteCursor cursor(data);
-    return Read(cursor);
+    return Translating([&] { return BmpCodec::readFile(data, BmpCodec::EmptyPicture::Allowed); });
 }
 
 void SkinBitmapCodec::SaveFile(const QImage& image, const QString& path)

@@ -18,6 +18,8 @@ public:
     static QImage Read(ByteCursor& cursor);
     static QByteArray Write(const QImage& image);
 
+    // A picture file of an unpacked skin: its pixels lie where its file header says; a 0 x 0
+    // file reads as an empty picture.
     static QImage LoadFile(const QString& path);
     static void SaveFile(const QImage& image, const QString& path);
 

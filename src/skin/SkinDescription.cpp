@@ -3,6 +3,7 @@
 #include "skin/SkinError.h"
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -74,7 +75,7 @@ SkinDescription::SkinDescription(const QStringList& lines)
     for (const QString& raw : lines) {
         const QString line = Trim(raw);
         if (line.size() >= 2 && line.startsWith(u'[') && line.endsWith(u']')) {
-            sections_.append({raw, Trim(line.mid(1, line.size() - 2)), {}});
+            AppendSection(raw, Trim(line.mid(1, line.size() - 2)));
             continue;
         }
         if (sections_.isEmpty()) {
@@ -85,8 +86,50 @@ SkinDescription::SkinDescription(const QStringList& lines)
         const qsizetype eq = line.indexOf(u'=');
         if (!line.isEmpty() && !line.startsWith(u';') && eq >= 0)
             entry = {raw, Trim(line.left(eq)), Trim(line.mid(eq + 1)), true};
-        sections_.last().entries.append(entry);
+        AppendEntry(sections_.last(), entry);
     }
+}
+
+// Case folding as QString::compare does it: one value per UTF-16 unit, a low surrogate folded
+// together with the high surrogate before it, a lone surrogate as itself.
+std::u32string SkinDescription::Folded(QStringView name)
+{
+    std::u32string folded;
+    folded.reserve(size_t(name.size()));
+    char16_t previous = 0;
+    for (const QChar unit : name) {
+        const char16_t code = unit.unicode();
+        const char16_t before = std::exchange(previous, code);
+        if (code < 0x80) {  // the names of nearly every description
+            folded.push_back(code >= u'A' && code <= u'Z' ? char32_t(code + 0x20) : char32_t(code));
+            continue;
+        }
+        char32_t point = code;
+        if (unit.isLowSurrogate() && QChar::isHighSurrogate(before))
+            point = QChar::surrogateToUcs4(before, code);
+        folded.push_back(QChar::toCaseFolded(point));
+    }
+    return folded;
+}
+
+void SkinDescription::AppendEntry(Section& section, const Entry& entry)
+{
+    section.entries.append(entry);
+    if (entry.hasKey)
+        section.keys[Folded(entry.key)] = section.entries.size() - 1;
+}
+
+void SkinDescription::AppendSection(const QString& header, const QString& name)
+{
+    sections_.append({header, name, {}, {}});
+    sectionIndex_[Folded(name)] = sections_.size() - 1;
+}
+
+void SkinDescription::IndexSections()
+{
+    sectionIndex_.clear();
+    for (qsizetype i = 0; i < sections_.size(); ++i)
+        sectionIndex_[Folded(sections_[i].name)] = i;
 }
 
 QStringList SkinDescription::Lines() const
@@ -102,10 +145,8 @@ QStringList SkinDescription::Lines() const
 
 const SkinDescription::Section* SkinDescription::FindSection(const QString& section) const
 {
-    for (auto it = sections_.crbegin(); it != sections_.crend(); ++it)
-        if (it->name.compare(section, Qt::CaseInsensitive) == 0)
-            return &*it;
-    return nullptr;
+    const auto found = sectionIndex_.find(Folded(section));
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
 bool SkinDescription::HasSection(const QString& section) const
@@ -129,10 +170,10 @@ std::optional<QString> SkinDescription::Value(const QString& section, const QStr
     const Section* found = FindSection(section);
     if (!found)
         return std::nullopt;
-    for (auto it = found->entries.crbegin(); it != found->entries.crend(); ++it)
-        if (it->hasKey && it->key.compare(key, Qt::CaseInsensitive) == 0)
-            return it->value;
-    return std::nullopt;
+    const auto entry = found->keys.find(Folded(key));
+    if (entry == found->keys.end())
+        return std::nullopt;
+    return found->entries[entry->second].value;
 }
 
 QString SkinDescription::ReadString(const QString& section, const QString& key, const QString& fallback) const
@@ -153,10 +194,13 @@ bool SkinDescription::ReadBool(const QString& section, const QString& key) const
     return ReadInteger(section, key, 0) == 1;
 }
 
-QList<int> SkinDescription::ReadNumberParts(const QString& section, const QString& key,
-                                            const char* fallback, int count) const
+// A missing key reads as zeros, the default of rectangles and points.
+QList<int> SkinDescription::ReadNumberParts(const QString& section, const QString& key, int count) const
 {
-    const QStringList parts = ReadString(section, key, QString::fromLatin1(fallback)).split(u',');
+    const std::optional<QString> text = Value(section, key);
+    if (!text)
+        return QList<int>(count, 0);
+    const QStringList parts = text->split(u',');
     QList<int> numbers;
     for (int i = 0; i < count; ++i) {
         QString digits;
@@ -173,13 +217,13 @@ QList<int> SkinDescription::ReadNumberParts(const QString& section, const QStrin
 
 QRect SkinDescription::ReadRect(const QString& section, const QString& key) const
 {
-    const QList<int> n = ReadNumberParts(section, key, "0,0,0,0", 4);
+    const QList<int> n = ReadNumberParts(section, key, 4);
     return EdgesToRect(n[0], n[1], n[2], n[3]);
 }
 
 QPoint SkinDescription::ReadPoint(const QString& section, const QString& key) const
 {
-    const QList<int> n = ReadNumberParts(section, key, "0,0", 2);
+    const QList<int> n = ReadNumberParts(section, key, 2);
     return QPoint(n[0], n[1]);
 }
 
@@ -197,10 +241,10 @@ QStringList SkinDescription::ReadNameList(const QString& section, const QString&
 
 SkinDescription::Section& SkinDescription::SectionForWriting(const QString& section)
 {
-    for (auto it = sections_.rbegin(); it != sections_.rend(); ++it)
-        if (it->name.compare(section, Qt::CaseInsensitive) == 0)
-            return *it;
-    sections_.append({QLatin1Char('[') + section + QLatin1Char(']'), section, {}});
+    const auto found = sectionIndex_.find(Folded(section));
+    if (found != sectionIndex_.end())
+        return sections_[found->second];
+    AppendSection(QLatin1Char('[') + section + QLatin1Char(']'), section);
     return sections_.last();
 }
 
@@ -208,13 +252,11 @@ void SkinDescription::WriteString(const QString& section, const QString& key, co
 {
     Section& target = SectionForWriting(section);
     const Entry entry{key + QLatin1Char('=') + value, key, value, true};
-    for (auto it = target.entries.rbegin(); it != target.entries.rend(); ++it) {
-        if (it->hasKey && it->key.compare(key, Qt::CaseInsensitive) == 0) {
-            *it = entry;
-            return;
-        }
-    }
-    target.entries.append(entry);
+    const auto found = target.keys.find(Folded(key));
+    if (found != target.keys.end())
+        target.entries[found->second] = entry;
+    else
+        AppendEntry(target, entry);
 }
 
 void SkinDescription::WriteInteger(const QString& section, const QString& key, int value)
@@ -249,7 +291,12 @@ void SkinDescription::WriteNameList(const QString& section, const QString& key, 
         WriteString(section, QString::number(i), names[i]);
 }
 
+// Writers erase every object's section before writing it, mostly into descriptions that do
+// not have it yet; only a real removal pays for moving the sections and indexing them again.
 void SkinDescription::EraseSection(const QString& section)
 {
+    if (!HasSection(section))
+        return;
     sections_.removeIf([&](const Section& s) { return s.name.compare(section, Qt::CaseInsensitive) == 0; });
+    IndexSections();
 }

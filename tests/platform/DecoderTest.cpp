@@ -1,3 +1,4 @@
+#include "HostileInputs.h"
 #include "PackFixture.h"
 
 #include "platform/BmpDecoder.h"
@@ -6,6 +7,8 @@
 #include "platform/JpegDecoder.h"
 #include "platform/PngDecoder.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <gif_lib.h>
@@ -200,4 +203,47 @@ TEST(Decoders, TruncatedAndCorruptPicturesRaise)
     ExpectDamageRaisesCleanly(EncodeGif(8, 6, true), GifDecoder::decode, "GIF", 1);
     ExpectDamageRaisesCleanly(PalettedBmp(), BmpDecoder::decode, "BMP paletted");
     ExpectDamageRaisesCleanly(BitFieldBmp(), BmpDecoder::decode, "BMP bit fields");
+}
+
+// Every refinement scan walks all coefficients again: a picture of thousands of them is
+// refused after a hundred, while ordinary progressive pictures decode.
+TEST(Decoders, JpegOfThousandsOfScansIsRefused)
+{
+    try {
+        JpegDecoder::decode(HostileInputs::JpegWithManyScans(32));
+        ADD_FAILURE() << "a picture of 1900 scans was decoded";
+    } catch (const DataFormatError& e) {
+        EXPECT_EQ(e.message(), "JPEG error: more than 100 scans");
+    }
+    QByteArray progressive;
+    QBuffer buffer(&progressive);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(TestPicture(40, 30, false)));
+    EXPECT_GT(progressive.count("\xff\xda"), 5) << "scans";
+    ExpectSamePixels(JpegDecoder::decode(progressive), QImage::fromData(progressive, "JPEG"), 2);
+}
+
+// libpng never sees comments, profiles or unknown chunks, so it neither inflates them nor
+// stumbles over them; palette transparency still reaches the pixels.
+TEST(Decoders, PngChunksThatDoNotChangeThePixelsAreSkipped)
+{
+    QImage paletted(6, 3, QImage::Format_Indexed8);
+    paletted.setColorTable({qRgba(255, 0, 0, 255), qRgba(0, 0, 255, 64), qRgba(0, 200, 0, 0)});
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 6; ++x)
+            paletted.setPixel(x, y, uint((x + y) % 3));
+    const QByteArray plain = EncodePicture(paletted, "PNG");
+    ASSERT_TRUE(plain.contains("tRNS"));
+    const QByteArray profile = qCompress(QByteArray(1 << 20, 'p')).mid(4);
+    const QByteArray extras = HostileInputs::PngChunk("tEXt", QByteArray("Title\0kestrune", 14))
+        + HostileInputs::PngChunk("iCCP", QByteArray("p\0\0", 3) + profile) + HostileInputs::PngChunk("abCd", "unknown")
+        + HostileInputs::PngChunk("a\x01\x02\x03", "no chunk type at all");
+    const QByteArray commented = HostileInputs::PngWithComments(plain, 2);
+    const qsizetype afterHeader = 8 + 25;
+    const QByteArray carrying = commented.left(afterHeader) + extras + commented.mid(afterHeader);
+    const QImage expected = PngDecoder::decode(plain);
+    EXPECT_EQ(qAlpha(expected.pixel(1, 0)), 64);
+    ExpectSamePixels(PngDecoder::decode(carrying), expected, 0);
 }

@@ -1,3 +1,4 @@
+#include "HostileInputs.h"
 #include "PackFixture.h"
 
 #include "binary/ByteCursor.h"
@@ -33,6 +34,16 @@ QByteArray SamplePack()
     writer.add(Named("Greeting"), Named("Hello"), 0x0409, "en");
     writer.add(ResourceId(quint16(300)), ResourceId(quint16(42)), 0, "numbered");
     return writer.build();
+}
+
+QString ReadError(const QByteArray& pack)
+{
+    try {
+        PeResourceTable::read(pack);
+    } catch (const DataFormatError& e) {
+        return e.message();
+    }
+    return QStringLiteral("no error");
 }
 
 QByteArray Lookup(const ResourceModule& module, const ResourceId& type, const ResourceId& name)
@@ -125,29 +136,35 @@ TEST(PeResourceTable, MalformedHeadersLoadAsNoModule)
     EXPECT_EQ(packs.loadFile(packs.directory() + u"missing.dll"), 0u);
     EXPECT_EQ(packs.load(QByteArray()), 0u);
     EXPECT_EQ(packs.load("MZ"), 0u);
+    const QString size = QString::number(good.size());
+    // One header field of the valid pack changed per row: its offset and width, the new value,
+    // and the reader's exact refusal (%1 is the file's size).
     const struct Damage {
-        const char* field;
         qint64 offset;
+        int width;
         quint32 value;
+        const char* error;
     } damage[] = {
-        {"MZ signature", 0x00, 0x5A4E},
-        {"PE header offset past the end", 0x3C, 0x7FFFFFF0},
-        {"PE header offset wrapping", 0x3C, 0xFFFFFFFF},
-        {"PE signature", 0x40, 0x00004551},
-        {"section count over the limit", 0x46, 0x7FFF},
-        {"optional header size past the end", 0x54, 0xFFFF},
-        {"optional header magic", 0x58, 0x30B},
-        {"resource directory outside every section", 0x58 + 128, 0x9000},
-        {"resource directory too close to the end of the section", 0x58 + 128, quint32(0x1000 + good.size() - 0x200 - 8)},
+        {0x00, 2, 0x5A4E, "Not a PE file: no MZ signature"},
+        {0x3C, 4, 0x7FFFFFF0, "Offset 2147483632 lies outside the data (%1 bytes)"},
+        {0x3C, 4, 0xFFFFFFFF, "Offset 4294967295 lies outside the data (%1 bytes)"},
+        {0x40, 4, 0x00004551, "Not a PE file: no PE signature"},
+        {0x46, 2, 0x7FFF, "PE file claims 32767 sections"},
+        {0x54, 2, 0xFFFF, "PE optional header runs past the end of the file"},
+        {0x58, 2, 0x30B, "Unknown PE optional header magic 0x30b"},
+        {0x58 + 128, 4, 0x9000, "Resource directory at RVA 0x9000 does not lie inside a section of the file"},
+        {0x58 + 128, 4, quint32(0x1000 + good.size() - 0x200 - 8),
+         "Resource directory at RVA 0x%2 does not lie inside a section of the file"},
     };
-    for (const auto& [field, offset, value] : damage) {
+    for (const auto& [offset, width, value, error] : damage) {
         QByteArray bad = good;
-        const int width = (offset == 0x00 || offset == 0x46 || offset == 0x54 || offset == 0x58) ? 2 : 4;
         if (width == 2)
             qToLittleEndian<quint16>(quint16(value), bad.data() + offset);
         else
             qToLittleEndian<quint32>(value, bad.data() + offset);
-        EXPECT_EQ(packs.load(bad), 0u) << field;
+        const QString expected = QString::fromLatin1(error).replace(QStringLiteral("%1"), size).replace(QStringLiteral("%2"), QString::number(value, 16));
+        EXPECT_EQ(ReadError(bad), expected) << offset;
+        EXPECT_EQ(packs.load(bad), 0u) << offset;
     }
 }
 
@@ -156,18 +173,50 @@ TEST(PeResourceTable, DirectoryLoopsAndWrongDepthAreRejected)
     PackFixture packs;
     const QByteArray good = SamplePack();
     const qint64 root = 0x200;
-    // The first type entry's subdirectory pointer aimed back at the root directory.
-    QByteArray loop = good;
-    qToLittleEndian<quint32>(0x80000000u, loop.data() + root + 16 + 4);
-    EXPECT_EQ(packs.load(loop), 0u);
-    // A type entry that points straight at data instead of a name directory.
-    QByteArray shallow = good;
-    qToLittleEndian<quint32>(0x00000010u, shallow.data() + root + 16 + 4);
-    EXPECT_EQ(packs.load(shallow), 0u);
-    // A root claiming far more entries than the section holds.
-    QByteArray counted = good;
-    qToLittleEndian<quint16>(0xFFFF, counted.data() + root + 14);
-    EXPECT_EQ(packs.load(counted), 0u);
+    const int rootEntries = qFromLittleEndian<quint16>(good.constData() + root + 12) + 0xFFFF;
+    // One field of the root directory changed per row: offset from the root, new value, and
+    // the exact refusal.
+    const struct {
+        qint64 offset;
+        int width;
+        quint32 value;
+        QString error;
+    } damage[] = {
+        // The first type entry's subdirectory pointer aimed back at the root directory.
+        {16 + 4, 4, 0x80000000u, QStringLiteral("Resource directory at 0 is visited twice")},
+        // A type entry that points straight at data instead of a name directory.
+        {16 + 4, 4, 0x00000010u, QStringLiteral("Resource directory is not three levels deep")},
+        // A root claiming far more entries than the section holds.
+        {14, 2, 0xFFFF, QStringLiteral("Resource directory at 0 has %1 entries, more than its section holds").arg(rootEntries)},
+        // A type name that lies past the section's end.
+        {16, 4, 0xFFFFFFF0u, QStringLiteral("Offset 2147483632 lies outside the data (%1 bytes)").arg(good.size() - root)},
+    };
+    for (const auto& [offset, width, value, error] : damage) {
+        QByteArray bad = good;
+        if (width == 2)
+            qToLittleEndian<quint16>(quint16(value), bad.data() + root + offset);
+        else
+            qToLittleEndian<quint32>(value, bad.data() + root + offset);
+        EXPECT_EQ(ReadError(bad), error) << offset;
+        EXPECT_EQ(packs.load(bad), 0u) << offset;
+    }
+}
+
+// Many name entries may point at one string; listing them must not cost each repeat again.
+TEST(PeResourceTable, NamesSharedByManyEntriesAreBoundedByTheFileSize)
+{
+    const QByteArray hostile = HostileInputs::PackWithSharedName(2000, 2000);
+    EXPECT_EQ(ReadError(hostile), "Resource names hold more characters than the file has bytes");
+
+    const QByteArray fewShared = HostileInputs::PackWithSharedName(4, 300);
+    const PeResourceTable shared = PeResourceTable::read(fewShared);
+    ASSERT_EQ(shared.entries().size(), 4u);
+    for (const ResourceEntry& entry : shared.entries())
+        EXPECT_EQ(entry.name.name(), QString(300, u'N'));
+
+    const PeResourceTable distinct = PeResourceTable::read(HostileInputs::PackWithDistinctNames(2000));
+    EXPECT_EQ(distinct.entries().size(), 2000u);
+    EXPECT_NE(distinct.find(Jpeg, Named("r1999")), nullptr);
 }
 
 TEST(PeResourceTable, EntryWithDataOutsideTheFileIsNotFoundButOthersRead)

@@ -124,3 +124,45 @@ TEST(SkinDescription, WritingKeepsEverythingElse)
     d.WriteNameList("p", "names", {"u", "v"});
     EXPECT_EQ(d.ReadNameList("p", "names"), QStringList({"u", "v"}));
 }
+
+// Thousands of sections, every tenth written again later in capitals, every key written twice:
+// each lookup finds the last section of its name and in it the last key.
+TEST(SkinDescription, LargeGeneratedDescriptionKeepsTheLookupRules)
+{
+    constexpr int sections = 3000;
+    QStringList lines;
+    for (int i = 0; i < sections; ++i)
+        lines << QStringLiteral("[Object%1]").arg(i) << QStringLiteral("index=%1").arg(i)
+              << QStringLiteral("  KEY%1 = first").arg(i % 7) << QStringLiteral("key%1=second ").arg(i % 7);
+    for (int i = 0; i < sections; i += 10)
+        lines << QStringLiteral(" [ OBJECT%1 ] ").arg(i) << "index=late";
+    const SkinDescription d = Describe(lines);
+    for (int i = 0; i < sections; ++i) {
+        const QString name = QStringLiteral("object%1").arg(i);
+        const bool replaced = i % 10 == 0;
+        EXPECT_EQ(d.ReadString(name, "INDEX"), replaced ? QStringLiteral("late") : QString::number(i)) << i;
+        EXPECT_EQ(d.Value(name, QStringLiteral("Key%1").arg(i % 7)),
+                  replaced ? std::nullopt : std::optional<QString>(QStringLiteral("second")))
+            << i;
+    }
+    EXPECT_FALSE(d.HasSection(QStringLiteral("object%1").arg(sections)));
+}
+
+// Names match exactly when QString::compare without case says so, beyond ASCII too.
+TEST(SkinDescription, LetterCaseFoldsAsStringComparisonDoes)
+{
+    const QString kelvin = QString(QChar(0x212A));
+    const QString deseretCapital = QString::fromUcs4(U"\U00010400");
+    const QString deseretSmall = QString::fromUcs4(U"\U00010428");
+    const QString loneSurrogate = QString(QChar(0xD801));
+    const QStringList names{"k", kelvin, "K", "\u01C4", "\u01C5", "\u01C6", "\u00DF", "SS", "ss", deseretCapital,
+                            deseretSmall, loneSurrogate, loneSurrogate + QChar(0xDC00), "\u0130", "i", "I"};
+    for (const QString& written : names) {
+        const SkinDescription d = Describe({"[" + written + "]", written + "=found"});
+        for (const QString& asked : names) {
+            const bool same = written.compare(asked, Qt::CaseInsensitive) == 0;
+            EXPECT_EQ(d.HasSection(asked), same) << written.toStdString() << " / " << asked.toStdString();
+            EXPECT_EQ(d.ReadString(asked, asked), same ? "found" : "") << written.toStdString() << " / " << asked.toStdString();
+        }
+    }
+}

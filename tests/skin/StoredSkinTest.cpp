@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -205,4 +206,38 @@ TEST(TbsCompressedStoredSkin, BuildFromDescription)
     WriteFile(d.filePath("missing.ini"), missing.join("\n").toUtf8());
     EXPECT_THROW(stored.BuildFromDescription(d.filePath("missing.ini")), SkinError);
     EXPECT_TRUE(stored.HasNoData());
+}
+
+// Picture files of a skin folder keep their pixels where the file header says, also behind a
+// gap; a 0 x 0 file is an absent picture whose name still counts.
+TEST(TbsCompressedStoredSkin, BuildReadsFolderPicturesAtTheirPixelOffset)
+{
+    QTemporaryDir dir;
+    const QDir d(dir.path());
+    QImage picture(7, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 7; ++x)
+            picture.setPixel(x, y, qRgb(x * 30, y * 80, 99));
+    QByteArray gapped = SkinBitmapCodec::Write(picture);
+    const quint32 pixelOffset = qFromLittleEndian<quint32>(gapped.constData() + 10);
+    gapped.insert(pixelOffset, QByteArray(37, '\x5A'));
+    qToLittleEndian<quint32>(pixelOffset + 37, gapped.data() + 10);
+    qToLittleEndian<quint32>(quint32(gapped.size()), gapped.data() + 2);
+    WriteFile(d.filePath("gapped.bmp"), gapped);
+    WriteFile(d.filePath("empty.bmp"), SkinBitmapCodec::Write(QImage()));
+    const QStringList description{"[VERSION]", "skinname=gap", "[PICTURES]", "picture=gapped.bmp", "mask=empty.bmp",
+                                  "activepicturescount=1", "0=gapped.bmp", "[FORMINFO]", "clientrect=1,2,3,4",
+                                  "[SKINOBJECTS]", "count=0", "[SKINCONTROLS]", "count=0"};
+    WriteFile(d.filePath("skin.ini"), description.join("\n").toUtf8());
+
+    TbsCompressedStoredSkin stored;
+    stored.BuildFromDescription(d.filePath("skin.ini"));
+    QByteArray unpacked;
+    stored.Unpack(unpacked);
+    const SkinPackageContent content = SkinPackageContent::Read(unpacked);
+    EXPECT_EQ(content.FramePicture, picture);
+    ASSERT_EQ(content.Pictures.size(), 1);
+    EXPECT_EQ(content.Pictures[0], picture);
+    EXPECT_TRUE(content.FrameMask.isNull());
+    EXPECT_TRUE(content.DescriptionLines.contains("mask=empty.bmp"));
 }

@@ -93,6 +93,61 @@ TEST_F(PackTool, ReadsAPackMadeByAWindowsResourceToolchain)
     EXPECT_EQ(read(QStringLiteral("yxn.png")), original.readAll());
 }
 
+TEST_F(PackTool, CheckPassesTheBuiltPack)
+{
+    const ToolRun check = RunPackTool({QStringLiteral("check"), QStringLiteral(KESTRUNE_BUILT_PACK)});
+    EXPECT_EQ(check.exitCode, 0) << check.out.toStdString() << check.err.toStdString();
+    const QStringList lines = check.out.split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_GE(lines.size(), 40);
+    for (const QString& line : lines)
+        EXPECT_TRUE(line.endsWith(u"\tOK")) << line.toStdString();
+    EXPECT_TRUE(lines.contains(u"JPEG\tCLOSE\t0\tOK"));
+    EXPECT_TRUE(lines.contains(u"PNG\tYXN\t0\tOK"));
+    EXPECT_TRUE(lines.contains(u"#10\tSKIN\t0\tOK"));
+}
+
+// Each pack holds one damaged resource among good ones: the check names it with the decoder's
+// or the skin reader's error, passes the others and fails as a whole.
+TEST_F(PackTool, CheckNamesEveryDamagedResource)
+{
+    QFile jpeg(QStringLiteral(KESTRUNE_TEST_DATA_DIR "/pack/close.jpg"));
+    ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
+    const QByteArray close = jpeg.readAll();
+    QFile skin(QStringLiteral(KESTRUNE_DEFAULT_SKIN));
+    ASSERT_TRUE(skin.open(QIODevice::ReadOnly));
+    write(QStringLiteral("close.jpg"), close);
+    write(QStringLiteral("truncated.jpg"), close.left(close.size() / 2));
+    write(QStringLiteral("skin.skn"), skin.readAll());
+    write(QStringLiteral("text.skn"), "this is no skin package");
+    write(QStringLiteral("garbled.skn"), QByteArray("\x03\0\0\0\x06\0\0\0garbag", 14));
+    const struct {
+        const char* jpeg;
+        const char* skin;
+        const char* damaged;
+    } packs[] = {
+        {"truncated.jpg", "skin.skn", "JPEG\tCLOSE\t0\tJPEG error: Premature end of JPEG file"},
+        {"close.jpg", "text.skn", "#10\tSKIN\t0\tnot a skin package: no compressed skin behind a version of at most 3"},
+        {"close.jpg", "garbled.skn", "#10\tSKIN\t0\tcompression error"},
+    };
+    for (const auto& [jpegFile, skinFile, damaged] : packs) {
+        write(QStringLiteral("pack.txt"), QStringLiteral("JPEG Close %1\nPNG YXN yxn.png\nrcdata Skin %2\n")
+                                              .arg(QLatin1String(jpegFile), QLatin1String(skinFile))
+                                              .toUtf8());
+        QFile::copy(QStringLiteral(KESTRUNE_TEST_DATA_DIR "/pack/yxn.png"), path(QStringLiteral("yxn.png")));
+        const QString pack = path(QStringLiteral("%1.dll").arg(QLatin1String(skinFile)));
+        ASSERT_EQ(RunPackTool({QStringLiteral("build"), path(QStringLiteral("pack.txt")), pack}).exitCode, 0);
+        const ToolRun check = RunPackTool({QStringLiteral("check"), pack});
+        EXPECT_EQ(check.exitCode, 1) << damaged;
+        const QStringList lines = check.out.split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.size(), 3) << check.out.toStdString();
+        EXPECT_TRUE(lines.contains(QString::fromUtf8(damaged))) << check.out.toStdString();
+        EXPECT_TRUE(lines.contains(u"PNG\tYXN\t0\tOK")) << check.out.toStdString();
+        EXPECT_EQ(check.out.count(u"\tOK\n"), 2) << check.out.toStdString();
+    }
+    EXPECT_EQ(RunPackTool({QStringLiteral("check")}).exitCode, 2);
+    EXPECT_EQ(RunPackTool({QStringLiteral("check"), path(QStringLiteral("absent.dll"))}).exitCode, 1);
+}
+
 TEST_F(PackTool, BadInputGetsAMessageAndANonZeroExit)
 {
     write(QStringLiteral("close.jpg"), "jpeg bytes");

@@ -131,6 +131,36 @@ TEST(KestruneSkinTool, UnpackNeverWritesOutsideItsFolder)
     EXPECT_TRUE(b.DescriptionLines.contains("0=picture0.bmp"));
 }
 
+// The mask's name decides how the frame's mask area and hit-test points are read, also when
+// the mask item itself is absent: unpacking and building again must keep it.
+TEST(KestruneSkinTool, UnpackThenBuildKeepsTheNameOfAnAbsentMask)
+{
+    QTemporaryDir dir;
+    SkinPackageContent content;
+    content.FramePicture = QImage(8, 8, QImage::Format_RGB32);
+    content.FramePicture.fill(Qt::darkCyan);
+    content.DescriptionLines = {"[VERSION]", "skinname=m", "[PICTURES]", "picture=frame.bmp", "mask=shape.bmp",
+                                "activepicturescount=0", "[FORMINFO]", "clientrect=1,1,2,2", "lefttoppoint=3,3",
+                                "[SKINOBJECTS]", "count=0", "[SKINCONTROLS]", "count=0"};
+    TbsCompressedStoredSkin stored;
+    stored.SetCompressedData(TbsCompressedStoredSkin::Compress(content.Write()));
+    QFile original(dir.filePath("original.skn"));
+    ASSERT_TRUE(original.open(QIODevice::WriteOnly));
+    stored.WritePackageStream(original);
+    original.close();
+
+    ASSERT_EQ(SkinTool({"unpack", original.fileName(), dir.filePath("folder")}).exitCode, 0);
+    const ToolRun build = SkinTool({"build", dir.filePath("folder/skin.ini"), dir.filePath("rebuilt.skn")});
+    ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
+    const SkinPackageContent rebuilt = SkinPackageContent::Read(Unpacked(dir.filePath("rebuilt.skn")));
+    EXPECT_TRUE(rebuilt.FrameMask.isNull());
+    EXPECT_TRUE(rebuilt.DescriptionLines.contains("mask=shape.bmp"));
+    const ToolRun before = SkinTool({"dump", original.fileName()});
+    const ToolRun after = SkinTool({"dump", dir.filePath("rebuilt.skn")});
+    EXPECT_TRUE(before.out.contains("maskrectarea=1,1,2,2\n")) << before.out.toStdString();
+    EXPECT_EQ(after.out, before.out);
+}
+
 TEST(KestruneSkinTool, ErrorsGoToStandardErrorWithNonZeroExit)
 {
     QTemporaryDir dir;

@@ -7,15 +7,69 @@
 #include "platform/PeResourceWriter.h"
 #include "platform/ResourceAccess.h"
 #include "platform/ResourceModule.h"
+#include "skin/TbsCompressedStoredSkin.h"
+#include "skin/TbsSkinData.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 
+#include <functional>
+
 namespace {
+
+using Check = std::function<void(QByteArrayView)>;
 
 QString listedId(const ResourceId& id)
 {
     return id.isNumeric() ? u'#' + QString::number(id.number()) : id.name();
+}
+
+QString listedEntry(const ResourceEntry& entry)
+{
+    return listedId(entry.type) + u'\t' + listedId(entry.name) + u'\t' + QString::number(entry.language);
+}
+
+// The client reads the package from a file the same way: version, length, compressed block.
+void loadSkinPackage(QByteArrayView bytes)
+{
+    QByteArray copy = bytes.toByteArray();
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    TbsCompressedStoredSkin stored;
+    stored.ReadPackageStream(buffer);
+    if (stored.HasNoData())
+        throw KestruneError(QStringLiteral("not a skin package: no compressed skin behind a version of at most 3"));
+    TbsSkinData store;
+    store.LoadFromStoredSkin(&stored);
+    if (store.IsEmpty())
+        throw KestruneError(QStringLiteral("not a skin package: its content version is above 3"));
+}
+
+// What the client does with a resource like this one; empty for resources it never reads.
+Check checkFor(const ResourceEntry& entry)
+{
+    for (const auto& decoder : ResourceImageDecoders()) {
+        if (entry.type.matches(ResourceId(decoder.first.toString()))) {
+            const ImageDecoder decode = decoder.second;
+            return [decode](QByteArrayView bytes) { decode(bytes); };
+        }
+    }
+    if (entry.type.matches(ResourceTypeFromText(QStringLiteral("rcdata"))) && entry.name.matches(ResourceId(QStringLiteral("Skin"))))
+        return loadSkinPackage;
+    return {};
+}
+
+QString checkResult(const ResourceModule& module, const ResourceEntry& entry, const Check& check)
+{
+    if (!entry.readable())
+        return QStringLiteral("damaged: the data lies outside the file");
+    try {
+        check(module.bytesOf(entry));
+    } catch (const KestruneError& error) {
+        return error.message();
+    }
+    return QStringLiteral("OK");
 }
 
 QByteArray readInput(const PackManifestLine& line, const QString& manifest)
@@ -49,8 +103,23 @@ void PackCommands::list(const QString& pack, QTextStream& out)
     const std::unique_ptr<ResourceModule> module = ResourceModule::open(pack);
     for (const ResourceEntry& entry : module->table().entries()) {
         const QString size = entry.readable() ? QString::number(entry.size) : QStringLiteral("damaged");
-        out << listedId(entry.type) << '\t' << listedId(entry.name) << '\t' << entry.language << '\t' << size << '\n';
+        out << listedEntry(entry) << '\t' << size << '\n';
     }
+}
+
+bool PackCommands::check(const QString& pack, QTextStream& out)
+{
+    const std::unique_ptr<ResourceModule> module = ResourceModule::open(pack);
+    bool allGood = true;
+    for (const ResourceEntry& entry : module->table().entries()) {
+        const Check check = checkFor(entry);
+        if (!check)
+            continue;
+        const QString result = checkResult(*module, entry, check);
+        allGood = allGood && result == u"OK";
+        out << listedEntry(entry) << '\t' << result << '\n';
+    }
+    return allGood;
 }
 
 void PackCommands::extract(const QString& pack, const QString& type, const QString& name, const QString& output)

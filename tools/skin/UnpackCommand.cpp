@@ -48,15 +48,14 @@ private:
     QHash<QString, QByteArray> files_;
 };
 
-// Keeps the description's name for a frame picture when it can, else names the file after the key.
+// Keeps the description's name for a frame picture when it can, else names the file after the
+// key. An absent picture that has a name keeps one, written as an empty bitmap: the mask's
+// name alone decides how the frame's hit-test points and mask area are read.
 void NameFramePicture(SkinDescription& description, PictureFiles& files, const QString& key, const QImage& picture)
 {
     const QString name = description.ReadString(kPictures, key);
-    if (picture.isNull()) {
-        if (!name.isEmpty())
-            description.WriteString(kPictures, key, QString());
+    if (picture.isNull() && name.isEmpty())
         return;
-    }
     if (files.Claim(name, picture))
         return;
     const QString generated = key + QStringLiteral(".bmp");
