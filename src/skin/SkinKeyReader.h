@@ -8,6 +8,8 @@ class SkinDescription;
 class SkinKeyReader : public SkinKeyVisitor {
 public:
     SkinKeyReader(const SkinDescription& description, const QString& section);
+    // The reader keeps the description by reference: a temporary would die under it.
+    SkinKeyReader(SkinDescription&&, const QString&) = delete;
 
     void Integer(const char* key, int& field, int fallback) override;
     void Boolean(const char* key, bool& field) override;

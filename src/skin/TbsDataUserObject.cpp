@@ -10,7 +10,8 @@ QString TbsDataUserObject::KindWord() const
 
 void TbsDataUserObject::ResetToDefaults()
 {
-    SkinKeyReader nothing(SkinDescription(), ObjectName);
+    const SkinDescription empty;
+    SkinKeyReader nothing(empty, ObjectName);
     TbsDataSkinObject::VisitKeys(nothing);
     TbsDataSkinObject::ResetToDefaults();
 }

@@ -37,10 +37,16 @@ TbsSkinButton::TbsSkinButton(QWidget* parent) : TbsSkinCustomControl(parent)
     resize(75, 25);
     connect(&repeatTimer_, &QTimer::timeout, this, &TbsSkinButton::RepeatTick);
     // Focus moving inside this window, or leaving it for nowhere, decides the active default.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if ((now && now->window() == window()) || (!now && old && old->window() == window()))
             FocusMoved(now);
     });
+}
+
+TbsSkinButton::~TbsSkinButton()
+{
+    // The widget's own destruction moves the focus away; this part is gone by then.
+    disconnect(focusWatch_);
 }
 
 void TbsSkinButton::SetCaption(const QString& caption)

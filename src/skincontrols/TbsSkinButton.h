@@ -28,6 +28,7 @@ class TbsSkinButton : public TbsSkinCustomControl {
     Q_OBJECT
 public:
     explicit TbsSkinButton(QWidget* parent = nullptr);
+    ~TbsSkinButton() override;
 
     QString Caption() const { return caption_; }
     void SetCaption(const QString& caption);
@@ -153,6 +154,7 @@ private:
     bool mouseHeld_ = false;
     bool activeDefault_ = false;
     QTimer repeatTimer_;
+    QMetaObject::Connection focusWatch_;
     QPointer<QWidget> keyWindow_;
     Skin skin_;
 };

@@ -15,7 +15,7 @@ ObjectLookKind PickObjectLook(const ObjectLooks& looks, ObjectLookState state)
     return ObjectLookKind::Normal;
 }
 
-const QRect& LookRect(const ObjectLooks& looks, ObjectLookKind kind)
+QRect LookRect(const ObjectLooks& looks, ObjectLookKind kind)
 {
     switch (kind) {
     case ObjectLookKind::Hot: return looks.hot;

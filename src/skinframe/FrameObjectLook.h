@@ -32,7 +32,7 @@ enum class ObjectLookKind { Normal, Hot, Inactive, Down, Disabled };
 // form is inactive, hot while the pointer is over it, else normal; a look whose rectangle is
 // empty gives way to the next one.
 ObjectLookKind PickObjectLook(const ObjectLooks& looks, ObjectLookState state);
-const QRect& LookRect(const ObjectLooks& looks, ObjectLookKind kind);
+QRect LookRect(const ObjectLooks& looks, ObjectLookKind kind);
 
 // What every frame object's drawing needs to know of the form.
 struct FrameObjectPaint {

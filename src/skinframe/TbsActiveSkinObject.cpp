@@ -112,7 +112,7 @@ bool TbsActiveSkinObject::FromOwnPicture(ObjectLookKind kind) const
 
 void TbsActiveSkinObject::DrawLook(QPainter& painter, const FrameObjectPaint& paint, ObjectLookKind kind) const
 {
-    const QRect& rect = LookRect(Looks(paint), kind);
+    const QRect rect = LookRect(Looks(paint), kind);
     const QImage* from = FromOwnPicture(kind) ? &Picture : paint.framePicture;
     if (!from || from->isNull() || rect.isEmpty() || ObjectRect.isEmpty())
         return;
