@@ -37,6 +37,7 @@ void ProfileUrlCache::Check()
     if (left != lastLeft_) {
         lastLeft_ = left;
         stillTicks_ = 0;
+        Q_EMIT PurgeProgress(int(left.size()), int(before_.size()));
     } else if (++stillTicks_ >= kStillTicksBeforeAskingAgain) {
         stillTicks_ = 0;
         // Files that a repeated request leaves exactly as they were are none of the engine's

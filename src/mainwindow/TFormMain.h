@@ -11,6 +11,10 @@
 
 class DefaultBrowser;
 class NotificationIcon;
+class TMenuItem;
+class TbsSkinMenu;
+class TbsSkinPopupMenu;
+class UrlCache;
 class QPainter;
 class QWebEnginePage;
 class TApplicationEvents;
@@ -37,6 +41,7 @@ public:
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
         NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
+        UrlCache* Cache = nullptr;         // nullptr: the web profile's HTTP cache
     };
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
@@ -76,6 +81,9 @@ public:
     TbsResourceStrData* bsResourceStrData1 = nullptr;
     TTimer* TimerCloseTab = nullptr;
     NotificationIcon* TrayIcon = nullptr;  // Services::Tray, or the window's own
+    TbsSkinPopupMenu* bsSkinPopupMenu = nullptr;
+    TMenuItem* MenuItemClearCache = nullptr;
+    TMenuItem* MenuItemExit = nullptr;
     TApplicationEvents* ApplicationEvents1 = nullptr;
 
     // Creation, shape and the global error handler. The creation's last steps, which send
@@ -89,6 +97,17 @@ public:
     // of the desktop session closes it the same way, whether or not the session really ends.
     void FormCloseQuery(QObject* Sender, bool& CanClose);
     void SessionEnding();
+
+    // The tray: a double click hides the window or brings it back; its menu cleans the cache
+    // or ends the client.
+    void TrayIconDblClick(QObject* Sender);
+    void MenuItemExitClick(QObject* Sender);
+
+    // Cache cleaning, after the player confirms it.
+    void MenuItemClearCacheClick(QObject* Sender);
+    // The skinned confirmation dialog: true exactly when its OK closed it. Mode 0 shows OK
+    // alone.
+    bool ShowConfirmBox(const QString& Text, const QString& Caption, int Mode);
 
     // Moving, sizing and maximizing the frameless window.
     void ImageMaxClick(QObject* Sender);
@@ -191,6 +210,12 @@ private:
     void DrawTab(int TabIndex, bool Active, QPainter& Cnvs);
     void BindBrowserEvents(TWebBrowser* browser);
     void SetUpTrayIcon();
+    void DefineTrayMenu();
+    // The tray's menu at a screen point, the window brought forward first when it is shown.
+    void PopupTrayMenu(QPoint At);
+    // The cache the cleaner empties: Services::Cache, else the profile's, made on first use
+    // (the profile starts the web engine).
+    UrlCache& Cache();
     void LoadSkin();
     void SetBounds(const QRect& bounds);
 
@@ -198,6 +223,9 @@ private:
     Services services_;
     std::unique_ptr<TBrowserTabs> tabs_;
     std::unique_ptr<NotificationIcon> ownTray_;
+    std::unique_ptr<UrlCache> ownCache_;
+    // The popup menus of this window (the tray's), until its form frame brings its own.
+    TbsSkinMenu* skinMenu_ = nullptr;
     int tag_ = 0;
     QRect normalBounds_;
     CloseGlyphTable closeGlyphs_;

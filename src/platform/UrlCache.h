@@ -4,7 +4,8 @@
 #include <QString>
 
 // The cache of web content that the client's pages share. Emptying it takes a while and
-// goes on in the background; Purged follows when it really is empty.
+// goes on in the background; PurgeProgress tells how far it got, and Purged follows when the
+// cache really is empty.
 class UrlCache : public QObject {
     Q_OBJECT
 public:
@@ -16,5 +17,7 @@ public:
     virtual bool Purging() const = 0;
 
 Q_SIGNALS:
+    // Of the Total entries there were when the purge began, Left are still there.
+    void PurgeProgress(int Left, int Total);
     void Purged();
 };
