@@ -24,11 +24,15 @@ void ProfileUrlCache::PurgeUrlCache(const QString&)
     folder_ = CacheFolder(profile_);
     before_ = ReadEntryFiles(folder_);
     stillTicks_ = 0;
-    lastLeft_.clear();
+    lastLeft_ = before_.keys();
+    lastLeft_.sort();
     askedAgainFor_.clear();
     profile_.clearHttpCache();
+    // The first look comes with the first poll, never within this call, an empty cache
+    // included: the engine takes the request in on a turn of its own, and a page asked for in
+    // the same turn as a clear can stall for good.
     poll_.start();
-    Check();
+    Q_EMIT PurgeProgress(int(before_.size()), int(before_.size()));
 }
 
 void ProfileUrlCache::Check()

@@ -18,7 +18,8 @@ class QWebEngineProfile;
 // appears meanwhile holds a fresh entry of a page still loading and does not hold the purge
 // up. Should the engine still be busy with an earlier clear and drop the request, the request
 // is repeated when nothing has changed for a while; files that even the repeated request
-// leaves as they were are not the engine's entries. Finishing never rests on a time-out alone.
+// leaves as they were are not the engine's entries. Finishing never rests on a time-out alone,
+// and never comes within the call that asked for the purge.
 class ProfileUrlCache : public UrlCache {
     Q_OBJECT
 public:
