@@ -18,6 +18,7 @@ constexpr int kCaptionHeight = 28;
 constexpr int kBorder = 4;
 constexpr int kCornerRadius = 7;
 constexpr int kGlyph = 18;
+constexpr int kButtonTop = 5;  // where the caption buttons sit in the caption bar
 
 struct Palette {
     QRgb captionTop;
@@ -106,16 +107,13 @@ void DrawGlyph(QImage& image, QPoint origin, Glyph glyph, QRgb color)
     }
 }
 
+// The frame carries no buttons: they come from the buttons picture and move with the width.
 QImage FramePicture(const Palette& p)
 {
     QImage image = Canvas(kFrameWidth, kFrameHeight, p.border);
     VerticalGradient(image, QRect(0, 0, kFrameWidth, kCaptionHeight), p.captionTop, p.captionBottom);
     Fill(image, QRect(kBorder, kCaptionHeight, kFrameWidth - 2 * kBorder, kFrameHeight - kCaptionHeight - kBorder),
          p.client);
-    DrawGlyph(image, QPoint(5, 5), Glyph::SysMenu, p.glyph);
-    DrawGlyph(image, QPoint(96, 5), Glyph::Minimize, p.glyph);
-    DrawGlyph(image, QPoint(116, 5), Glyph::Maximize, p.glyph);
-    DrawGlyph(image, QPoint(136, 5), Glyph::Close, p.glyph);
     for (int y = 0; y < kCornerRadius; ++y)
         for (int x = 0; x < kFrameWidth; ++x)
             if (OutsideCorner(x, y, kFrameWidth))
@@ -136,20 +134,34 @@ QImage MaskPicture()
     return image;
 }
 
-// Rows: close, maximize, minimize, restore, system menu. Columns: hot, pressed.
+// The caption bar behind a button: the rows of the caption gradient the button covers.
+void CaptionBehind(QImage& image, QPoint origin, const Palette& p)
+{
+    for (int y = 0; y < kGlyph; ++y)
+        Fill(image, QRect(origin.x(), origin.y() + y, kGlyph, 1),
+             Blend(p.captionTop, p.captionBottom, kButtonTop + y, kCaptionHeight - 1));
+}
+
+// Rows: close, maximize, minimize, restore, system menu. Columns: normal, hot, pressed, inactive.
 QImage ButtonsPicture()
 {
     const Glyph glyphs[] = {Glyph::Close, Glyph::Maximize, Glyph::Minimize, Glyph::Restore, Glyph::SysMenu};
     const QRgb hot[] = {qRgb(0xE0, 0x4A, 0x3C), qRgb(0x3F, 0x84, 0xE0), qRgb(0x3F, 0x84, 0xE0),
                         qRgb(0x3F, 0x84, 0xE0), qRgb(0x3F, 0x84, 0xE0)};
-    QImage image = Canvas(2 * kGlyph, 5 * kGlyph, kActive.captionBottom);
+    QImage image = Canvas(4 * kGlyph, 5 * kGlyph, kActive.captionBottom);
     for (int row = 0; row < 5; ++row) {
-        for (int column = 0; column < 2; ++column) {
-            const QPoint origin(column * kGlyph, row * kGlyph);
-            const QRgb back = column == 0 ? hot[row] : Blend(hot[row], qRgb(0, 0, 0), 1, 3);
+        const QPoint normal(0, row * kGlyph);
+        CaptionBehind(image, normal, kActive);
+        DrawGlyph(image, normal, glyphs[row], kActive.glyph);
+        for (int state = 1; state <= 2; ++state) {
+            const QPoint origin(state * kGlyph, row * kGlyph);
+            const QRgb back = state == 1 ? hot[row] : Blend(hot[row], qRgb(0, 0, 0), 1, 3);
             Fill(image, QRect(origin, QSize(kGlyph, kGlyph)), back);
-            DrawGlyph(image, origin + QPoint(column, column), glyphs[row], qRgb(0xFF, 0xFF, 0xFF));
+            DrawGlyph(image, origin + QPoint(state - 1, state - 1), glyphs[row], qRgb(0xFF, 0xFF, 0xFF));
         }
+        const QPoint inactive(3 * kGlyph, row * kGlyph);
+        CaptionBehind(image, inactive, kInactive);
+        DrawGlyph(image, inactive, glyphs[row], kInactive.glyph);
     }
     return image;
 }

@@ -1,6 +1,8 @@
 // Opening a 20-item popup menu level and painting it, with the client's skin and in the plain
 // look, against the baseline of one plain copy of a picture of the level's size in the same run.
 
+#include "../skinui/PlainCopy.h"
+
 #include "framework/TMenuItem.h"
 #include "skin/TbsSkinData.h"
 #include "skincontrols/TbsSkinMenu.h"
@@ -61,13 +63,7 @@ void CopyPicture(benchmark::State& state)
     const QSize size = LevelSize();
     QImage source(size, QImage::Format_RGB32);
     source.fill(Qt::darkCyan);
-    QImage target(size, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&target);
-        painter.drawImage(0, 0, source);
-        painter.end();
-        benchmark::DoNotOptimize(target.constBits());
-    }
+    BenchPlainCopy(state, source);
     state.SetLabel(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()).toStdString());
 }
 

@@ -3,6 +3,8 @@
 // background, so the panel and the logo are painted under it) or plainly, against the
 // baseline of one plain copy of a picture the size of the strip in the same run.
 
+#include "../skinui/PlainCopy.h"
+
 #include "framework/TImage.h"
 #include "framework/TPanel.h"
 #include "skin/TbsSkinData.h"
@@ -56,14 +58,7 @@ void Strip_PlainCopy(benchmark::State& state)
 {
     QImage picture(kStrip, QImage::Format_ARGB32_Premultiplied);
     picture.fill(qRgb(8, 135, 216));
-    QImage destination(kStrip, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        QPainter painter(&destination);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, picture);
-        painter.end();
-        benchmark::DoNotOptimize(destination.constBits());
-    }
+    BenchPlainCopy(state, picture);
 }
 
 void PaintStrip(benchmark::State& state, bool skinned)

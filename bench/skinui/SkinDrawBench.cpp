@@ -1,6 +1,8 @@
 // Growing skin pictures to a full-HD window, each against the baseline of one plain full-size
 // copy of a 1920 x 1080 picture in the same run.
 
+#include "PlainCopy.h"
+
 #include "skinui/FrameStrips.h"
 #include "skinui/NinePieceImage.h"
 #include "skinui/RegionBuilder.h"
@@ -44,15 +46,7 @@ QImage RoundedMask()
 
 void PlainFullSizeCopy(benchmark::State& state)
 {
-    const QImage picture = Picture(kWindow);
-    QImage destination(kWindow, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&destination);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, picture);
-        painter.end();
-        benchmark::DoNotOptimize(destination.constBits());
-    }
+    BenchPlainCopy(state, Picture(kWindow));
 }
 
 void NinePiece(benchmark::State& state, NinePieceOptions options)

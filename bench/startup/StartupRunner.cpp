@@ -1,5 +1,6 @@
 #include "StartupRunner.h"
 
+#include "ClientProcess.h"
 #include "MapWatcher.h"
 #include "ProcessTree.h"
 #include "server/PortalServer.h"
@@ -7,58 +8,11 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <algorithm>
-#include <functional>
-#include <signal.h>
 
 namespace {
 constexpr int TimeLimitMs = 60000;
-
-// Everything the engine and the client keep between runs lives under the fresh home.
-QProcessEnvironment FreshHome(const QString& home)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-    return environment;
-}
-
-// Waits on the event loop until done() holds or the time limit passes.
-bool WaitUntil(const std::function<bool()>& done, int limitMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    QEventLoop loop;
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
-    tick.start(5);
-    while (!done() && clock.elapsed() < limitMs)
-        loop.exec();
-    return done();
-}
-
-void EndTree(QProcess& process, const QList<qint64>& descendants)
-{
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished(5000);
-    }
-    // The engine's helpers follow their parent; whatever lingers is ended by its own id.
-    WaitUntil([&] { return std::all_of(descendants.begin(), descendants.end(), [](qint64 pid) {
-                  return kill(pid_t(pid), 0) != 0;
-              }); }, 5000);
-    for (const qint64 pid : descendants)
-        if (kill(pid_t(pid), 0) == 0)
-            kill(pid_t(pid), SIGKILL);
-}
 }  // namespace
 
 StartupRunner::StartupRunner(const XvfbSession& display, MapWatcher& windows, PortalServer& server, int settleMs,
@@ -72,11 +26,7 @@ std::optional<StartupSample> StartupRunner::Run(const QString& program, const QS
 {
     QTemporaryDir home;
     QProcess process;
-    QProcessEnvironment environment = FreshHome(home.path());
-    display_.Apply(environment);
-    process.setProcessEnvironment(environment);
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QDir(logDirectory_).filePath(label + QStringLiteral(".stderr")));
+    PrepareFreshRun(process, display_, home.path(), QDir(logDirectory_).filePath(label + QStringLiteral(".stderr")));
 
     QElapsedTimer clock;
     double windowMs = -1, loadMs = -1;

@@ -39,8 +39,8 @@ void TControl::mouseReleaseEvent(QMouseEvent* event)
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        leftPressed_ = true;
+    // The press that makes a double click is no click of its own: a double click is one
+    // click, then the double-click event.
     TApplicationEvents::Guard([&] { Q_EMIT OnDblClick(this); });
     ReportMouseDown(event);
 }

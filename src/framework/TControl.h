@@ -6,7 +6,8 @@
 // Base of the plain components: a widget with an integer Tag and the mouse events the
 // window handlers are bound to. A click is the ordinary click: the left button pressed
 // and released over the control; it is reported between the press and the release events.
-// Each event is delivered through TApplicationEvents::Guard, so a handler that raises is
+// The second press of a double click reports the double click and a press, and its release
+// no click. Each event is delivered through TApplicationEvents::Guard, so a handler that raises is
 // reported and the control goes on with its next event.
 class TControl : public QWidget {
     Q_OBJECT

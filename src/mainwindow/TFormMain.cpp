@@ -1,5 +1,7 @@
 #include "mainwindow/TFormMain.h"
 
+#include "browser/EngineAddress.h"
+#include "browser/PortalRetry.h"
 #include "browser/TWebBrowser.h"
 #include "error/KestruneError.h"
 #include "framework/DebugOutput.h"
@@ -11,10 +13,12 @@
 #include "framework/TTabSheet.h"
 #include "framework/TTimer.h"
 #include "mainwindow/FrameBands.h"
+#include "mainwindow/FullScreenView.h"
 #include "platform/DefaultBrowser.h"
 #include "platform/InstanceGuard.h"
 #include "platform/NotificationIcon.h"
 #include "platform/ResourcePack.h"
+#include "platform/SystemClock.h"
 #include "platform/TempDirectory.h"
 #include "platform/UrlCache.h"
 #include "platform/WindowManager.h"
@@ -32,7 +36,11 @@ const QString ApplicationTitle = QStringLiteral("VostrelKestrune");
 }
 
 TFormMain::TFormMain(const QString& PortalBaseUrl, Services services, QWidget* parent)
-    : QWidget(parent), portalBaseUrl_(PortalBaseUrl), services_(services)
+    : QWidget(parent),
+      portalBaseUrl_(EngineAddress(PortalBaseUrl)),
+      services_(services),
+      ownClock_(services.Time ? nullptr : std::make_unique<SystemClock>()),
+      clock_(services.Time ? services.Time : ownClock_.get())
 {
     DefineLayout();
     tabs_ = std::make_unique<TBrowserTabs>(bsSkinPageControl,
@@ -138,7 +146,11 @@ void TFormMain::FormResize()
 void TFormMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    FormResize();
+    // A view alone on the screen has the whole, unshaped window.
+    if (fullScreen_ && fullScreen_->Active())
+        fullScreen_->Fit();
+    else
+        FormResize();
 }
 
 void TFormMain::FormCloseQuery(QObject*, bool&)

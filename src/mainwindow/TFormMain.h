@@ -9,13 +9,18 @@
 #include <exception>
 #include <memory>
 
+class Clock;
 class DefaultBrowser;
+class FullScreenView;
 class NotificationIcon;
+class PageVisibility;
 class TMenuItem;
 class TbsSkinMenu;
 class TbsSkinPopupMenu;
 class UrlCache;
 class QPainter;
+class QShortcut;
+class QWebEngineFullScreenRequest;
 class QWebEnginePage;
 class TApplicationEvents;
 class TImage;
@@ -26,6 +31,7 @@ class TTimer;
 class TWebBrowser;
 class TbsResourceStrData;
 class TbsSkinData;
+class TbsSkinFrame;
 class TbsSkinPageControl;
 class TbsSkinTabSheet;
 
@@ -42,10 +48,11 @@ public:
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
         NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
         UrlCache* Cache = nullptr;         // nullptr: the web profile's HTTP cache
+        Clock* Time = nullptr;  // nullptr: the system's own clock
     };
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
-    // runs its creation steps.
+    // runs its creation steps. The address is kept as the web engine spells it.
     TFormMain(const QString& PortalBaseUrl, Services services, QWidget* parent = nullptr);
     ~TFormMain() override;
 
@@ -77,6 +84,7 @@ public:
     TImage* ImageToolRight = nullptr;
     TImage* ImageToolLeft = nullptr;
     TLabel* LabelStatus = nullptr;
+    TbsSkinFrame* bsSkinFrame1 = nullptr;  // border style none: background, fade-in, Alt+Space
     TbsSkinData* bsSkinData1 = nullptr;
     TbsResourceStrData* bsResourceStrData1 = nullptr;
     TTimer* TimerCloseTab = nullptr;
@@ -184,6 +192,17 @@ public:
     void bsSkinPageControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     const CloseGlyphTable& CloseGlyphs() const { return closeGlyphs_; }
 
+    // The keyboard and full screen: the active tab refreshed, closed, switched or zoomed, and
+    // a tab's view alone on the whole screen.
+    TWebBrowser* ActiveBrowser() const;
+    void CloseActiveTab();
+    void ActivateTab(int index);
+    // Direction 1 zooms the active tab in a step, -1 out, 0 back to its natural size.
+    void ZoomActiveTab(int direction);
+    void ToggleFullScreen();
+    void WebBrowserFullScreenRequested(TWebBrowser* Sender, QWebEngineFullScreenRequest Request);
+    const FullScreenView& FullScreen() const { return *fullScreen_; }
+
 Q_SIGNALS:
     // The window has been closed: the client ends.
     void Closed();
@@ -202,6 +221,10 @@ private:
     void DefineMainBrowser();
     void DefineStatusStrip();
     void DefineNonVisual();
+    void DefineKeys();
+    void DefineComforts();
+    void AttachComforts(TWebBrowser* browser);
+    void LeaveFullScreen();
     void BindTitleBarButtons();
     void BindPortalLinks();
     // The picture of ImageMax for a state suffix ("", "Move", "Down"): by the maximized flag.
@@ -221,11 +244,16 @@ private:
 
     QString portalBaseUrl_;
     Services services_;
+    std::unique_ptr<Clock> ownClock_;
+    Clock* clock_;
     std::unique_ptr<TBrowserTabs> tabs_;
     std::unique_ptr<NotificationIcon> ownTray_;
     std::unique_ptr<UrlCache> ownCache_;
     // The popup menus of this window (the tray's), until its form frame brings its own.
     TbsSkinMenu* skinMenu_ = nullptr;
+    FullScreenView* fullScreen_ = nullptr;
+    PageVisibility* pageVisibility_ = nullptr;
+    QShortcut* leaveFullScreenKey_ = nullptr;
     int tag_ = 0;
     QRect normalBounds_;
     CloseGlyphTable closeGlyphs_;

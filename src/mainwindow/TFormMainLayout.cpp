@@ -2,6 +2,7 @@
 // properties, the pictures that come with it, and the binding of events to handlers.
 #include "mainwindow/TFormMain.h"
 
+#include "browser/PortalRetry.h"
 #include "browser/TWebBrowser.h"
 #include "framework/TAnchors.h"
 #include "framework/TApplicationEvents.h"
@@ -15,6 +16,7 @@
 #include "skin/TbsSkinFormRegistry.h"
 #include "skincontrols/TbsSkinPageControl.h"
 #include "skincontrols/TbsSkinTabSheet.h"
+#include "skinframe/TbsSkinFrame.h"
 #include "skinui/CellHeightFont.h"
 
 #include <QPainter>
@@ -74,6 +76,14 @@ void TFormMain::DefineLayout()
     DefineTabs();
     DefineStatusStrip();
     DefineNonVisual();
+    DefineComforts();
+
+    // Only the panel's bands size the window. A control lying over the panel would take the
+    // panel's cursor, so a sizing arrow set at a band would stay on it: each control shows
+    // its own, the arrow unless it has another.
+    for (QWidget* control : PanelMain->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!control->testAttribute(Qt::WA_SetCursor))
+            control->setCursor(Qt::ArrowCursor);
 }
 
 void TFormMain::DefineTitleBar()
@@ -147,6 +157,7 @@ void TFormMain::DefineMainBrowser()
     WebBrowser = new TWebBrowser(bsSkinTabSheetMain);
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
     BindBrowserEvents(WebBrowser);
+    new PortalRetry(WebBrowser->page(), QUrl(portalBaseUrl_), *clock_);
 }
 
 void TFormMain::DefineStatusStrip()
@@ -189,6 +200,13 @@ void TFormMain::DefineNonVisual()
     // The strip draws from the store once the store exists; it follows the store's loads.
     bsSkinPageControl->SetSkinData(bsSkinData1);
 
+    // The window draws its own chrome and shape; its frame paints the client background, fades
+    // the window in and offers Alt+Space.
+    bsSkinFrame1 = new TbsSkinFrame(this, TFormBorderStyle::bsNone, &services_.Windows);
+    bsSkinFrame1->setObjectName(QStringLiteral("bsSkinFrame1"));
+    bsSkinFrame1->SetBorderIcons({});
+    bsSkinFrame1->SetSkinData(bsSkinData1);
+
     TimerCloseTab = new TTimer(this);
     TimerCloseTab->setObjectName(QStringLiteral("TimerCloseTab"));
     TimerCloseTab->SetInterval(10);
@@ -209,4 +227,5 @@ void TFormMain::BindBrowserEvents(TWebBrowser* browser)
     browser->OnBeforeNavigate2 = std::bind_front(&TFormMain::WebBrowserBeforeNavigate2, this);
     browser->OnNewWindow2 = std::bind_front(&TFormMain::WebBrowserNewWindow2, this);
     connect(browser, &TWebBrowser::OnTitleChange, this, &TFormMain::WebBrowserTitleChange);
+    AttachComforts(browser);
 }

@@ -5,10 +5,8 @@
 
 #include "browser/TWebBrowser.h"
 #include "framework/TImage.h"
-#include "framework/TTabSheet.h"
 #include "platform/DefaultBrowser.h"
 #include "platform/ResourcePack.h"
-#include "skincontrols/TbsSkinPageControl.h"
 
 namespace {
 const QString Jpeg = QStringLiteral("JPEG");
@@ -104,9 +102,8 @@ void TFormMain::ImageFeedMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardModifier
 
 void TFormMain::ImageFeedClick(QObject*)
 {
-    const TTabSheet* active = bsSkinPageControl->ActivePage();
-    if (const TTabRecord* record = active ? tabs_->FindTab(active->Tag()) : nullptr; record && record->Browser)
-        record->Browser->Refresh();
+    if (TWebBrowser* browser = ActiveBrowser())
+        browser->Refresh();
 }
 
 // ---- Portal links ----

@@ -8,7 +8,14 @@
 #include <QWindow>
 
 namespace {
-Qt::Edges EdgesOf(int hitCode)
+QRect PrimaryGeometry(QRect (QScreen::*which)() const)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? (screen->*which)() : QRect();
+}
+}  // namespace
+
+Qt::Edges EdgesOfHitCode(int hitCode)
 {
     switch (hitCode) {
     case HTLEFT: return Qt::LeftEdge;
@@ -23,17 +30,10 @@ Qt::Edges EdgesOf(int hitCode)
     }
 }
 
-QRect PrimaryGeometry(QRect (QScreen::*which)() const)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? (screen->*which)() : QRect();
-}
-}  // namespace
-
 void ScreenWindowManager::BeginSystemDrag(QWidget* window, int hitCode)
 {
     QWindow* handle = window->window()->windowHandle();
-    const Qt::Edges edges = EdgesOf(hitCode);
+    const Qt::Edges edges = EdgesOfHitCode(hitCode);
     if (hitCode != HTCAPTION && !edges)
         return;
     const bool started = handle
@@ -51,6 +51,16 @@ WorkAreaRect ScreenWindowManager::WorkArea()
 AppBarData ScreenWindowManager::TaskbarPosition()
 {
     return TaskbarBetween(PrimaryGeometry(&QScreen::geometry), PrimaryGeometry(&QScreen::availableGeometry));
+}
+
+QRect ScreenWindowManager::ScreenArea(const QWidget* window, bool workArea)
+{
+    const QScreen* screen = window ? window->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QRect();
+    return workArea ? screen->availableGeometry() : screen->geometry();
 }
 
 AppBarData ScreenWindowManager::TaskbarBetween(const QRect& screen, const QRect& available)

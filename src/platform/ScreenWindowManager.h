@@ -10,6 +10,7 @@ public:
     void BeginSystemDrag(QWidget* window, int hitCode) override;
     WorkAreaRect WorkArea() override;
     AppBarData TaskbarPosition() override;
+    QRect ScreenArea(const QWidget* window, bool workArea) override;
 
     // The taskbar as the strip between a screen's geometry and its available geometry.
     static AppBarData TaskbarBetween(const QRect& screen, const QRect& available);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <Qt>
 
 class QWidget;
 
@@ -25,8 +26,12 @@ enum HitCode {
     HTBOTTOM = 15, HTBOTTOMLEFT = 16, HTBOTTOMRIGHT = 17
 };
 
+// The window edges a sizing code moves; none for any other code.
+Qt::Edges EdgesOfHitCode(int hitCode);
+
 // The window-system services a frameless window needs: moving and sizing it through the
-// system's own loop, and the work area and taskbar of the primary display.
+// system's own loop, the work area and taskbar of the primary display, and the area of the
+// screen a window is on.
 class WindowManager {
 public:
     virtual ~WindowManager() = default;
@@ -35,4 +40,7 @@ public:
     virtual void BeginSystemDrag(QWidget* window, int hitCode) = 0;
     virtual WorkAreaRect WorkArea() = 0;
     virtual AppBarData TaskbarPosition() = 0;
+    // The work area (workArea set: the screen without panels and docks) or the whole rectangle
+    // of the screen window is on; of the primary screen when window has none.
+    virtual QRect ScreenArea(const QWidget* window, bool workArea) = 0;
 };

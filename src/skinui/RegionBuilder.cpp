@@ -126,6 +126,40 @@ QRegion RegionFromMask(const QImage& mask)
     return RegionFromData(BuildRegionData(mask, 0, 0));
 }
 
+std::array<PlacedMaskStrip, 4> PlaceMaskStrips(const FrameStripImages& strips, const QRect& newMaskRect)
+{
+    const QRect& m = newMaskRect;
+    return {{{&strips.top, QPoint(0, 0)},
+             {&strips.bottom, QPoint(0, BottomOf(m))},
+             {&strips.left, QPoint(0, m.y())},
+             {&strips.right, QPoint(RightOf(m), m.y())}}};
+}
+
+QRegion RegionFromMaskStrips(const FrameStripImages& strips, const QRect& newMaskRect)
+{
+    QRegion region;
+    for (const PlacedMaskStrip& strip : PlaceMaskStrips(strips, newMaskRect))
+        if (!strip.image->isNull())
+            region += RegionFromData(BuildRegionData(*strip.image, strip.at.x(), strip.at.y()));
+    if (!newMaskRect.isEmpty())
+        region += newMaskRect;
+    return region;
+}
+
+bool InFramedShape(const FrameStripImages& strips, const QRect& newMaskRect, const QPoint& point)
+{
+    if (newMaskRect.contains(point))
+        return true;
+    for (const PlacedMaskStrip& strip : PlaceMaskStrips(strips, newMaskRect)) {
+        const QPoint inStrip = point - strip.at;
+        if (strip.image->valid(inStrip)) {
+            const QRgb pixel = strip.image->pixel(inStrip);
+            return qRed(pixel) + qGreen(pixel) + qBlue(pixel) == 0;
+        }
+    }
+    return false;
+}
+
 std::optional<QRegion> BuildFramedRegion(const QImage& mask, const NinePieceGeometry& geometry,
                                          const NinePieceGeometry& grown, int width)
 {
@@ -134,16 +168,5 @@ std::optional<QRegion> BuildFramedRegion(const QImage& mask, const NinePieceGeom
         return std::nullopt;
     FrameStripImages strips;
     BuildMaskStrips(strips, mask, geometry, grown, width);
-    QRegion region;
-    const auto add = [&region](const QImage& strip, int x, int y) {
-        if (!strip.isNull())
-            region += RegionFromData(BuildRegionData(strip, x, y));
-    };
-    add(strips.top, 0, 0);
-    add(strips.bottom, 0, BottomOf(m));
-    add(strips.left, 0, m.y());
-    add(strips.right, RightOf(m), m.y());
-    if (!m.isEmpty())
-        region += m;
-    return region;
+    return RegionFromMaskStrips(strips, m);
 }

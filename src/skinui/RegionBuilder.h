@@ -1,11 +1,13 @@
 #pragma once
 
+#include "skinui/FrameStrips.h"
 #include "skinui/NinePieceGeometry.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QRegion>
 
+#include <array>
 #include <optional>
 
 // Window shapes from mask pictures: black pixels (red + green + blue = 0) are inside, every
@@ -33,3 +35,19 @@ QRegion RegionFromMask(const QImage& mask);
 // picture. None when the new mask rectangle is inverted.
 std::optional<QRegion> BuildFramedRegion(const QImage& mask, const NinePieceGeometry& geometry,
                                          const NinePieceGeometry& grown, int width);
+
+// A mask strip of a framed window at its place in the window.
+struct PlacedMaskStrip {
+    const QImage* image;
+    QPoint at;
+};
+// The four mask strips (BuildMaskStrips) at their places for the new mask rectangle: top at
+// (0, 0), bottom below the rectangle, left and right beside it.
+std::array<PlacedMaskStrip, 4> PlaceMaskStrips(const FrameStripImages& strips, const QRect& newMaskRect);
+
+// The window shape of placed mask strips: their black pixels and the new mask rectangle.
+QRegion RegionFromMaskStrips(const FrameStripImages& strips, const QRect& newMaskRect);
+
+// Whether point lies in that shape: inside the new mask rectangle or on a black pixel of the
+// strip it falls in. Cheaper than building the region for one point.
+bool InFramedShape(const FrameStripImages& strips, const QRect& newMaskRect, const QPoint& point);

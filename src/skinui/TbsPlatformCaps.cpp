@@ -1,13 +1,15 @@
 #include "skinui/TbsPlatformCaps.h"
 
+#include "skinui/CompositingProbe.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace {
 
-bool Composites(const QString& name)
+bool Composites(const QString& name, bool compositingManager)
 {
-    return name.startsWith(QLatin1String("wayland")) || name == QLatin1String("xcb");
+    return name.startsWith(QLatin1String("wayland")) || (name == QLatin1String("xcb") && compositingManager);
 }
 
 bool HasMmx()
@@ -26,11 +28,11 @@ QString YesNo(bool v)
 
 } // namespace
 
-TbsPlatformCaps TbsPlatformCaps::ForWindowSystem(const QString& name)
+TbsPlatformCaps TbsPlatformCaps::ForWindowSystem(const QString& name, bool compositingManager)
 {
     TbsPlatformCaps caps;
     caps.windowSystem = name;
-    caps.layeredWindows = Composites(name);
+    caps.layeredWindows = Composites(name, compositingManager);
     caps.translucentWindows = caps.layeredWindows;
     caps.mmx = HasMmx();
     return caps;
@@ -47,7 +49,8 @@ QString TbsPlatformCaps::Describe() const
 const TbsPlatformCaps& PlatformCaps()
 {
     static const TbsPlatformCaps caps = [] {
-        TbsPlatformCaps probed = TbsPlatformCaps::ForWindowSystem(QGuiApplication::platformName());
+        TbsPlatformCaps probed =
+            TbsPlatformCaps::ForWindowSystem(QGuiApplication::platformName(), CompositingManagerPresent());
         probed.multipleMonitors = QGuiApplication::screens().size() > 1;
         return probed;
     }();

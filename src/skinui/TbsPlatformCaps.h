@@ -4,9 +4,9 @@
 
 // What this platform offers the skin engine, probed once at start-up (after the application
 // object exists). Layered windows are windows with a constant opacity; translucent windows
-// also show per-pixel alpha. Both need a window system that composites: Wayland always does,
-// and on X11 Qt falls back to opaque windows without a compositing manager (a fade then simply
-// shows the picture). The offscreen, frame-buffer and minimal platforms set no window opacity.
+// also show per-pixel alpha. Both need a compositing manager: Wayland always has one, X11
+// only while a compositing manager runs (CompositingManagerPresent). The offscreen,
+// frame-buffer and minimal platforms set no window opacity.
 struct TbsPlatformCaps {
     QString windowSystem;
     bool layeredWindows = false;
@@ -14,8 +14,9 @@ struct TbsPlatformCaps {
     bool multipleMonitors = false;
     bool mmx = false;
 
-    // The facts of the given window system on this processor.
-    static TbsPlatformCaps ForWindowSystem(const QString& name);
+    // The facts of the given window system on this processor, with or without a compositing
+    // manager (which only X11 can lack: Wayland always composites, the others never do).
+    static TbsPlatformCaps ForWindowSystem(const QString& name, bool compositingManager);
     // One line per fact, for the diagnostic output at start-up.
     QString Describe() const;
 };

@@ -20,6 +20,7 @@ TEST(ControlEvents, ClickIsALeftPressAndReleaseOverTheControlBetweenDownAndUp)
                          order << QStringLiteral("down %1 %2,%3").arg(int(b)).arg(x).arg(y);
                      });
     QObject::connect(&picture, &TControl::OnClick, &picture, [&](QObject*) { order << QStringLiteral("click"); });
+    QObject::connect(&picture, &TControl::OnDblClick, &picture, [&](QObject*) { order << QStringLiteral("double"); });
     QObject::connect(&picture, &TControl::OnMouseUp, &picture,
                      [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { order << QStringLiteral("up"); });
 
@@ -30,6 +31,17 @@ TEST(ControlEvents, ClickIsALeftPressAndReleaseOverTheControlBetweenDownAndUp)
     EXPECT_EQ(order, (QStringList{QStringLiteral("down 1 4,5"), QStringLiteral("click"), QStringLiteral("up"),
                                   QStringLiteral("down 2 4,5"), QStringLiteral("up"), QStringLiteral("down 1 4,5"),
                                   QStringLiteral("up")}));
+
+    // A double click as the window system delivers it (press, release, double click, release)
+    // is one click and then the double-click event; the next single click is a click again.
+    order.clear();
+    QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(4, 5));
+    QTest::mouseDClick(&picture, Qt::LeftButton, {}, QPoint(4, 5));
+    QTest::mouseRelease(&picture, Qt::LeftButton, {}, QPoint(4, 5));
+    QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(4, 5));
+    EXPECT_EQ(order, (QStringList{QStringLiteral("down 1 4,5"), QStringLiteral("click"), QStringLiteral("up"),
+                                  QStringLiteral("double"), QStringLiteral("down 1 4,5"), QStringLiteral("up"),
+                                  QStringLiteral("down 1 4,5"), QStringLiteral("click"), QStringLiteral("up")}));
 }
 
 TEST(ImageControl, AutoSizeTakesThePictureSizeAndPaintingIsExact)

@@ -168,4 +168,37 @@ TEST_F(PayPageRule, RealNavigationsInTabsFramesAndNewWindowsGoToTheDefaultBrowse
     EXPECT_EQ(portal.Server().CountRequests(QStringLiteral("/pay.html")), 0);
 }
 
+// The portal address as a player might configure it, with capitals in its host: the engine
+// reports the pay page in lower case, and the rule must still catch it.
+class PayPageSpelling : public PayPageRule {
+protected:
+    QString PortalUrl() const override { return QStringLiteral("http://LocalHost:%1/").arg(QUrl(portal.BaseUrl()).port()); }
+};
+
+TEST_F(PayPageSpelling, CapitalsInTheConfiguredHostStillKeepThePayPageOut)
+{
+    const QString pay = QStringLiteral("http://localhost:%1/pay.html").arg(portal.Server().Port());
+    EXPECT_EQ(form->PortalBaseUrl(), QStringLiteral("http://localhost:%1/").arg(portal.Server().Port()));
+    ASSERT_TRUE(HomeLoaded());
+    Click(form->WebBrowser, "pay-link");
+    ASSERT_TRUE(WaitFor([&] { return browser.opened.size() == 1; }));
+    EXPECT_EQ(browser.opened.at(0), pay);
+    EXPECT_EQ(portal.Server().CountRequests(QStringLiteral("/pay.html")), 0);
+    EXPECT_TRUE(Cancelled(pay + QStringLiteral("?amount=10")));
+}
+
+// An international host name: the engine reports it in its ASCII form.
+class PayPageInternationalHost : public PayPageRule {
+protected:
+    QString PortalUrl() const override { return QStringLiteral("http://游戏.example:80/门户/"); }
+};
+
+TEST_F(PayPageInternationalHost, TheRuleMatchesTheHostsAsciiForm)
+{
+    EXPECT_EQ(form->PortalBaseUrl(), QStringLiteral("http://xn--unup4y.example/%E9%97%A8%E6%88%B7/"));
+    EXPECT_TRUE(Cancelled(QStringLiteral("http://xn--unup4y.example/%E9%97%A8%E6%88%B7/pay.html")));
+    EXPECT_FALSE(Cancelled(QStringLiteral("http://xn--unup4y.example/%E9%97%A8%E6%88%B7/games.html")));
+    EXPECT_EQ(browser.opened, QStringList(QStringLiteral("http://xn--unup4y.example/%E9%97%A8%E6%88%B7/pay.html")));
+}
+
 }  // namespace

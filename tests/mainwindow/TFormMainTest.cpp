@@ -5,6 +5,7 @@
 #include "framework/TTabSheet.h"
 #include "skincontrols/TbsSkinPageControl.h"
 #include "skincontrols/TbsSkinTabSheet.h"
+#include "skinframe/TbsSkinFrame.h"
 
 #include <QTest>
 
@@ -68,6 +69,20 @@ TEST_F(FormMainCreation, ShapeRoundsTheTopCornersOnly)
     EXPECT_FALSE(shape.contains(QPoint(form->width() - 1, 0)));
     EXPECT_TRUE(shape.contains(QPoint(0, form->height() - 1)));
     EXPECT_TRUE(shape.contains(QPoint(form->width() - 1, form->height() - 1)));
+}
+
+// The window's skinned frame draws no chrome: the window keeps its own shape, margins and
+// size limits, with the skin loaded.
+TEST_F(FormMainCreation, ItsSkinFrameLeavesTheChromeToTheWindow)
+{
+    ASSERT_NE(form->bsSkinFrame1, nullptr);
+    EXPECT_EQ(form->bsSkinFrame1->SkinData(), form->bsSkinData1);
+    EXPECT_EQ(form->bsSkinFrame1->BorderStyle(), TFormBorderStyle::bsNone);
+    EXPECT_EQ(form->bsSkinFrame1->BorderIcons(), TbsBorderIcons());
+    EXPECT_TRUE(form->bsSkinFrame1->SkinLoaded());
+    EXPECT_TRUE(form->bsSkinFrame1->Objects().empty());
+    EXPECT_EQ(form->contentsMargins(), QMargins());
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
 TEST_F(FormMainCreation, ShowsItsIconAndHintInTheTrayUntilItCloses)
@@ -174,6 +189,30 @@ TEST_F(FormMainGeometry, DoubleClickOnATitlePictureTogglesLikeTheButton)
     EXPECT_EQ(form->Tag(), 0);
     QTest::mouseDClick(form->ImageTitle, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(form->Tag(), 1);
+}
+
+TEST_F(FormMainGeometry, ADoubleClickOnATitleBarPictureIsOneClickOfIt)
+{
+    // As the window system delivers it: press, release, double click, release.
+    QTest::mouseClick(form->ImageMax, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(form->ImageMax, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(form->ImageMax, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(form->Tag(), 0);
+    EXPECT_EQ(form->geometry(), form->NormalBounds());
+}
+
+TEST_F(FormMainGeometry, OnlyTheBandsShowSizingArrows)
+{
+    QTest::mouseMove(form->PanelMain, QPoint(form->width() / 2, form->height() - 2));
+    ASSERT_EQ(form->PanelMain->cursor().shape(), Qt::SizeVerCursor);
+    // Whatever the panel shows, the controls over it keep their own cursor.
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             form->PanelBottom, form->ImageToolLeft, form->ImageToolRight, form->bsSkinPageControl,
+             form->bsSkinTabSheetMain, form->ImageClose, form->ImageMax, form->ImageMin, form->ImageTitle,
+             form->ImageTitleLeft, form->ImageTitleRight})
+        EXPECT_EQ(control->cursor().shape(), Qt::ArrowCursor) << control->objectName().toStdString();
+    for (QWidget* link : std::initializer_list<QWidget*>{form->ITgame, form->ImageFeed, form->ImageSet})
+        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor) << link->objectName().toStdString();
 }
 
 }  // namespace

@@ -155,3 +155,25 @@ TEST(RegionBuilder, FramedRegionIsTheUnionOfTheMaskStripsAndTheMaskRectangle)
     inverted.clRect = SkinRect(8, 2, 2, 8);
     EXPECT_FALSE(BuildFramedRegion(mask, g, inverted, 10).has_value());
 }
+
+// The point test the frame's hit test uses agrees with the region the window gets, pixel by
+// pixel, around and inside a grown window with cut corners.
+TEST(RegionBuilder, PointInFramedShapeAgreesWithTheRegion)
+{
+    QImage mask = Filled(10, 10, qRgb(0, 0, 0));
+    for (const QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(9, 9), QPoint(8, 9), QPoint(9, 8)})
+        mask.setPixel(p, qRgb(255, 255, 255));
+    const NinePieceGeometry g = NinePieceGeometry::AtClientCorners(SkinRect(2, 2, 8, 8));
+    const NinePieceGeometry grown = g.Grown(7, 5);
+    FrameStripImages strips;
+    BuildMaskStrips(strips, mask, g, grown, 17);
+    const QRegion region = RegionFromMaskStrips(strips, grown.clRect);
+    EXPECT_TRUE(SameArea(region, *BuildFramedRegion(mask, g, grown, 17)));
+    int inside = 0;
+    for (int y = -2; y < 17; ++y)
+        for (int x = -2; x < 19; ++x) {
+            EXPECT_EQ(InFramedShape(strips, grown.clRect, {x, y}), region.contains(QPoint(x, y))) << x << "," << y;
+            inside += region.contains(QPoint(x, y));
+        }
+    EXPECT_EQ(inside, 17 * 15 - 6);
+}

@@ -1,5 +1,6 @@
 #include "skinui/SkinColor.h"
 #include "skinui/MonitorWorkArea.h"
+#include "skinui/CompositingProbe.h"
 #include "skinui/TbsPlatformCaps.h"
 
 #include <QApplication>
@@ -7,6 +8,9 @@
 #include <QWidget>
 #include <QScreen>
 #include <gtest/gtest.h>
+
+#include "support/Wait.h"
+#include "support/XvfbSession.h"
 
 TEST(SkinColor, PlainAndSystemColours)
 {
@@ -44,10 +48,13 @@ TEST(SkinColor, DarkenColorReducesEachChannelByItsPercentage)
 
 TEST(PlatformProbes, CompositingWindowSystemsHaveLayeredWindows)
 {
-    EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("wayland-egl")).layeredWindows);
-    EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb")).translucentWindows);
-    EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("linuxfb")).layeredWindows);
-    EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("offscreen")).layeredWindows);
+    EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("wayland-egl"), false).layeredWindows);
+    EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb"), true).translucentWindows);
+    EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb"), false).layeredWindows);
+    EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb"), false).translucentWindows);
+    EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("linuxfb"), true).layeredWindows);
+    EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("offscreen"), true).layeredWindows);
+    EXPECT_FALSE(CompositingManagerPresent()) << "the offscreen platform";
     EXPECT_EQ(PlatformCaps().windowSystem, QGuiApplication::platformName());
     EXPECT_TRUE(PlatformCaps().Describe().startsWith(QStringLiteral("window system: ")
                                                      + QGuiApplication::platformName()));
@@ -62,4 +69,19 @@ TEST(PlatformProbes, MonitorWorkAreaIsTheNearestScreens)
     EXPECT_EQ(GetMonitorWorkArea(&window, true), screen->availableGeometry());
     EXPECT_EQ(GetMonitorWorkArea(&window, false), screen->geometry());
     EXPECT_EQ(GetMonitorWorkArea(nullptr, false), screen->geometry());
+}
+
+// An X server's compositing manager is seen while it runs and not before or after.
+TEST(PlatformProbes, CompositingManagerIsTheOwnerOfItsSelection)
+{
+    XvfbSession display(XvfbSession::Tray::None);
+    ASSERT_TRUE(display.Ready()) << display.Error().toStdString();
+    const QByteArray name = display.Display().toLatin1();
+    EXPECT_FALSE(CompositingSelectionOwned(name));
+    ASSERT_TRUE(display.StartCompositor()) << display.Error().toStdString();
+    EXPECT_TRUE(CompositingSelectionOwned(name));
+    EXPECT_TRUE(CompositingSelectionOwned(name + ".0"));
+    display.StopCompositor();
+    EXPECT_TRUE(WaitFor([&] { return !CompositingSelectionOwned(name); }, 5000));
+    EXPECT_FALSE(CompositingSelectionOwned(QByteArrayLiteral(":9999"))) << "no server there";
 }

@@ -2,6 +2,7 @@
 
 #include "browser/TWebBrowser.h"
 #include "mainwindow/TFormMain.h"
+#include "support/FakeClock.h"
 #include "support/FakeNotificationIcon.h"
 #include "support/FakeWindowManager.h"
 #include "support/PortalFixture.h"
@@ -12,13 +13,13 @@
 #include <memory>
 
 // A main window for the demo portal, with recording fakes for the window system, the default
-// browser and the notification area.
+// browser and the notification area, and a clock that moves only when the test moves it.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TFormMain>(portal.BaseUrl(),
-                                           TFormMain::Services{windows, browser, PackDirectory(), &tray});
+        form = std::make_unique<TFormMain>(
+            PortalUrl(), TFormMain::Services{windows, browser, PackDirectory(), &tray, &clock});
         form->show();
         // The main tab's browser comes once the window is on screen.
         ASSERT_TRUE(WaitFor([&] { return form->WebBrowser != nullptr; }));
@@ -26,10 +27,13 @@ protected:
     void TearDown() override { form.reset(); }
     // The resource pack the build made; a test may look elsewhere.
     virtual QString PackDirectory() const { return QStringLiteral(KESTRUNE_PACK_DIR); }
+    // The demo portal; a test may name another address.
+    virtual QString PortalUrl() const { return portal.BaseUrl(); }
 
     PortalFixture portal;
     FakeWindowManager windows;
     RecordingDefaultBrowser browser;
     FakeNotificationIcon tray;
+    FakeClock clock;
     std::unique_ptr<TFormMain> form;
 };

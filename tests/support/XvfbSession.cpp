@@ -25,12 +25,13 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
     return atom;
 }
 
-// Whether a client owns the display's notification-area selection, as a tray icon asks.
-bool TrayOwned(const QByteArray& display)
+// Whether a client owns the display's selection of that name, as a tray icon asks for the
+// notification area's and the compositing manager takes its own.
+bool SelectionOwned(const QByteArray& display, const char* name)
 {
-    return AskDisplay(display, [](xcb_connection_t* connection) {
+    return AskDisplay(display, [name](xcb_connection_t* connection) {
         xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
-            connection, xcb_get_selection_owner(connection, Atom(connection, "_NET_SYSTEM_TRAY_S0")), nullptr);
+            connection, xcb_get_selection_owner(connection, Atom(connection, name)), nullptr);
         const bool owned = owner && owner->owner != XCB_NONE;
         std::free(owner);
         return owned;
@@ -63,25 +64,35 @@ bool WaitUntil(const std::function<bool()>& ready, QProcess& process, int timeou
     }
     return true;
 }
+
+void Stop(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
 }  // namespace
 
-XvfbSession::XvfbSession(Tray tray, int timeoutMs)
+XvfbSession::XvfbSession(Tray tray, int timeoutMs, Desktop desktop)
 {
-    if (StartServer(timeoutMs) && tray == Tray::Trayer)
-        StartTray(timeoutMs);
+    if (!StartServer(timeoutMs))
+        return;
+    if (tray == Tray::Trayer && !StartTray(timeoutMs))
+        return;
+    if (desktop != Desktop::Bare && !StartWindowManager(timeoutMs))
+        return;
+    if (desktop == Desktop::Compositing)
+        StartCompositor(timeoutMs);
 }
 
 XvfbSession::~XvfbSession()
 {
-    for (QProcess* process : {&windowManager_, &tray_, &server_}) {
-        if (process->state() == QProcess::NotRunning)
-            continue;
-        process->terminate();
-        if (!process->waitForFinished(5000)) {
-            process->kill();
-            process->waitForFinished(5000);
-        }
-    }
+    for (QProcess* process : {&compositor_, &windowManager_, &tray_, &server_})
+        Stop(*process);
 }
 
 void XvfbSession::Apply(QProcessEnvironment& environment) const
@@ -92,12 +103,14 @@ void XvfbSession::Apply(QProcessEnvironment& environment) const
 
 bool XvfbSession::StartServer(int timeoutMs)
 {
-    // With -displayfd the server takes a free display and writes its number there.
+    // With -displayfd the server takes a free display and writes its number there. With
+    // -noreset it does not start over whenever its last client leaves (as a probe's connection
+    // does), which would turn away the clients that connect meanwhile.
     server_.setProcessChannelMode(QProcess::SeparateChannels);
     server_.setStandardErrorFile(QProcess::nullDevice());
     server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                            QStringLiteral("0"), QStringLiteral("1280x800x24"),
-                                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                                           QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     const QDeadlineTimer deadline(timeoutMs);
     while (!server_.canReadLine() && server_.state() != QProcess::NotRunning && !deadline.hasExpired())
         server_.waitForReadyRead(int(deadline.remainingTime()));
@@ -111,19 +124,24 @@ bool XvfbSession::StartServer(int timeoutMs)
     return true;
 }
 
-bool XvfbSession::StartTray(int timeoutMs)
+void XvfbSession::StartOnDisplay(QProcess& process, const QString& program, const QStringList& arguments) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     Apply(environment);
-    tray_.setProcessEnvironment(environment);
-    tray_.setStandardOutputFile(QProcess::nullDevice());
-    tray_.setStandardErrorFile(QProcess::nullDevice());
-    tray_.start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
-                                           QStringLiteral("right"), QStringLiteral("--widthtype"),
-                                           QStringLiteral("pixel"), QStringLiteral("--width"), QStringLiteral("64"),
-                                           QStringLiteral("--height"), QStringLiteral("24")});
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
+}
+
+bool XvfbSession::StartTray(int timeoutMs)
+{
+    StartOnDisplay(tray_, QStringLiteral("trayer"),
+                   {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
+                    QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+                    QStringLiteral("--width"), QStringLiteral("64"), QStringLiteral("--height"), QStringLiteral("24")});
     const QByteArray display = display_.toLatin1();
-    if (!WaitUntil([&] { return TrayOwned(display); }, tray_, timeoutMs)) {
+    if (!WaitUntil([&] { return SelectionOwned(display, "_NET_SYSTEM_TRAY_S0"); }, tray_, timeoutMs)) {
         error_ = QStringLiteral("trayer did not take the notification area on ") + display_;
         return false;
     }
@@ -134,19 +152,32 @@ bool XvfbSession::StartWindowManager(int timeoutMs)
 {
     if (!Ready())
         return false;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    Apply(environment);
-    windowManager_.setProcessEnvironment(environment);
-    windowManager_.setStandardOutputFile(QProcess::nullDevice());
-    windowManager_.setStandardErrorFile(QProcess::nullDevice());
     const QByteArray display = display_.toLatin1();
     const QDeadlineTimer deadline(timeoutMs);
     // On a busy machine a fresh server now and then refuses the first connection; try again.
     do {
-        windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        StartOnDisplay(windowManager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
         if (WaitUntil([&] { return WindowManagerRunning(display); }, windowManager_, int(deadline.remainingTime())))
             return true;
     } while (!deadline.hasExpired());
     error_ = QStringLiteral("openbox did not manage ") + display_;
     return false;
+}
+
+bool XvfbSession::StartCompositor(int timeoutMs)
+{
+    if (!Ready())
+        return false;
+    StartOnDisplay(compositor_, QStringLiteral("xcompmgr"), {});
+    const QByteArray display = display_.toLatin1();
+    if (!WaitUntil([&] { return SelectionOwned(display, "_NET_WM_CM_S0"); }, compositor_, timeoutMs)) {
+        error_ = QStringLiteral("xcompmgr did not take the compositing selection on ") + display_;
+        return false;
+    }
+    return true;
+}
+
+void XvfbSession::StopCompositor()
+{
+    Stop(compositor_);
 }

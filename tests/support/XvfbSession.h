@@ -4,14 +4,15 @@
 #include <QString>
 
 // An X server of its own (Xvfb, on a display number the server picks) for runs of the real
-// client, optionally with a notification area (trayer) that owns the tray selection before
-// the session counts as ready, and on request a window manager (openbox). All end with the
-// session.
+// client and for tests of real windows, optionally with a notification area (trayer), a
+// window manager (openbox) and a compositing manager (xcompmgr), each of which has taken its
+// place on the display before it counts as started. All of them end with the session.
 class XvfbSession {
 public:
     enum class Tray { None, Trayer };
+    enum class Desktop { Bare, WindowManager, Compositing };  // Compositing: window manager too
 
-    explicit XvfbSession(Tray tray, int timeoutMs = 20000);
+    explicit XvfbSession(Tray tray, int timeoutMs = 20000, Desktop desktop = Desktop::Bare);
     ~XvfbSession();
 
     bool Ready() const { return error_.isEmpty(); }
@@ -23,14 +24,20 @@ public:
     void Apply(QProcessEnvironment& environment) const;
     // Starts openbox and waits until it manages the screen; false (with Error) when it does not.
     bool StartWindowManager(int timeoutMs = 20000);
+    // Starts or stops the compositing manager; Start returns once it owns its selection.
+    bool StartCompositor(int timeoutMs = 20000);
+    void StopCompositor();
 
 private:
     bool StartServer(int timeoutMs);
     bool StartTray(int timeoutMs);
+    // Starts a helper program on the display with its output discarded.
+    void StartOnDisplay(QProcess& process, const QString& program, const QStringList& arguments) const;
 
     QProcess server_;
     QProcess tray_;
     QProcess windowManager_;
+    QProcess compositor_;
     QString display_;
     QString error_;
 };

@@ -128,6 +128,27 @@ TEST_F(SkinPreview, EveryControlPreviewsWithTheSkinAndPlainly)
     EXPECT_EQ(run(package, "updown", 48, 24, {"pressed=1"}).size(), QSize(16, 24)) << "the skin's size";
 }
 
+// A form in its skinned frame, saved with the window's shape: the cut corners transparent,
+// the close button hot under the pointer, the caption buttons only those asked for.
+TEST_F(SkinPreview, AFormIsShownInItsFrameWithTheWindowsShape)
+{
+    const PreviewRun run =
+        Preview({package, QStringLiteral("form"), QStringLiteral("300"), QStringLiteral("200"), Out("form.png"),
+                 QStringLiteral("caption=提示"), QStringLiteral("icons=sysmenu"), QStringLiteral("hot=closebutton")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage form(Out("form.png"));
+    ASSERT_EQ(form.size(), QSize(300, 200));
+    EXPECT_EQ(qAlpha(form.pixel(0, 0)), 0) << "outside the rounded corner";
+    EXPECT_EQ(qAlpha(form.pixel(0, 20)), 255);
+    EXPECT_EQ(form.pixel(277, 5), qRgb(0xE0, 0x4A, 0x3C)) << "the close button, hot";
+    EXPECT_EQ(form.pixel(259 + 9, 5 + 9), form.pixel(200, 5 + 9)) << "no maximize button: the bare caption bar";
+
+    const PreviewRun plain = Preview({QString(), QStringLiteral("form"), QStringLiteral("300"), QStringLiteral("200"),
+                                      Out("plain.png"), QStringLiteral("border=dialog"), QStringLiteral("active=0")});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    EXPECT_EQ(QImage(Out("plain.png")).size(), QSize(300, 200));
+}
+
 TEST_F(SkinPreview, APopupMenuIsSavedAsItsFirstLevelWithTheItemSelectedThroughTheMenu)
 {
     const QString items = QStringLiteral("items=清理缓存|-|!Off|More>|退出");
@@ -167,6 +188,9 @@ TEST_F(SkinPreview, RefusedCommandLinesEndWithOneLineAndCodeTwo)
         {"bad number", line(package, "pagecontrol", "100", {"tabs=many"}), "many"},
         {"out of range", line(package, "pagecontrol", "100", {"tabs=2", "active=2"}), "active"},
         {"bad size", line(package, "pagecontrol", "0", {}), "WIDTH"},
+        {"unknown border icon", line(package, "form", "300", {"icons=sysmenu,help"}), "help"},
+        {"no such frame object", line(package, "form", "300", {"hot=helpbutton"}), "helpbutton"},
+        {"unknown border", line(package, "form", "300", {"border=thick"}), "thick"},
         {"bad state", line(package, "button", "100", {"state=pressed"}), "state"},
         {"no such button", line(package, "updown", "100", {"hot=2"}), "hot"},
         {"gauge value not a number", line(package, "gauge", "100", {"value=half"}), "value"},

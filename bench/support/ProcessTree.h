@@ -12,6 +12,10 @@ public:
     // The proportional set size of every process of the tree, summed, in KiB: shared pages
     // count once across the tree, unlike resident sizes.
     qint64 PssKiB() const;
+    // The processor time every process of the tree has used so far, user and system, summed,
+    // in clock ticks (TicksPerSecond a second). A process that has ended counts nothing.
+    qint64 CpuTicks() const;
+    static qint64 TicksPerSecond();
 
 private:
     QList<qint64> pids_;

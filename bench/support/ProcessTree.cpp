@@ -3,20 +3,26 @@
 #include <QDir>
 #include <QFile>
 #include <QMultiHash>
+#include <unistd.h>
 
 namespace {
-// The parent of a process from /proc/PID/stat: the field after the command, which is in
-// parentheses and may itself hold spaces and parentheses.
-qint64 ParentOf(const QString& pid)
+// The fields of /proc/PID/stat after the command, which is in parentheses and may itself hold
+// spaces and parentheses: the state first, then the parent, ...; empty when the process is gone.
+QList<QByteArray> StatFields(const QString& pid)
 {
     QFile stat(QStringLiteral("/proc/") + pid + QStringLiteral("/stat"));
     if (!stat.open(QIODevice::ReadOnly))
-        return -1;
+        return {};
     const QByteArray line = stat.readAll();
     const qsizetype close = line.lastIndexOf(')');
     if (close < 0)
-        return -1;
-    const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+        return {};
+    return line.mid(close + 2).split(' ');
+}
+
+qint64 ParentOf(const QString& pid)
+{
+    const QList<QByteArray> fields = StatFields(pid);
     return fields.size() > 1 ? fields[1].toLongLong() : -1;
 }
 
@@ -44,6 +50,23 @@ ProcessTree::ProcessTree(qint64 rootPid)
     pids_.append(rootPid);
     for (qsizetype i = 0; i < pids_.size(); ++i)
         pids_.append(children.values(pids_[i]));
+}
+
+qint64 ProcessTree::CpuTicks() const
+{
+    // User and system time are the stat file's 14th and 15th fields, 12th and 13th after the command.
+    qint64 total = 0;
+    for (const qint64 pid : pids_) {
+        const QList<QByteArray> fields = StatFields(QString::number(pid));
+        if (fields.size() > 12)
+            total += fields[11].toLongLong() + fields[12].toLongLong();
+    }
+    return total;
+}
+
+qint64 ProcessTree::TicksPerSecond()
+{
+    return sysconf(_SC_CLK_TCK);
 }
 
 qint64 ProcessTree::PssKiB() const

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+
+// Whether windows can be see-through: only where a compositing manager runs. Wayland always
+// composites; on X11 a compositing manager owns the _NET_WM_CM_S<screen> selection of the
+// screen; other window systems (offscreen, frame buffer) never composite. Asked afresh on
+// every call, since a compositing manager may start or stop while the program runs.
+bool CompositingManagerPresent();
+
+// The X11 question for a display of one's own choosing (":N" or ":N.S"), over a connection of
+// its own; false when the display cannot be reached.
+bool CompositingSelectionOwned(const QByteArray& display);
