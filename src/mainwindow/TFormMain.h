@@ -47,8 +47,8 @@ public:
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
         NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
-        UrlCache* Cache = nullptr;         // nullptr: the web profile's HTTP cache
         Clock* Time = nullptr;  // nullptr: the system's own clock
+        UrlCache* Cache = nullptr;         // nullptr: the web profile's HTTP cache
     };
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
