@@ -24,11 +24,15 @@ void ProfileUrlCache::PurgeUrlCache(const QString&)
     folder_ = CacheFolder(profile_);
     before_ = ReadEntryFiles(folder_);
     stillTicks_ = 0;
-    lastLeft_.clear();
+    lastLeft_ = before_.keys();
+    lastLeft_.sort();
     askedAgainFor_.clear();
     profile_.clearHttpCache();
+    // The first look comes with the first poll, never within this call, an empty cache
+    // included: the engine takes the request in on a turn of its own, and a page asked for in
+    // the same turn as a clear can stall for good.
     poll_.start();
-    Check();
+    Q_EMIT PurgeProgress(int(before_.size()), int(before_.size()));
 }
 
 void ProfileUrlCache::Check()
@@ -37,6 +41,7 @@ void ProfileUrlCache::Check()
     if (left != lastLeft_) {
         lastLeft_ = left;
         stillTicks_ = 0;
+        Q_EMIT PurgeProgress(int(left.size()), int(before_.size()));
     } else if (++stillTicks_ >= kStillTicksBeforeAskingAgain) {
         stillTicks_ = 0;
         // Files that a repeated request leaves exactly as they were are none of the engine's

@@ -20,6 +20,7 @@
 #include "platform/ResourcePack.h"
 #include "platform/SystemClock.h"
 #include "platform/TempDirectory.h"
+#include "platform/UrlCache.h"
 #include "platform/WindowManager.h"
 #include "skin/TbsSkinData.h"
 #include "skincontrols/TbsSkinPageControl.h"
@@ -116,11 +117,15 @@ void TFormMain::FormCreateMainTab(int MainTag)
 
 void TFormMain::SetUpTrayIcon()
 {
-    TrayIcon->SetIcon(QIcon(QStringLiteral(":/artwork/kestrune.png")));
+    const QIcon icon(QStringLiteral(":/artwork/kestrune.png"));
+    // The client's icon is every window's icon, the dialogs' too.
+    QGuiApplication::setWindowIcon(icon);
+    TrayIcon->SetIcon(icon);
     TrayIcon->SetHint(ApplicationTitle);
+    // Shown even without a notification area: the icon then waits for one to start.
+    TrayIcon->Show();
     if (!TrayIcon->HostAvailable())
         throw KestruneError(QStringLiteral("Cannot create shell notification icon"));
-    TrayIcon->Show();
 }
 
 void TFormMain::LoadSkin()

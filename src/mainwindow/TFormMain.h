@@ -14,6 +14,10 @@ class DefaultBrowser;
 class FullScreenView;
 class NotificationIcon;
 class PageVisibility;
+class TMenuItem;
+class TbsSkinMenu;
+class TbsSkinPopupMenu;
+class UrlCache;
 class QPainter;
 class QShortcut;
 class QWebEngineFullScreenRequest;
@@ -44,6 +48,7 @@ public:
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
         NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
         Clock* Time = nullptr;  // nullptr: the system's own clock
+        UrlCache* Cache = nullptr;         // nullptr: the web profile's HTTP cache
     };
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
@@ -84,6 +89,9 @@ public:
     TbsResourceStrData* bsResourceStrData1 = nullptr;
     TTimer* TimerCloseTab = nullptr;
     NotificationIcon* TrayIcon = nullptr;  // Services::Tray, or the window's own
+    TbsSkinPopupMenu* bsSkinPopupMenu = nullptr;
+    TMenuItem* MenuItemClearCache = nullptr;
+    TMenuItem* MenuItemExit = nullptr;
     TApplicationEvents* ApplicationEvents1 = nullptr;
 
     // Creation, shape and the global error handler. The creation's last steps, which send
@@ -97,6 +105,17 @@ public:
     // of the desktop session closes it the same way, whether or not the session really ends.
     void FormCloseQuery(QObject* Sender, bool& CanClose);
     void SessionEnding();
+
+    // The tray: a double click hides the window or brings it back; its menu cleans the cache
+    // or ends the client.
+    void TrayIconDblClick(QObject* Sender);
+    void MenuItemExitClick(QObject* Sender);
+
+    // Cache cleaning, after the player confirms it.
+    void MenuItemClearCacheClick(QObject* Sender);
+    // The skinned confirmation dialog: true exactly when its OK closed it. Mode 0 shows OK
+    // alone.
+    bool ShowConfirmBox(const QString& Text, const QString& Caption, int Mode);
 
     // Moving, sizing and maximizing the frameless window.
     void ImageMaxClick(QObject* Sender);
@@ -214,6 +233,12 @@ private:
     void DrawTab(int TabIndex, bool Active, QPainter& Cnvs);
     void BindBrowserEvents(TWebBrowser* browser);
     void SetUpTrayIcon();
+    void DefineTrayMenu();
+    // The tray's menu at a screen point, the window brought forward first when it is shown.
+    void PopupTrayMenu(QPoint At);
+    // The cache the cleaner empties: Services::Cache, else the profile's, made on first use
+    // (the profile starts the web engine).
+    UrlCache& Cache();
     void LoadSkin();
     void SetBounds(const QRect& bounds);
 
@@ -223,6 +248,9 @@ private:
     Clock* clock_;
     std::unique_ptr<TBrowserTabs> tabs_;
     std::unique_ptr<NotificationIcon> ownTray_;
+    std::unique_ptr<UrlCache> ownCache_;
+    // The popup menus of this window (the tray's), until its form frame brings its own.
+    TbsSkinMenu* skinMenu_ = nullptr;
     FullScreenView* fullScreen_ = nullptr;
     PageVisibility* pageVisibility_ = nullptr;
     QShortcut* leaveFullScreenKey_ = nullptr;

@@ -107,6 +107,7 @@ void TFormMain::DefineTitleBar()
     }
     connect(ImageMax, &TControl::OnClick, this, &TFormMain::ImageMaxClick);
     connect(ImageMin, &TControl::OnClick, this, &TFormMain::ImageMinClick);
+    connect(ImageSet, &TControl::OnClick, this, &TFormMain::MenuItemClearCacheClick);
     BindTitleBarButtons();
 }
 
@@ -214,6 +215,7 @@ void TFormMain::DefineNonVisual()
     if (!services_.Tray)
         ownTray_ = std::make_unique<SystemNotificationIcon>();
     TrayIcon = services_.Tray ? services_.Tray : ownTray_.get();
+    DefineTrayMenu();
 
     ApplicationEvents1 = new TApplicationEvents(this);
     ApplicationEvents1->setObjectName(QStringLiteral("ApplicationEvents1"));

@@ -1,6 +1,9 @@
 #include "platform/SystemNotificationIcon.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QSystemTrayIcon>
 
 SystemNotificationIcon::SystemNotificationIcon(QObject* parent)
@@ -10,8 +13,33 @@ SystemNotificationIcon::SystemNotificationIcon(QObject* parent)
         if (reason == QSystemTrayIcon::DoubleClick)
             Q_EMIT OnDblClick(this);
         else if (reason == QSystemTrayIcon::Context)
-            Q_EMIT OnContextMenu(QCursor::pos());
+            ContextAsked();
     });
+}
+
+void SystemNotificationIcon::ContextAsked()
+{
+    if (!(QGuiApplication::mouseButtons() & Qt::RightButton)) {
+        Q_EMIT OnContextMenu(QCursor::pos());
+        return;
+    }
+    // The press's release goes to the icon's window, which holds the pointer until then.
+    if (!awaitingRelease_)
+        QCoreApplication::instance()->installEventFilter(this);
+    awaitingRelease_ = true;
+}
+
+bool SystemNotificationIcon::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && awaitingRelease_
+        && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        awaitingRelease_ = false;
+        QCoreApplication::instance()->removeEventFilter(this);
+        // Once the release has reached the icon: the menu then starts on a quiet pointer.
+        const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        QMetaObject::invokeMethod(this, [this, at] { Q_EMIT OnContextMenu(at); }, Qt::QueuedConnection);
+    }
+    return NotificationIcon::eventFilter(watched, event);
 }
 
 bool SystemNotificationIcon::HostAvailable() const

@@ -4,7 +4,12 @@
 
 class QSystemTrayIcon;
 
-// The desktop's own notification area, through QSystemTrayIcon.
+// The desktop's own notification area, through QSystemTrayIcon. Without a notification area a
+// shown icon waits for one: it appears when one starts.
+//
+// The icon's menu is asked for when the right button is let go over the icon, not when it
+// goes down (where the toolkit reports it): a menu that opens under the pointer would
+// otherwise take the release for a choice.
 class SystemNotificationIcon : public NotificationIcon {
     Q_OBJECT
 public:
@@ -16,6 +21,15 @@ public:
     void Show() override;
     void Hide() override;
 
+    // The toolkit's icon, for tests.
+    QSystemTrayIcon* Icon() const { return icon_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void ContextAsked();
+
     QSystemTrayIcon* icon_;
+    bool awaitingRelease_ = false;
 };

@@ -4,6 +4,7 @@
 #include "support/PageScript.h"
 
 #include <QApplication>
+#include <QTest>
 
 // The main window with the demo portal's animated game page open in a second tab, in front.
 // The page keeps a record of the frames it drew and the keys, visibility changes and full

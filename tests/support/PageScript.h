@@ -3,6 +3,7 @@
 #include "support/Wait.h"
 
 #include <QDeadlineTimer>
+#include <QTest>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <memory>
