@@ -5,20 +5,31 @@
 #include "browser/TWebBrowser.h"
 #include "dialogs/TFormClearCache.h"
 #include "dialogs/TFormMsgBox.h"
+#include "framework/TApplicationEvents.h"
 #include "framework/TMenuItem.h"
 #include "platform/NotificationIcon.h"
 #include "skin/TbsSkinData.h"
 #include "skincontrols/TbsSkinMenu.h"
 #include "skincontrols/TbsSkinPopupMenu.h"
+#include "skinframe/TbsSkinFrame.h"
 #include "skinui/CellHeightFont.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <utility>
 
 void TFormMain::DefineTrayMenu()
 {
-    skinMenu_ = new TbsSkinMenu(this);
-    skinMenu_->SetFrameSkinData(bsSkinData1);
-    skinMenu_->SetDefaultItemHeight(20);
-    skinMenu_->SetDefaultItemFont(FontWithHeight(QStringLiteral("Arial"), 14));
-    skinMenu_->SetAlphaBlendValue(200);
+    // The window's skinned menus are its frame's: items 20 pixels high in 14-pixel Arial
+    // where the skin has no font of its own, shown opaque at once, never scrolled.
+    TbsSkinMenu* menus = bsSkinFrame1->SkinMenu();
+    menus->SetDefaultItemHeight(20);
+    menus->SetDefaultItemFont(FontWithHeight(QStringLiteral("Arial"), 14));
+    menus->SetUseSkinFont(true);
+    menus->SetAlphaBlend(false);
+    menus->SetAlphaBlendAnimation(false);
+    menus->SetAlphaBlendValue(200);
+    menus->SetMaxMenuItemsInWindow(0);
 
     bsSkinPopupMenu = new TbsSkinPopupMenu(this);
     bsSkinPopupMenu->setObjectName(QStringLiteral("bsSkinPopupMenu"));
@@ -34,6 +45,11 @@ void TFormMain::DefineTrayMenu()
     };
     MenuItemClearCache = item("MenuItemClearCache", QStringLiteral("清理缓存"), &TFormMain::MenuItemClearCacheClick);
     MenuItemExit = item("MenuItemExit", QStringLiteral("退出"), &TFormMain::MenuItemExitClick);
+
+    trayMenuWait_ = new QTimer(this);
+    trayMenuWait_->setSingleShot(true);
+    trayMenuWait_->setInterval(500);
+    connect(trayMenuWait_, &QTimer::timeout, this, &TFormMain::OpenWaitingTrayMenu);
 
     connect(TrayIcon, &NotificationIcon::OnDblClick, this, &TFormMain::TrayIconDblClick);
     connect(TrayIcon, &NotificationIcon::OnContextMenu, this, &TFormMain::PopupTrayMenu);
@@ -53,11 +69,33 @@ void TFormMain::TrayIconDblClick(QObject*)
 
 void TFormMain::PopupTrayMenu(QPoint At)
 {
-    if (isVisible() && !isMinimized()) {
+    trayMenuAt_ = At;
+    if (isVisible() && !isMinimized() && !isActiveWindow()) {
+        // The window manager activates the window a little later, and the frame closes its
+        // menus as the window's activation changes: the menu waits for the activation, or a
+        // while at most where the manager refuses it.
+        trayMenuWait_->start();
         raise();
         activateWindow();
+        return;
     }
-    bsSkinPopupMenu->Popup(At.x(), At.y());
+    OpenWaitingTrayMenu();
+}
+
+void TFormMain::OpenWaitingTrayMenu()
+{
+    trayMenuWait_->stop();
+    if (!trayMenuAt_)
+        return;
+    const QPoint at = *std::exchange(trayMenuAt_, std::nullopt);
+    TApplicationEvents::Guard([&] { bsSkinPopupMenu->Popup(at.x(), at.y()); });
+}
+
+void TFormMain::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        OpenWaitingTrayMenu();
 }
 
 void TFormMain::MenuItemExitClick(QObject*)
