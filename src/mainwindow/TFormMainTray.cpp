@@ -15,6 +15,8 @@
 #include "skinui/CellHeightFont.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QTimer>
 #include <utility>
 
@@ -50,6 +52,10 @@ void TFormMain::DefineTrayMenu()
     trayMenuWait_->setSingleShot(true);
     trayMenuWait_->setInterval(500);
     connect(trayMenuWait_, &QTimer::timeout, this, &TFormMain::OpenWaitingTrayMenu);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            OpenWaitingTrayMenu();
+    });
 
     connect(TrayIcon, &NotificationIcon::OnDblClick, this, &TFormMain::TrayIconDblClick);
     connect(TrayIcon, &NotificationIcon::OnContextMenu, this, &TFormMain::PopupTrayMenu);
@@ -69,17 +75,19 @@ void TFormMain::TrayIconDblClick(QObject*)
 
 void TFormMain::PopupTrayMenu(QPoint At)
 {
+    // The menu closes as the window's activation or the client's focus changes, and both
+    // come back from the window manager a little later: the menu waits for them, for a while
+    // at most where the manager answers otherwise.
     trayMenuAt_ = At;
     if (isVisible() && !isMinimized() && !isActiveWindow()) {
-        // The window manager activates the window a little later, and the frame closes its
-        // menus as the window's activation changes: the menu waits for the activation, or a
-        // while at most where the manager refuses it.
         trayMenuWait_->start();
         raise();
         activateWindow();
-        return;
+    } else if (const QWindow* focus = QGuiApplication::focusWindow(); focus && !focus->isVisible()) {
+        trayMenuWait_->start();  // just hidden: the focus is on its way out of the client
+    } else {
+        OpenWaitingTrayMenu();
     }
-    OpenWaitingTrayMenu();
 }
 
 void TFormMain::OpenWaitingTrayMenu()
