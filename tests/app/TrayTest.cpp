@@ -107,6 +107,7 @@ TEST_F(TrayOnDesktop, HiddenInTheTrayItStaysTheOnlyClientAndKeepsRunning)
     ASSERT_TRUE(windows.DoubleClickTrayIcon()) << "the client still runs: its icon is there";
     ASSERT_TRUE(WaitFor([&] { return !windows.Shown().isEmpty(); })) << "and the window comes back";
     EXPECT_EQ(windows.Shown().first().bounds, bounds);
+    EXPECT_TRUE(WaitFor([&] { return display->ActiveWindow() == windows.Shown().first().id; })) << "in front";
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 
