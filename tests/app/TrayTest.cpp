@@ -54,8 +54,9 @@ protected:
 };
 
 // Started on a desktop without a notification area, the client says so and comes up; once
-// one starts, the icon is there by itself and opens the menu. (No window manager: one would
-// keep the window, which covers the whole screen, above the late notification area.)
+// one starts, and again when it starts over, the icon is there by itself and opens the menu.
+// (No window manager: one would keep the window, which covers the whole screen, above the
+// late notification area.)
 TEST_F(TrayOnDesktop, TheIconAppearsWhenANotificationAreaStartsLater)
 {
     OpenDisplay(XvfbSession::Tray::None, XvfbSession::Desktop::Bare);
@@ -70,6 +71,10 @@ TEST_F(TrayOnDesktop, TheIconAppearsWhenANotificationAreaStartsLater)
     EXPECT_FALSE(windows.TrayIcon());
     ASSERT_TRUE(display->StartTray()) << display->Error().toStdString();
     ASSERT_TRUE(WaitFor([&] { return windows.TrayIcon().has_value(); })) << "the icon came by itself";
+    display->StopTray();
+    ASSERT_TRUE(WaitFor([&] { return !windows.TrayIcon(); }));
+    ASSERT_TRUE(display->StartTray()) << display->Error().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return windows.TrayIcon().has_value(); })) << "and came back";
     EXPECT_TRUE(windows.OpenTrayMenu()) << "and opens the menu";
 }
 

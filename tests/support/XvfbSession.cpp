@@ -203,6 +203,11 @@ bool XvfbSession::StartTray(int timeoutMs)
     return true;
 }
 
+void XvfbSession::StopTray()
+{
+    Stop(tray_);
+}
+
 bool XvfbSession::StartWindowManager(int timeoutMs)
 {
     if (!Ready())

@@ -32,6 +32,7 @@ public:
     // Starts the notification area (of a session made without one) and waits until it has
     // taken its place; it reserves the bottom right corner, TrayArea(), on the screen.
     bool StartTray(int timeoutMs = 20000);
+    void StopTray();
     static QRect TrayArea();
 
     // A window on the display with its bounds on the screen.
