@@ -63,10 +63,9 @@ TEST_F(TrayOnDesktop, TheIconAppearsWhenANotificationAreaStartsLater)
     QProcess& client = Start();
     client.setReadChannel(QProcess::StandardError);
     const ClientWindows windows(*display, client);
-    ASSERT_TRUE(WaitFor([&] { return !windows.Shown().isEmpty(); }, 60000));
-    ASSERT_TRUE(WaitFor([&] { return client.peek(4096).contains("Cannot create shell notification icon"); }));
-    // The home page in: the window is fully built.
     ASSERT_TRUE(WaitFor([&] { return portal.Server().CountRequests(QStringLiteral("/portal.css")) > 0; }, 60000));
+    ASSERT_TRUE(WaitFor([&] { return !windows.Shown().isEmpty(); }));
+    ASSERT_TRUE(WaitFor([&] { return client.peek(4096).contains("Cannot create shell notification icon"); }));
 
     EXPECT_FALSE(windows.TrayIcon());
     ASSERT_TRUE(display->StartTray()) << display->Error().toStdString();
@@ -86,8 +85,10 @@ TEST_F(TrayOnDesktop, HiddenInTheTrayItStaysTheOnlyClientAndKeepsRunning)
     OpenDisplay(XvfbSession::Tray::Trayer, XvfbSession::Desktop::WindowManager);
     QProcess& first = Start();
     const ClientWindows windows(*display, first);
-    ASSERT_TRUE(WaitFor([&] { return windows.TrayIcon() && !windows.Shown().isEmpty(); }, 60000));
+    // The home page in: the window is fully built (its first frame, when the browser comes,
+    // replaces the window on the display once).
     ASSERT_TRUE(WaitFor([&] { return portal.Server().CountRequests(QStringLiteral("/portal.css")) > 0; }, 60000));
+    ASSERT_TRUE(WaitFor([&] { return windows.TrayIcon() && !windows.Shown().isEmpty(); }));
     const QRect bounds = windows.Shown().first().bounds;
 
     ASSERT_TRUE(windows.DoubleClickTrayIcon());
