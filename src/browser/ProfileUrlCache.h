@@ -13,8 +13,9 @@ class QWebEngineProfile;
 // The engine clears its cache in the background and, in the toolkit version we build on, does
 // not say when it is done. What it does leave behind is visible: a disk cache keeps each entry
 // in files of its own in the cache folder, beside an index, and clearing drops the entries and
-// deletes their files. So the purge notes the entry files (by identity: inode and modification
-// time) before it asks for the clear, and is finished when none of them is left. A file that
+// deletes their files (a file it drops may first be renamed "todelete_...", which counts as
+// gone). So the purge notes the entry files (by identity: inode and modification time) before
+// it asks for the clear, and is finished when none of them is left. A file that
 // appears meanwhile holds a fresh entry of a page still loading and does not hold the purge
 // up. Should the engine still be busy with an earlier clear and drop the request, the request
 // is repeated when nothing has changed for a while; files that even the repeated request

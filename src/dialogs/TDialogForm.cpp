@@ -1,25 +1,44 @@
 #include "dialogs/TDialogForm.h"
 
+#include "skinframe/TbsSkinFrame.h"
 #include "skinui/CellHeightFont.h"
 #include "skinui/SkinColor.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QVBoxLayout>
 
-TDialogForm::TDialogForm(const QString& name, const QString& caption, QSize clientSize, QWidget* parent)
+TDialogForm::TDialogForm(const QString& name, const QString& caption, QSize clientSize, TFormBorderStyle border,
+                         TbsBorderIcons icons, TbsSkinData* skinData, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(name);
     setWindowTitle(caption);
-    setFixedSize(clientSize);
     setFont(FontWithHeight(QStringLiteral("Tahoma"), -11));
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, SystemColor(SkinColor::kWindowText));
     setPalette(colours);
+
+    // The layout keeps the client area inside the contents margins, which are the frame's
+    // borders and change with the skin.
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Client"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(client_);
+
+    bsSkinFrame1 = new TbsSkinFrame(this, border);
+    bsSkinFrame1->setObjectName(QStringLiteral("bsSkinFrame1"));
+    bsSkinFrame1->SetBorderIcons(icons);
+    bsSkinFrame1->SetClientWidth(clientSize.width());
+    bsSkinFrame1->SetClientHeight(clientSize.height());
+    bsSkinFrame1->SetSkinData(skinData);
+
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize room = screen->size();
-        move((room.width() - width()) / 2, (room.height() - height()) / 2);
+        QRect place = rect();
+        place.moveCenter(screen->geometry().center());
+        move(place.topLeft());
     }
 }
 

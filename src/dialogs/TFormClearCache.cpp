@@ -12,19 +12,21 @@
 #include <QCloseEvent>
 
 TFormClearCache::TFormClearCache(TbsSkinData* skinData, UrlCache& cache, QWidget* parent)
-    : TDialogForm(QStringLiteral("FormClearCache"), QStringLiteral("清理缓存"), {314, 142}, parent), cache_(cache)
+    : TDialogForm(QStringLiteral("FormClearCache"), QStringLiteral("清理缓存"), {314, 142},
+                  TFormBorderStyle::bsSizeable, {}, skinData, parent),
+      cache_(cache)
 {
-    ImageFace = new TImage(this);
+    ImageFace = new TImage(Client());
     ImageFace->setObjectName(QStringLiteral("ImageFace"));
     ImageFace->setGeometry(64, 34, 60, 62);
     ImageFace->hide();
 
-    bsSkinGauge = new TbsSkinGauge(this);
+    bsSkinGauge = new TbsSkinGauge(Client());
     bsSkinGauge->setObjectName(QStringLiteral("bsSkinGauge"));
     bsSkinGauge->setGeometry(24, 56, 273, 20);
     bsSkinGauge->SetSkinData(skinData);
 
-    bsSkinButtonOK = new TbsSkinButton(this);
+    bsSkinButtonOK = new TbsSkinButton(Client());
     bsSkinButtonOK->setObjectName(QStringLiteral("bsSkinButtonOK"));
     bsSkinButtonOK->setGeometry(222, 98, 75, 25);
     bsSkinButtonOK->SetCaption(QStringLiteral("确定"));
@@ -33,7 +35,7 @@ TFormClearCache::TFormClearCache(TbsSkinData* skinData, UrlCache& cache, QWidget
     bsSkinButtonOK->SetModalResult(1);
     bsSkinButtonOK->SetSkinData(skinData);
 
-    bsSkinLabelTitle = new TbsSkinLabel(this);
+    bsSkinLabelTitle = new TbsSkinLabel(Client());
     bsSkinLabelTitle->setObjectName(QStringLiteral("bsSkinLabelTitle"));
     bsSkinLabelTitle->setGeometry(130, 47, 57, 21);
     bsSkinLabelTitle->SetCaption(QStringLiteral("清理完成"));

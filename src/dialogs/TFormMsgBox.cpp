@@ -5,10 +5,10 @@
 #include "skinui/CellHeightFont.h"
 
 namespace {
-TbsSkinButton* DialogButton(QWidget* form, TbsSkinData* skinData, const char* name, const QString& caption,
+TbsSkinButton* DialogButton(QWidget* client, TbsSkinData* skinData, const char* name, const QString& caption,
                             QPoint place, int modalResult)
 {
-    auto* button = new TbsSkinButton(form);
+    auto* button = new TbsSkinButton(client);
     button->setObjectName(QLatin1String(name));
     button->SetSkinData(skinData);
     button->setGeometry(QRect(place, QSize(75, 25)));
@@ -19,9 +19,10 @@ TbsSkinButton* DialogButton(QWidget* form, TbsSkinData* skinData, const char* na
 }  // namespace
 
 TFormMsgBox::TFormMsgBox(TbsSkinData* skinData, QWidget* parent)
-    : TDialogForm(QStringLiteral("FormMsgBox"), QStringLiteral("确认提示对话框"), {324, 152}, parent)
+    : TDialogForm(QStringLiteral("FormMsgBox"), QStringLiteral("确认提示对话框"), {324, 152}, TFormBorderStyle::bsDialog,
+                  biSystemMenu, skinData, parent)
 {
-    bsSkinTextLabelContent = new TbsSkinTextLabel(this);
+    bsSkinTextLabelContent = new TbsSkinTextLabel(Client());
     bsSkinTextLabelContent->setObjectName(QStringLiteral("bsSkinTextLabelContent"));
     bsSkinTextLabelContent->SetAutoSize(false);
     bsSkinTextLabelContent->setGeometry(24, 27, 273, 69);
@@ -29,9 +30,9 @@ TFormMsgBox::TFormMsgBox(TbsSkinData* skinData, QWidget* parent)
     bsSkinTextLabelContent->SetWordWrap(true);
     bsSkinTextLabelContent->SetSkinData(skinData);
 
-    bsSkinButtonOk = DialogButton(this, skinData, "bsSkinButtonOk", QStringLiteral("确定"), {160, 111}, 1);
+    bsSkinButtonOk = DialogButton(Client(), skinData, "bsSkinButtonOk", QStringLiteral("确定"), {160, 111}, 1);
     bsSkinButtonOk->SetDefault(true);
-    bsSkinButtonCancel = DialogButton(this, skinData, "bsSkinButtonCancel", QStringLiteral("取消"), {241, 111}, 2);
+    bsSkinButtonCancel = DialogButton(Client(), skinData, "bsSkinButtonCancel", QStringLiteral("取消"), {241, 111}, 2);
     bsSkinButtonCancel->SetCancel(true);
     setTabOrder(bsSkinButtonOk, bsSkinButtonCancel);
 }

@@ -110,7 +110,7 @@ protected:
 TEST_F(FormMainWithoutTray, ReportsTheMissingTrayAndStartsAnyway)
 {
     EXPECT_NE(errors.find("Cannot create shell notification icon"), std::string::npos);
-    EXPECT_FALSE(tray.shown);
+    EXPECT_TRUE(tray.shown) << "shown all the same: the icon waits for a notification area to start";
     EXPECT_EQ(form->Tag(), 1) << "the creation went on to maximize the window";
     EXPECT_EQ(form->Tabs().FindTab(1)->Browser, form->WebBrowser) << "and to file the main tab";
 }

@@ -4,6 +4,7 @@
 #include "skin/TbsSkinData.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -169,6 +170,40 @@ TEST_F(SkinPreview, APopupMenuIsSavedAsItsFirstLevelWithTheItemSelectedThroughTh
     EXPECT_EQ(none.pixel(8, more), none.pixel(8, first)) << "nothing selected";
 }
 
+// The dialogs are saved whole, in their frames, at their own sizes: the client areas (324 x 152
+// and 314 x 142) inside the shipped skin's borders (4 at the sides and bottom, 28 above).
+TEST_F(SkinPreview, TheDialogsAreSavedWholeInTheirFramesAsTheyAreSetUp)
+{
+    const auto run = [&](const char* control, const char* width, const QStringList& keys) {
+        const PreviewRun r = Preview(QStringList{package, QLatin1String(control), QLatin1String(width),
+                                                 QStringLiteral("1"), Out("dialog.png")}
+                                     + keys);
+        EXPECT_EQ(r.exitCode, 0) << control << ": " << r.err.toStdString();
+        return QImage(Out("dialog.png"));
+    };
+    const QPoint client(4, 28);
+    const QImage both = run("msgbox", "500", {"mode=4", "caption=提示", "text=一\\n二"});
+    const QImage alone = run("msgbox", "1", {"mode=0"});
+    ASSERT_EQ(both.size(), QSize(332, 184));
+    ASSERT_EQ(alone.size(), QSize(332, 184));
+    EXPECT_EQ(qAlpha(both.pixel(0, 0)), 0) << "the window's shape";
+    const QPoint okOfBoth = client + QPoint(160 + 37, 111 + 3);
+    EXPECT_NE(both.pixel(okOfBoth), alone.pixel(okOfBoth)) << "OK alone stands where Cancel would";
+    EXPECT_EQ(alone.pixel(client + QPoint(241 + 37, 111 + 3)), both.pixel(okOfBoth)) << "the focused OK";
+
+    const QString pack = QStringLiteral("pack=") + QFileInfo(QStringLiteral(KESTRUNE_BUILT_PACK)).path();
+    const QImage created = run("clearcache", "1", {});
+    const QImage done = run("clearcache", "900", {"state=done", pack});
+    ASSERT_EQ(created.size(), QSize(322, 174));
+    ASSERT_EQ(done.size(), QSize(322, 174));
+    const QPoint gauge = client + QPoint(24 + 60, 56 + 10);
+    const QPoint face = client + QPoint(64 + 30, 34 + 31);
+    EXPECT_NE(created.pixel(gauge), done.pixel(gauge)) << "the gauge gone";
+    EXPECT_NE(created.pixel(face), done.pixel(face)) << "the face shown";
+    EXPECT_NE(created.pixel(client + QPoint(222 + 37, 98 + 12)), done.pixel(client + QPoint(222 + 37, 98 + 12)))
+        << "OK enabled";
+}
+
 TEST_F(SkinPreview, RefusedCommandLinesEndWithOneLineAndCodeTwo)
 {
     const auto line = [&](const QString& skin, const QString& control, const QString& width,
@@ -198,6 +233,9 @@ TEST_F(SkinPreview, RefusedCommandLinesEndWithOneLineAndCodeTwo)
         {"bad flag", line(package, "textlabel", "100", {"wrap=yes"}), "wrap"},
         {"a separator selected", line(package, "popupmenu", "100", {"items=A|-|B", "selected=1"}), "separator"},
         {"selected beyond the items", line(package, "popupmenu", "100", {"items=A|B", "selected=2"}), "selected"},
+        {"a mode of neither layout", line(package, "msgbox", "100", {"mode=2"}), "mode"},
+        {"a cleaner state", line(package, "clearcache", "100", {"state=cleaning"}), "state"},
+        {"no resource pack", line(package, "clearcache", "100", {"pack=/nowhere"}), "nowhere"},
     };
     for (const auto& row : rows) {
         const PreviewRun run = Preview(row.arguments);

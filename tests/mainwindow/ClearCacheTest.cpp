@@ -1,0 +1,135 @@
+// The clear-cache picture of the title bar, end to end: the confirmation, the cleaner on the
+// web profile's real cache, and what the portal's server sees before and after.
+#include "support/MainWindowFixture.h"
+
+#include "browser/ProfileUrlCache.h"
+#include "dialogs/TFormClearCache.h"
+#include "dialogs/TFormMsgBox.h"
+#include "framework/TImage.h"
+#include "skincontrols/TbsSkinButton.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWebEngineProfile>
+
+#include <functional>
+
+namespace {
+
+// Plays the part of the player in the modal dialogs a click opens: each step waits until it
+// is ready (its dialog is the active modal window, in the state it needs) and then acts,
+// from inside the dialog's own loop. Every dialog still open at the deadline is closed, so a
+// fault ends the test rather than hanging it.
+class Player : public QObject {
+public:
+    struct Step {
+        std::function<bool(QWidget* modal)> ready;
+        std::function<void(QWidget* modal)> act;
+    };
+    explicit Player(QList<Step> steps) : steps_(std::move(steps))
+    {
+        deadline_.start();
+        connect(&poll_, &QTimer::timeout, this, &Player::Poll);
+        poll_.start(10);
+    }
+    bool Finished() const { return steps_.isEmpty(); }
+    // Every modal dialog that was shown, by class name.
+    QStringList shown;
+
+private:
+    void Poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != last_)
+            shown << QString::fromLatin1(modal->metaObject()->className());
+        last_ = modal;
+        if (deadline_.hasExpired(60000)) {
+            if (modal)
+                modal->close();
+            return;
+        }
+        if (modal && !steps_.isEmpty() && steps_.first().ready(modal))
+            steps_.takeFirst().act(modal);
+    }
+
+    QList<Step> steps_;
+    QTimer poll_;
+    QElapsedTimer deadline_;
+    QPointer<QWidget> last_;
+};
+
+template <class Dialog>
+Player::Step Press(Qt::Key key, std::function<bool(Dialog&)> when = [](Dialog&) { return true; })
+{
+    return {[when](QWidget* modal) {
+                auto* dialog = qobject_cast<Dialog*>(modal);
+                return dialog && modal->isActiveWindow() && when(*dialog);
+            },
+            [key](QWidget* modal) {
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal, key);
+            }};
+}
+
+bool CleanerDone(TFormClearCache& cleaner)
+{
+    return cleaner.bsSkinButtonOK->isEnabled();
+}
+
+class ClearCache : public MainWindowFixture {
+protected:
+    int ItemRequests() { return int(portal.Server().Log().filter(QStringLiteral("GET /cached/item.txt?n=0 ")).size()); }
+    ProfileUrlCache::EntryFiles Entries() const
+    {
+        return ProfileUrlCache::ReadEntryFiles(ProfileUrlCache::CacheFolder(*TWebBrowser::SharedProfile()));
+    }
+    // Loads (or reloads) the page that keeps one file for a day and sets the login cookie;
+    // returns its title, "filled login=...".
+    QString Visit(const std::function<void()>& load)
+    {
+        title_.clear();
+        load();
+        EXPECT_TRUE(WaitFor([&] { return title_.startsWith(QStringLiteral("filled login=")); }, 30000));
+        return title_;
+    }
+    void WatchTitle()
+    {
+        QObject::connect(form->WebBrowser, &TWebBrowser::OnTitleChange, form.get(),
+                         [&](QObject*, const QString& text) { title_ = text; });
+    }
+    void ClickClearCache(Player& player)
+    {
+        QTest::mouseClick(form->ImageSet, Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_TRUE(player.Finished()) << "the dialogs went as the player expected";
+    }
+
+private:
+    QString title_;
+};
+
+TEST_F(ClearCache, CancelledItCleansNothingAndConfirmedTheServerIsAskedAgainWhileTheLoginStays)
+{
+    WatchTitle();
+    const QString page = portal.Url(QStringLiteral("cachefill.html?count=1"));
+    const QString login = Visit([&] { form->WebBrowser->Navigate(page); });
+    ASSERT_EQ(ItemRequests(), 1);
+    ASSERT_EQ(Visit([&] { form->ImageFeedClick(form->ImageFeed); }), login);
+    ASSERT_EQ(ItemRequests(), 1) << "kept for a day: the refresh takes it from the cache";
+    const ProfileUrlCache::EntryFiles before = Entries();
+    ASSERT_FALSE(before.isEmpty());
+
+    Player cancelling({Press<TFormMsgBox>(Qt::Key_Escape)});
+    ClickClearCache(cancelling);
+    EXPECT_EQ(cancelling.shown, QStringList{QStringLiteral("TFormMsgBox")}) << "no cleaner";
+    EXPECT_EQ(ProfileUrlCache::Remaining(before, Entries()).size(), before.size()) << "nothing deleted";
+    ASSERT_EQ(Visit([&] { form->ImageFeedClick(form->ImageFeed); }), login);
+    EXPECT_EQ(ItemRequests(), 1);
+
+    Player confirming({Press<TFormMsgBox>(Qt::Key_Return), Press<TFormClearCache>(Qt::Key_Return, CleanerDone)});
+    ClickClearCache(confirming);
+    EXPECT_EQ(confirming.shown, (QStringList{QStringLiteral("TFormMsgBox"), QStringLiteral("TFormClearCache")}));
+    EXPECT_EQ(ItemRequests(), 1) << "the page shown stays as it is until it is reloaded";
+    EXPECT_EQ(Visit([&] { form->ImageFeedClick(form->ImageFeed); }), login) << "the login cookie is still sent";
+    EXPECT_EQ(ItemRequests(), 2) << "the refresh asks the server again";
+}
+
+}  // namespace
