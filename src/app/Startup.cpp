@@ -33,6 +33,9 @@ int RunClient(int argc, char** argv, const QString& PortalBaseUrl)
     // button and menu, the desktop's end of session (agreed to at once, never cancelled,
     // nobody asked), and the system's termination signals.
     QObject::connect(&form, &TFormMain::Closed, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    // And only then: while the window is hidden in the tray, a dialog opened from the tray's
+    // menu is the last window shown, and closing it must not end the client.
+    TApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager&) { form.SessionEnding(); });
     termination.Watch(&form, [&form](int) { form.close(); });

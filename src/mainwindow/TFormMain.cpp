@@ -74,6 +74,8 @@ TFormMain::~TFormMain()
     // handlers.
     for (QObject* component : findChildren<QObject*>())
         component->disconnect(this);
+    // The application's focus changes as the window goes.
+    qApp->disconnect(this);
     // The tray icon is the desktop's; it leaves with the window that showed it.
     TrayIcon->disconnect(this);
     TrayIcon->Hide();

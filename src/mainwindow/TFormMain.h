@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <exception>
 #include <memory>
+#include <optional>
 
 class Clock;
 class DefaultBrowser;
@@ -15,11 +16,11 @@ class FullScreenView;
 class NotificationIcon;
 class PageVisibility;
 class TMenuItem;
-class TbsSkinMenu;
 class TbsSkinPopupMenu;
 class UrlCache;
 class QPainter;
 class QShortcut;
+class QTimer;
 class QWebEngineFullScreenRequest;
 class QWebEnginePage;
 class TApplicationEvents;
@@ -210,6 +211,7 @@ Q_SIGNALS:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // The window definition: components, their properties and event bindings.
@@ -236,6 +238,7 @@ private:
     void DefineTrayMenu();
     // The tray's menu at a screen point, the window brought forward first when it is shown.
     void PopupTrayMenu(QPoint At);
+    void OpenWaitingTrayMenu();
     // The cache the cleaner empties: Services::Cache, else the profile's, made on first use
     // (the profile starts the web engine).
     UrlCache& Cache();
@@ -249,8 +252,9 @@ private:
     std::unique_ptr<TBrowserTabs> tabs_;
     std::unique_ptr<NotificationIcon> ownTray_;
     std::unique_ptr<UrlCache> ownCache_;
-    // The popup menus of this window (the tray's), until its form frame brings its own.
-    TbsSkinMenu* skinMenu_ = nullptr;
+    // Where the tray's menu opens once the window has come forward.
+    std::optional<QPoint> trayMenuAt_;
+    QTimer* trayMenuWait_ = nullptr;
     FullScreenView* fullScreen_ = nullptr;
     PageVisibility* pageVisibility_ = nullptr;
     QShortcut* leaveFullScreenKey_ = nullptr;

@@ -5,20 +5,33 @@
 #include "browser/TWebBrowser.h"
 #include "dialogs/TFormClearCache.h"
 #include "dialogs/TFormMsgBox.h"
+#include "framework/TApplicationEvents.h"
 #include "framework/TMenuItem.h"
 #include "platform/NotificationIcon.h"
 #include "skin/TbsSkinData.h"
 #include "skincontrols/TbsSkinMenu.h"
 #include "skincontrols/TbsSkinPopupMenu.h"
+#include "skinframe/TbsSkinFrame.h"
 #include "skinui/CellHeightFont.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWindow>
+#include <QTimer>
+#include <utility>
 
 void TFormMain::DefineTrayMenu()
 {
-    skinMenu_ = new TbsSkinMenu(this);
-    skinMenu_->SetFrameSkinData(bsSkinData1);
-    skinMenu_->SetDefaultItemHeight(20);
-    skinMenu_->SetDefaultItemFont(FontWithHeight(QStringLiteral("Arial"), 14));
-    skinMenu_->SetAlphaBlendValue(200);
+    // The window's skinned menus are its frame's: items 20 pixels high in 14-pixel Arial
+    // where the skin has no font of its own, shown opaque at once, never scrolled.
+    TbsSkinMenu* menus = bsSkinFrame1->SkinMenu();
+    menus->SetDefaultItemHeight(20);
+    menus->SetDefaultItemFont(FontWithHeight(QStringLiteral("Arial"), 14));
+    menus->SetUseSkinFont(true);
+    menus->SetAlphaBlend(false);
+    menus->SetAlphaBlendAnimation(false);
+    menus->SetAlphaBlendValue(200);
+    menus->SetMaxMenuItemsInWindow(0);
 
     bsSkinPopupMenu = new TbsSkinPopupMenu(this);
     bsSkinPopupMenu->setObjectName(QStringLiteral("bsSkinPopupMenu"));
@@ -34,6 +47,15 @@ void TFormMain::DefineTrayMenu()
     };
     MenuItemClearCache = item("MenuItemClearCache", QStringLiteral("清理缓存"), &TFormMain::MenuItemClearCacheClick);
     MenuItemExit = item("MenuItemExit", QStringLiteral("退出"), &TFormMain::MenuItemExitClick);
+
+    trayMenuWait_ = new QTimer(this);
+    trayMenuWait_->setSingleShot(true);
+    trayMenuWait_->setInterval(500);
+    connect(trayMenuWait_, &QTimer::timeout, this, &TFormMain::OpenWaitingTrayMenu);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            OpenWaitingTrayMenu();
+    });
 
     connect(TrayIcon, &NotificationIcon::OnDblClick, this, &TFormMain::TrayIconDblClick);
     connect(TrayIcon, &NotificationIcon::OnContextMenu, this, &TFormMain::PopupTrayMenu);
@@ -53,11 +75,35 @@ void TFormMain::TrayIconDblClick(QObject*)
 
 void TFormMain::PopupTrayMenu(QPoint At)
 {
-    if (isVisible() && !isMinimized()) {
+    // The menu closes as the window's activation or the client's focus changes, and both
+    // come back from the window manager a little later: the menu waits for them, for a while
+    // at most where the manager answers otherwise.
+    trayMenuAt_ = At;
+    if (isVisible() && !isMinimized() && !isActiveWindow()) {
+        trayMenuWait_->start();
         raise();
         activateWindow();
+    } else if (const QWindow* focus = QGuiApplication::focusWindow(); focus && !focus->isVisible()) {
+        trayMenuWait_->start();  // just hidden: the focus is on its way out of the client
+    } else {
+        OpenWaitingTrayMenu();
     }
-    bsSkinPopupMenu->Popup(At.x(), At.y());
+}
+
+void TFormMain::OpenWaitingTrayMenu()
+{
+    trayMenuWait_->stop();
+    if (!trayMenuAt_)
+        return;
+    const QPoint at = *std::exchange(trayMenuAt_, std::nullopt);
+    TApplicationEvents::Guard([&] { bsSkinPopupMenu->Popup(at.x(), at.y()); });
+}
+
+void TFormMain::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        OpenWaitingTrayMenu();
 }
 
 void TFormMain::MenuItemExitClick(QObject*)

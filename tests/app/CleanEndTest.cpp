@@ -1,3 +1,4 @@
+#include "ClientWindows.h"
 #include "server/PortalServer.h"
 #include "support/Wait.h"
 #include "support/XvfbSession.h"
@@ -15,7 +16,7 @@ namespace {
 // Each way of ending the client, tried on a client whose page wrote a login cookie and a
 // local-storage entry a second before: the client ends by itself with code 0, and the next
 // start finds both.
-enum class Ending { Terminate, HangUp, Interrupt, CloseButton };
+enum class Ending { Terminate, HangUp, Interrupt, CloseButton, TrayExit };
 
 class CleanEnd : public ::testing::TestWithParam<Ending> {
 protected:
@@ -28,6 +29,10 @@ protected:
             environment.insert(QLatin1String(variable), home.filePath(QLatin1String(variable)));
         if (GetParam() == Ending::CloseButton) {
             display.emplace(XvfbSession::Tray::None);
+            ASSERT_TRUE(display->Ready()) << display->Error().toStdString();
+            display->Apply(environment);
+        } else if (GetParam() == Ending::TrayExit) {
+            display.emplace(XvfbSession::Tray::Trayer, 20000, XvfbSession::Desktop::WindowManager);
             ASSERT_TRUE(display->Ready()) << display->Error().toStdString();
             display->Apply(environment);
         } else {
@@ -49,15 +54,18 @@ protected:
         case Ending::Terminate: kill(pid_t(client.processId()), SIGTERM); break;
         case Ending::HangUp: kill(pid_t(client.processId()), SIGHUP); break;
         case Ending::Interrupt: kill(pid_t(client.processId()), SIGINT); break;
-        case Ending::CloseButton: {
+        case Ending::CloseButton:
             // The window is maximized over the whole screen; its close picture is the
             // title bar's right-most one.
-            QProcess click;
-            click.setProcessEnvironment(environment);
-            click.start(QStringLiteral("xdotool"),
-                        {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(1280 - 13),
-                         QStringLiteral("11"), QStringLiteral("click"), QStringLiteral("1")});
-            ASSERT_TRUE(click.waitForFinished(10000));
+            ASSERT_TRUE(display->Click(QPoint(1280 - 13, 11)));
+            break;
+        case Ending::TrayExit: {
+            // The tray icon right-clicked, and the menu's second item, "退出", clicked.
+            const ClientWindows windows(*display, client);
+            ASSERT_TRUE(WaitFor([&] { return windows.TrayIcon().has_value(); }));
+            const auto menu = windows.OpenTrayMenu();
+            ASSERT_TRUE(menu) << "the skinned menu opens over the icon";
+            ASSERT_TRUE(windows.ChooseItem(*menu, 1, 2));
             break;
         }
         }
@@ -101,6 +109,7 @@ TEST_P(CleanEnd, EndsWithCodeZeroAndKeepsCookiesAndLocalStorage)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, CleanEnd,
-                         ::testing::Values(Ending::Terminate, Ending::HangUp, Ending::Interrupt, Ending::CloseButton));
+                         ::testing::Values(Ending::Terminate, Ending::HangUp, Ending::Interrupt, Ending::CloseButton,
+                                           Ending::TrayExit));
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <xcb/xcb.h>
 
 namespace {
@@ -50,6 +51,55 @@ bool WindowManagerRunning(const QByteArray& display)
         std::free(property);
         return running;
     });
+}
+
+// The server's one screen, and the notification area in its bottom right corner.
+constexpr int ScreenWidth = 1280, ScreenHeight = 800;
+constexpr int TrayWidth = 64, TrayHeight = 24;
+
+template <typename Reply>
+using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply>
+ReplyPtr<Reply> Owned(Reply* reply)
+{
+    return ReplyPtr<Reply>(reply, &std::free);
+}
+
+// The process id a window carries in _NET_WM_PID; 0 when none.
+quint32 WindowPid(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t pidAtom)
+{
+    const auto property = Owned(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+    if (!property || xcb_get_property_value_length(property.get()) != 4)
+        return 0;
+    return *static_cast<const quint32*>(xcb_get_property_value(property.get()));
+}
+
+// Collects the viewable windows of pid below parent, bottom first.
+void CollectWindows(xcb_connection_t* connection, xcb_window_t root, xcb_window_t parent, xcb_atom_t pidAtom,
+                    quint32 pid, QList<XvfbSession::Window>& found)
+{
+    const auto tree = Owned(xcb_query_tree_reply(connection, xcb_query_tree(connection, parent), nullptr));
+    if (!tree)
+        return;
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+        const xcb_window_t window = children[i];
+        const auto attributes = Owned(
+            xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr));
+        if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
+            continue;
+        if (WindowPid(connection, window, pidAtom) == pid) {
+            const auto geometry = Owned(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
+            const auto place = Owned(xcb_translate_coordinates_reply(
+                connection, xcb_translate_coordinates(connection, window, root, 0, 0), nullptr));
+            if (geometry && place)
+                found.append({window, QRect(place->dst_x, place->dst_y, geometry->width, geometry->height),
+                              attributes->override_redirect != 0});
+        }
+        CollectWindows(connection, root, window, pidAtom, pid, found);
+    }
 }
 
 // Polls until ready holds, the process ends or the time is up. Waiting on the process lets it
@@ -109,7 +159,8 @@ bool XvfbSession::StartServer(int timeoutMs)
     server_.setProcessChannelMode(QProcess::SeparateChannels);
     server_.setStandardErrorFile(QProcess::nullDevice());
     server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                           QStringLiteral("0"), QStringLiteral("1280x800x24"),
+                                           QStringLiteral("0"),
+                                           QStringLiteral("%1x%2x24").arg(ScreenWidth).arg(ScreenHeight),
                                            QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     const QDeadlineTimer deadline(timeoutMs);
     while (!server_.canReadLine() && server_.state() != QProcess::NotRunning && !deadline.hasExpired())
@@ -136,16 +187,25 @@ void XvfbSession::StartOnDisplay(QProcess& process, const QString& program, cons
 
 bool XvfbSession::StartTray(int timeoutMs)
 {
+    if (!Ready())
+        return false;
+    // The strut keeps maximized windows off the area, as a desktop's panel does.
     StartOnDisplay(tray_, QStringLiteral("trayer"),
                    {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
                     QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
-                    QStringLiteral("--width"), QStringLiteral("64"), QStringLiteral("--height"), QStringLiteral("24")});
+                    QStringLiteral("--width"), QString::number(TrayWidth), QStringLiteral("--height"),
+                    QString::number(TrayHeight), QStringLiteral("--SetPartialStrut"), QStringLiteral("true")});
     const QByteArray display = display_.toLatin1();
     if (!WaitUntil([&] { return SelectionOwned(display, "_NET_SYSTEM_TRAY_S0"); }, tray_, timeoutMs)) {
         error_ = QStringLiteral("trayer did not take the notification area on ") + display_;
         return false;
     }
     return true;
+}
+
+void XvfbSession::StopTray()
+{
+    Stop(tray_);
 }
 
 bool XvfbSession::StartWindowManager(int timeoutMs)
@@ -180,4 +240,62 @@ bool XvfbSession::StartCompositor(int timeoutMs)
 void XvfbSession::StopCompositor()
 {
     Stop(compositor_);
+}
+
+QRect XvfbSession::TrayArea()
+{
+    return QRect(ScreenWidth - TrayWidth, ScreenHeight - TrayHeight, TrayWidth, TrayHeight);
+}
+
+QList<XvfbSession::Window> XvfbSession::WindowsOf(qint64 pid) const
+{
+    QList<Window> found;
+    AskDisplay(display_.toLatin1(), [&](xcb_connection_t* connection) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        CollectWindows(connection, root, root, Atom(connection, "_NET_WM_PID"), quint32(pid), found);
+        return true;
+    });
+    return found;
+}
+
+quint32 XvfbSession::ActiveWindow() const
+{
+    quint32 active = 0;
+    AskDisplay(display_.toLatin1(), [&](xcb_connection_t* connection) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        const auto property = Owned(xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, root, Atom(connection, "_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW, 0, 1),
+            nullptr));
+        if (property && xcb_get_property_value_length(property.get()) == 4)
+            active = *static_cast<const quint32*>(xcb_get_property_value(property.get()));
+        return true;
+    });
+    return active;
+}
+
+bool XvfbSession::RunOnDisplay(const QString& program, const QStringList& arguments) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    Apply(environment);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool XvfbSession::Click(const QPoint& at, int button, int count) const
+{
+    // The server keeps the move and the clicks in order. (Waiting for the move to be seen
+    // would never end when the pointer is there already.)
+    return RunOnDisplay(QStringLiteral("xdotool"),
+                        {QStringLiteral("mousemove"), QString::number(at.x()),
+                         QString::number(at.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
+                         QString::number(count), QStringLiteral("--delay"), QStringLiteral("80"),
+                         QString::number(button)});
+}
+
+bool XvfbSession::PressKey(const QString& key) const
+{
+    return RunOnDisplay(QStringLiteral("xdotool"), {QStringLiteral("key"), key});
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 
 // An X server of its own (Xvfb, on a display number the server picks) for runs of the real
@@ -27,10 +29,31 @@ public:
     // Starts or stops the compositing manager; Start returns once it owns its selection.
     bool StartCompositor(int timeoutMs = 20000);
     void StopCompositor();
+    // Starts the notification area (of a session made without one) and waits until it has
+    // taken its place; it reserves the bottom right corner, TrayArea(), on the screen.
+    bool StartTray(int timeoutMs = 20000);
+    void StopTray();
+    static QRect TrayArea();
+
+    // A window on the display with its bounds on the screen.
+    struct Window {
+        quint32 id = 0;
+        QRect bounds;
+        bool overrideRedirect = false;  // placed by its program past the window manager (menus)
+    };
+    // The viewable windows of the process pid (by their _NET_WM_PID), bottom first.
+    QList<Window> WindowsOf(qint64 pid) const;
+    // The window manager's active window; 0 when none.
+    quint32 ActiveWindow() const;
+    // Real input through the X server's test extension: count clicks of button at a point of
+    // the screen, or a key by its X name ("Escape"). False when they could not be sent.
+    bool Click(const QPoint& at, int button = 1, int count = 1) const;
+    bool PressKey(const QString& key) const;
 
 private:
     bool StartServer(int timeoutMs);
-    bool StartTray(int timeoutMs);
+    // Runs an input program on the display to its end.
+    bool RunOnDisplay(const QString& program, const QStringList& arguments) const;
     // Starts a helper program on the display with its output discarded.
     void StartOnDisplay(QProcess& process, const QString& program, const QStringList& arguments) const;
 

@@ -1,5 +1,6 @@
-// The X server tests: an Xvfb display with openbox of their own, and the application object
-// on it through the X platform.
+// The test main for real windows: an Xvfb display with openbox of its own, and the
+// application object on it through the X platform, so that focus and activation come from a
+// real window manager.
 #include "support/TestEnvironment.h"
 #include "support/XvfbSession.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     qputenv("DISPLAY", display.Display().toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "xcb");
     PrepareTestEnvironment();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // the web engine asks for it
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,120 @@
+#include "ClientWindows.h"
+#include "support/PortalFixture.h"
+#include "support/Wait.h"
+#include "support/XvfbSession.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// The real client on a desktop of its own, its tray icon and menu clicked with real pointer
+// events.
+class TrayOnDesktop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        for (const char* variable : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME"})
+            environment.insert(QLatin1String(variable), home.filePath(QLatin1String(variable)));
+    }
+    void TearDown() override
+    {
+        for (const auto& client : clients) {
+            client->terminate();
+            client->waitForFinished(30000);
+        }
+    }
+
+    void OpenDisplay(XvfbSession::Tray tray, XvfbSession::Desktop desktop)
+    {
+        display.emplace(tray, 20000, desktop);
+        ASSERT_TRUE(display->Ready()) << display->Error().toStdString();
+        display->Apply(environment);
+    }
+
+    QProcess& Start()
+    {
+        auto& client = *clients.emplace_back(std::make_unique<QProcess>());
+        client.setProcessEnvironment(environment);
+        client.start(QStringLiteral(KESTRUNE_DEV_CLIENT), {portal.BaseUrl()});
+        EXPECT_TRUE(client.waitForStarted(10000));
+        return client;
+    }
+
+    QTemporaryDir home;
+    PortalFixture portal;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    std::optional<XvfbSession> display;
+    std::vector<std::unique_ptr<QProcess>> clients;
+};
+
+// Started on a desktop without a notification area, the client says so and comes up; once
+// one starts, and again when it starts over, the icon is there by itself and opens the menu.
+// (No window manager: one would keep the window, which covers the whole screen, above the
+// late notification area.)
+TEST_F(TrayOnDesktop, TheIconAppearsWhenANotificationAreaStartsLater)
+{
+    OpenDisplay(XvfbSession::Tray::None, XvfbSession::Desktop::Bare);
+    QProcess& client = Start();
+    client.setReadChannel(QProcess::StandardError);
+    const ClientWindows windows(*display, client);
+    ASSERT_TRUE(WaitFor([&] { return portal.Server().CountRequests(QStringLiteral("/portal.css")) > 0; }, 60000));
+    ASSERT_TRUE(WaitFor([&] { return !windows.Shown().isEmpty(); }));
+    ASSERT_TRUE(WaitFor([&] { return client.peek(4096).contains("Cannot create shell notification icon"); }));
+
+    EXPECT_FALSE(windows.TrayIcon());
+    ASSERT_TRUE(display->StartTray()) << display->Error().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return windows.TrayIcon().has_value(); })) << "the icon came by itself";
+    display->StopTray();
+    ASSERT_TRUE(WaitFor([&] { return !windows.TrayIcon(); }));
+    ASSERT_TRUE(display->StartTray()) << display->Error().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return windows.TrayIcon().has_value(); })) << "and came back";
+    EXPECT_TRUE(windows.OpenTrayMenu()) << "and opens the menu";
+}
+
+// Hidden in the tray, the client stays the only one: a second start ends at once with code
+// 0 and shows nothing. A dialog opened from the tray's menu and closed again leaves it
+// running and hidden; the icon's double click brings the window back as it was.
+TEST_F(TrayOnDesktop, HiddenInTheTrayItStaysTheOnlyClientAndKeepsRunning)
+{
+    OpenDisplay(XvfbSession::Tray::Trayer, XvfbSession::Desktop::WindowManager);
+    QProcess& first = Start();
+    const ClientWindows windows(*display, first);
+    // The home page in: the window is fully built (its first frame, when the browser comes,
+    // replaces the window on the display once).
+    ASSERT_TRUE(WaitFor([&] { return portal.Server().CountRequests(QStringLiteral("/portal.css")) > 0; }, 60000));
+    ASSERT_TRUE(WaitFor([&] { return windows.TrayIcon() && !windows.Shown().isEmpty(); }));
+    const QRect bounds = windows.Shown().first().bounds;
+
+    ASSERT_TRUE(windows.DoubleClickTrayIcon());
+    ASSERT_TRUE(WaitFor([&] { return windows.Shown().isEmpty(); })) << "the double click hid the window";
+
+    QProcess& second = Start();
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(windows.Shown().isEmpty()) << "nothing came forward";
+
+    // "清理缓存" asks first; the question turned down with Escape.
+    const auto menu = windows.OpenTrayMenu();
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(windows.ChooseItem(*menu, 0, 2));
+    ASSERT_TRUE(WaitFor([&] { return windows.Shown().size() == 1; })) << "the confirmation box";
+    const quint32 box = windows.Shown().first().id;
+    ASSERT_TRUE(WaitFor([&] { return display->ActiveWindow() == box; }));
+    ASSERT_TRUE(display->PressKey(QStringLiteral("Escape")));
+    ASSERT_TRUE(WaitFor([&] { return windows.Shown().isEmpty(); }));
+
+    ASSERT_TRUE(windows.DoubleClickTrayIcon()) << "the client still runs: its icon is there";
+    ASSERT_TRUE(WaitFor([&] { return !windows.Shown().isEmpty(); })) << "and the window comes back";
+    EXPECT_EQ(windows.Shown().first().bounds, bounds);
+    EXPECT_TRUE(WaitFor([&] { return display->ActiveWindow() == windows.Shown().first().id; })) << "in front";
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+}  // namespace
