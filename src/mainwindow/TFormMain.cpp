@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QOpenGLWidget>
 #include <QScreen>
 
 namespace {
@@ -42,6 +43,7 @@ TFormMain::TFormMain(const QString& PortalBaseUrl, Services services, QWidget* p
       ownClock_(services.Time ? nullptr : std::make_unique<SystemClock>()),
       clock_(services.Time ? services.Time : ownClock_.get())
 {
+    PrepareForPages();
     DefineLayout();
     tabs_ = std::make_unique<TBrowserTabs>(bsSkinPageControl,
                                            [this](TWebBrowser* browser) { BindBrowserEvents(browser); });
@@ -289,4 +291,12 @@ void TFormMain::TimerCloseTabTimer(QObject*)
 {
     TimerCloseTab->SetEnabled(false);
     delete bsSkinPageControl->Page(TimerCloseTab->Tag());
+}
+
+void TFormMain::PrepareForPages()
+{
+    // Pages are drawn as textures, and a window first made for plain painting is made a second
+    // time when its first page view arrives: the player would see the window blink out and
+    // back. A texture-drawn child present before the window exists makes it right at once.
+    (new QOpenGLWidget(this))->hide();
 }

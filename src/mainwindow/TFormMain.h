@@ -215,6 +215,7 @@ protected:
 
 private:
     // The window definition: components, their properties and event bindings.
+    void PrepareForPages();
     void DefineLayout();
     void DefineTitleBar();
     void DefinePortalLinks();
