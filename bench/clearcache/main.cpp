@@ -71,7 +71,8 @@ double DeleteCopies(const QString& scratch)
     QDir().mkpath(scratch);
     const QStringList names = ProfileUrlCache::ReadEntryFiles(CacheFolder()).keys();
     for (const QString& name : names)
-        QFile::copy(CacheFolder() + u'/' + name, scratch + u'/' + name);
+        if (!QFile::copy(CacheFolder() + u'/' + name, scratch + u'/' + name))
+            throw std::runtime_error("an entry file could not be copied");
     ::sync();  // the copies on disk, as the engine's files are by the time the player cleans
     QElapsedTimer clock;
     clock.start();
@@ -104,16 +105,15 @@ void Clean(TbsSkinData& skin, UrlCache& cache, Round& round)
     QElapsedTimer clock;
     {
         TFormMsgBox box(&skin);
-        SetupMsgBox(&box, QStringLiteral("清理缓存可以修复部分游戏显示不正确的问题。\r\n请在清理前退出游戏。"),
-                    QStringLiteral("清理缓存"), 4);
-        QObject::connect(&box, &QDialog::accepted, [&] { clock.start(); });
+        SetupMsgBox(&box, TFormClearCache::ConfirmationText(), TFormClearCache::ConfirmationCaption(), 4);
+        QObject::connect(&box, &QDialog::accepted, &box, [&] { clock.start(); });
         QTimer::singleShot(0, &box, [&] { QTest::keyClick(box.bsSkinButtonOk, Qt::Key_Return); });
         if (box.exec() != 1)
             throw std::runtime_error("the confirmation was not answered with OK");
     }
     TFormClearCache cleaner(&skin, cache);
     qint64 tick = -1;
-    QObject::connect(cleaner.TimerWork, &TTimer::OnTimer, [&] { tick = clock.nsecsElapsed(); });
+    QObject::connect(cleaner.TimerWork, &TTimer::OnTimer, &cleaner, [&] { tick = clock.nsecsElapsed(); });
     EnabledWatch done(clock);
     cleaner.bsSkinButtonOK->installEventFilter(&done);
     cleaner.show();

@@ -19,8 +19,11 @@ ProfileUrlCache::ProfileUrlCache(QWebEngineProfile& profile, QObject* parent) : 
 
 void ProfileUrlCache::PurgeUrlCache(const QString&)
 {
-    if (Purging())
+    if (Purging()) {
+        // A joining caller learns where the running purge stands.
+        Q_EMIT PurgeProgress(int(lastLeft_.size()), int(before_.size()));
         return;
+    }
     folder_ = CacheFolder(profile_);
     before_ = ReadEntryFiles(folder_);
     stillTicks_ = 0;

@@ -11,8 +11,18 @@
 
 #include <QCloseEvent>
 
+QString TFormClearCache::ConfirmationText()
+{
+    return QStringLiteral("清理缓存可以修复部分游戏显示不正确的问题。\r\n请在清理前退出游戏。");
+}
+
+QString TFormClearCache::ConfirmationCaption()
+{
+    return QStringLiteral("清理缓存");
+}
+
 TFormClearCache::TFormClearCache(TbsSkinData* skinData, UrlCache& cache, QWidget* parent)
-    : TDialogForm(QStringLiteral("FormClearCache"), QStringLiteral("清理缓存"), {314, 142},
+    : TDialogForm(QStringLiteral("FormClearCache"), ConfirmationCaption(), {314, 142},
                   TFormBorderStyle::bsSizeable, {}, skinData, parent),
       cache_(cache)
 {
@@ -57,13 +67,19 @@ void TFormClearCache::showEvent(QShowEvent* event)
 
 void TFormClearCache::FormShow(QObject*)
 {
-    TimerWork->SetEnabled(true);  // running since the dialog was made: its period goes on
+    // Running since the dialog was made: its period goes on. A later show (the dialog back
+    // from minimized) starts no second cleaning.
+    if (!started_)
+        TimerWork->SetEnabled(true);
     LoadPackImage(*ImageFace, QStringLiteral("Face"), QStringLiteral("JPEG"));
 }
 
 void TFormClearCache::TimerWorkTimer(QObject*)
 {
     TimerWork->SetEnabled(false);
+    if (started_)
+        return;
+    started_ = true;
     cleaning_ = true;
     // The purge goes on in the background while the dialog paints the progress; the done
     // state comes only when the cache reports itself empty (at once for an empty cache).

@@ -21,6 +21,10 @@ public:
     // cache to empty.
     TFormClearCache(TbsSkinData* skinData, UrlCache& cache, QWidget* parent = nullptr);
 
+    // What the client asks before it cleans, under the cleaner's own caption.
+    static QString ConfirmationText();
+    static QString ConfirmationCaption();
+
     TImage* ImageFace = nullptr;
     TbsSkinGauge* bsSkinGauge = nullptr;
     TbsSkinButton* bsSkinButtonOK = nullptr;
@@ -42,5 +46,6 @@ private:
     void CleaningDone();
 
     UrlCache& cache_;
+    bool started_ = false;   // the cleaning runs once in a dialog's life
     bool cleaning_ = false;
 };

@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QOpenGLContext>
 #include <QOpenGLWidget>
 #include <QScreen>
 
@@ -295,8 +296,13 @@ void TFormMain::TimerCloseTabTimer(QObject*)
 
 void TFormMain::PrepareForPages()
 {
-    // Pages are drawn as textures, and a window first made for plain painting is made a second
-    // time when its first page view arrives: the player would see the window blink out and
-    // back. A texture-drawn child present before the window exists makes it right at once.
-    (new QOpenGLWidget(this))->hide();
+    // On the X11 and Wayland desktops pages are drawn as textures (the engine then has its
+    // shared OpenGL context), and a window first made for plain painting is made a second time
+    // when its first page view arrives: the player would see the window blink out and back. A
+    // texture-drawn child present before the window exists makes it right at once; it stays
+    // hidden, and the window would forget the need without it. Other platforms (the offscreen
+    // one) cannot draw a window that way and keep plain painting.
+    const QString platform = QGuiApplication::platformName();
+    if ((platform == u"xcb" || platform == u"wayland") && QOpenGLContext::globalShareContext())
+        (new QOpenGLWidget(this))->hide();
 }

@@ -240,6 +240,8 @@ private:
     // The tray's menu at a screen point, the window brought forward first when it is shown.
     void PopupTrayMenu(QPoint At);
     void OpenWaitingTrayMenu();
+    // While a dialog of the client runs, the tray brings it forward instead; true then.
+    bool BringDialogForward();
     // The cache the cleaner empties: Services::Cache, else the profile's, made on first use
     // (the profile starts the web engine).
     UrlCache& Cache();

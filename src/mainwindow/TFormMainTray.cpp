@@ -14,10 +14,11 @@
 #include "skinframe/TbsSkinFrame.h"
 #include "skinui/CellHeightFont.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QWindow>
 #include <QTimer>
+#include <QWindow>
 #include <utility>
 
 void TFormMain::DefineTrayMenu()
@@ -57,12 +58,30 @@ void TFormMain::DefineTrayMenu()
             OpenWaitingTrayMenu();
     });
 
-    connect(TrayIcon, &NotificationIcon::OnDblClick, this, &TFormMain::TrayIconDblClick);
-    connect(TrayIcon, &NotificationIcon::OnContextMenu, this, &TFormMain::PopupTrayMenu);
+    connect(TrayIcon, &NotificationIcon::OnDblClick, this, [this](QObject* Sender) {
+        TApplicationEvents::Guard([&] { TrayIconDblClick(Sender); });
+    });
+    connect(TrayIcon, &NotificationIcon::OnContextMenu, this, [this](QPoint At) {
+        TApplicationEvents::Guard([&] { PopupTrayMenu(At); });
+    });
+}
+
+bool TFormMain::BringDialogForward()
+{
+    // The dialog's answer is still awaited, within a handler of this window: the window
+    // neither hides under it nor runs a handler of its own again meanwhile.
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog)
+        return false;
+    dialog->raise();
+    dialog->activateWindow();
+    return true;
 }
 
 void TFormMain::TrayIconDblClick(QObject*)
 {
+    if (BringDialogForward())
+        return;
     if (isVisible()) {
         hide();
         return;
@@ -78,6 +97,8 @@ void TFormMain::PopupTrayMenu(QPoint At)
     // The menu closes as the window's activation or the client's focus changes, and both
     // come back from the window manager a little later: the menu waits for them, for a while
     // at most where the manager answers otherwise.
+    if (BringDialogForward())
+        return;
     trayMenuAt_ = At;
     if (isVisible() && !isMinimized() && !isActiveWindow()) {
         trayMenuWait_->start();
@@ -113,8 +134,7 @@ void TFormMain::MenuItemExitClick(QObject*)
 
 void TFormMain::MenuItemClearCacheClick(QObject*)
 {
-    if (!ShowConfirmBox(QStringLiteral("清理缓存可以修复部分游戏显示不正确的问题。\r\n请在清理前退出游戏。"),
-                        QStringLiteral("清理缓存"), 4))
+    if (!ShowConfirmBox(TFormClearCache::ConfirmationText(), TFormClearCache::ConfirmationCaption(), 4))
         return;
     TFormClearCache cleaner(bsSkinData1, Cache());
     cleaner.exec();

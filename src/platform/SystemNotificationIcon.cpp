@@ -31,15 +31,26 @@ void SystemNotificationIcon::ContextAsked()
 
 bool SystemNotificationIcon::eventFilter(QObject* watched, QEvent* event)
 {
+    // A new press means the release went elsewhere (the notification area took the pointer):
+    // the menu is not opened by some later release, a right click in a page say.
+    if (event->type() == QEvent::MouseButtonPress && awaitingRelease_) {
+        StopAwaitingRelease();
+        return NotificationIcon::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonRelease && awaitingRelease_
         && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        awaitingRelease_ = false;
-        QCoreApplication::instance()->removeEventFilter(this);
+        StopAwaitingRelease();
         // Once the release has reached the icon: the menu then starts on a quiet pointer.
         const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
         QMetaObject::invokeMethod(this, [this, at] { Q_EMIT OnContextMenu(at); }, Qt::QueuedConnection);
     }
     return NotificationIcon::eventFilter(watched, event);
+}
+
+void SystemNotificationIcon::StopAwaitingRelease()
+{
+    awaitingRelease_ = false;
+    QCoreApplication::instance()->removeEventFilter(this);
 }
 
 bool SystemNotificationIcon::HostAvailable() const

@@ -29,6 +29,7 @@ protected:
 
 private:
     void ContextAsked();
+    void StopAwaitingRelease();
 
     QSystemTrayIcon* icon_;
     bool awaitingRelease_ = false;

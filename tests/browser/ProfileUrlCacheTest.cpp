@@ -46,9 +46,15 @@ TEST(ProfileUrlCache, AfterThePurgeTheCachedFilesComeFromTheServerAgainAndCookie
 
     ProfileUrlCache cache(*TWebBrowser::SharedProfile());
     QSignalSpy purged(&cache, &UrlCache::Purged);
+    QSignalSpy progress(&cache, &UrlCache::PurgeProgress);
     cache.PurgeUrlCache(QString());
     EXPECT_TRUE(cache.Purging());
+    cache.PurgeUrlCache(QString());  // joins the running purge and hears where it stands
+    ASSERT_EQ(progress.size(), 2);
+    EXPECT_EQ(progress.at(1), progress.at(0));
+    EXPECT_GE(progress.at(0).at(1).toInt(), 40);
     ASSERT_TRUE(purged.wait(20000));
+    EXPECT_EQ(purged.size(), 1);
     EXPECT_FALSE(cache.Purging());
     const auto left = ProfileUrlCache::ReadEntryFiles(ProfileUrlCache::CacheFolder(*TWebBrowser::SharedProfile()));
     EXPECT_TRUE(left.isEmpty() || QStringList(left.keys()) == QStringList{QStringLiteral("00000000feedbeef_0")});

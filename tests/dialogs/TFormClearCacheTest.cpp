@@ -151,9 +151,14 @@ TEST(TFormClearCache, AnEmptyCacheIsDoneRightAfterTheFirstTickWithTheFacePicture
     EXPECT_EQ(cleaner.dialog.bsSkinLabelTitle->geometry(), QRect(130, 47, 57, 21));
     cleaner.Key(Qt::Key_Escape);
     EXPECT_TRUE(cleaner.dialog.isVisible());
+    // Shown again (back from minimized, say), the done dialog starts no second cleaning.
+    cleaner.dialog.hide();
+    cleaner.Show();
+    EXPECT_FALSE(cleaner.dialog.TimerWork->Enabled());
     cleaner.Key(Qt::Key_Return);
     EXPECT_FALSE(cleaner.dialog.isVisible());
     EXPECT_EQ(cleaner.dialog.result(), 1);
+    EXPECT_EQ(progress.count(), 1);
 }
 
 // A thousand entries. From the first tick until the cache is empty the dialog refuses every

@@ -7,6 +7,8 @@
 #include "dialogs/TFormMsgBox.h"
 #include "framework/TImage.h"
 #include "skincontrols/TbsSkinButton.h"
+#include "skincontrols/TbsSkinMenu.h"
+#include "skinframe/TbsSkinFrame.h"
 
 #include <QApplication>
 #include <QTest>
@@ -130,6 +132,23 @@ TEST_F(ClearCache, CancelledItCleansNothingAndConfirmedTheServerIsAskedAgainWhil
     EXPECT_EQ(ItemRequests(), 1) << "the page shown stays as it is until it is reloaded";
     EXPECT_EQ(Visit([&] { form->ImageFeedClick(form->ImageFeed); }), login) << "the login cookie is still sent";
     EXPECT_EQ(ItemRequests(), 2) << "the refresh asks the server again";
+}
+
+// While one of the client's dialogs waits for its answer, the tray brings it forward: the
+// window behind it neither hides nor opens the tray's menu, then or once the dialog is gone.
+TEST_F(ClearCache, WhileADialogWaitsTheTrayBringsItForward)
+{
+    bool shownDuring = false;
+    Player player({{[](QWidget* modal) { return qobject_cast<TFormMsgBox*>(modal) && modal->isActiveWindow(); },
+                    [&](QWidget* modal) {
+                        Q_EMIT tray.OnDblClick(&tray);
+                        Q_EMIT tray.OnContextMenu(QPoint(20, 20));
+                        shownDuring = form->isVisible();
+                        QTest::keyClick(modal, Qt::Key_Escape);
+                    }}});
+    ClickClearCache(player);
+    EXPECT_TRUE(shownDuring);
+    EXPECT_FALSE(WaitFor([&] { return form->bsSkinFrame1->SkinMenu()->Visible(); }, 800));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QSystemTrayIcon>
 #include <QUuid>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <csignal>
 #include <sys/stat.h>
@@ -81,6 +82,35 @@ TEST(SystemNotificationIcon, TheTraysActivationsBecomeTheIconsEvents)
     icon.SetHint(QStringLiteral("VostrelKestrune"));
     EXPECT_EQ(tray->toolTip(), QStringLiteral("VostrelKestrune"));
     EXPECT_FALSE(icon.HostAvailable()) << "the offscreen platform has no notification area";
+}
+
+// The context activation comes with the right button's press; the menu opens at its release.
+// A release that never reaches the client is forgotten at the next press, so a later right
+// click elsewhere opens no tray menu.
+TEST(SystemNotificationIcon, TheMenuOpensAtTheContextPresssReleaseAndALostReleaseIsForgotten)
+{
+    SystemNotificationIcon icon;
+    auto* tray = icon.findChild<QSystemTrayIcon*>();
+    ASSERT_NE(tray, nullptr);
+    QWidget page;
+    page.resize(200, 200);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    QSignalSpy menus(&icon, &NotificationIcon::OnContextMenu);
+
+    QTest::mousePress(&page, Qt::RightButton, {}, QPoint(10, 10));
+    Q_EMIT tray->activated(QSystemTrayIcon::Context);
+    QTest::mouseRelease(&page, Qt::RightButton, {}, QPoint(30, 40));
+    ASSERT_TRUE(menus.wait(5000));
+    EXPECT_EQ(menus.first().first().toPoint(), page.mapToGlobal(QPoint(30, 40)));
+
+    QTest::mousePress(&page, Qt::RightButton, {}, QPoint(10, 10));
+    Q_EMIT tray->activated(QSystemTrayIcon::Context);
+    QTest::mouseRelease(&page, Qt::LeftButton, {}, QPoint(10, 10));  // not the press's release
+    QTest::mousePress(&page, Qt::RightButton, {}, QPoint(50, 50));    // a right click in the page
+    QTest::mouseRelease(&page, Qt::RightButton, {}, QPoint(50, 50));
+    EXPECT_FALSE(menus.wait(300));
+    EXPECT_EQ(menus.size(), 1);
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 #include "platform/Global.h"
 #include "platform/ResourcePack.h"
 #include "platform/UrlCache.h"
+#include "skincontrols/TbsSkinButton.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -63,15 +65,15 @@ std::unique_ptr<QWidget> Build(const PreviewRequest& request)
     return cleaner;
 }
 
-// The dialog cleans on its own first tick; the pose waits for the cleaning to end.
+// The dialog cleans on its own first tick, which may have come already; the pose waits for
+// the done state.
 QWidget* Pose(QWidget& cleaner, const PreviewRequest& request)
 {
     if (!Done(request))
         return nullptr;
-    auto* cache = cleaner.findChild<EmptyUrlCache*>();
-    QEventLoop loop;
-    QObject::connect(cache, &UrlCache::Purged, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    loop.exec();
+    const TFormClearCache& dialog = static_cast<TFormClearCache&>(cleaner);
+    while (!dialog.bsSkinButtonOK->isEnabled())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return nullptr;
 }
 

@@ -3,6 +3,7 @@
 
 #include "preview/PreviewRegistry.h"
 
+#include "dialogs/TFormClearCache.h"
 #include "dialogs/TFormMsgBox.h"
 
 namespace {
@@ -12,9 +13,8 @@ std::unique_ptr<QWidget> Build(const PreviewRequest& request)
     const PreviewOptions& options = request.options;
     auto box = std::make_unique<TFormMsgBox>(request.skin);
     SetupMsgBox(box.get(),
-                options.Text(QStringLiteral("text"),
-                             QStringLiteral("清理缓存可以修复部分游戏显示不正确的问题。\n请在清理前退出游戏。")),
-                options.Text(QStringLiteral("caption"), QStringLiteral("清理缓存")),
+                options.Text(QStringLiteral("text"), TFormClearCache::ConfirmationText()),
+                options.Text(QStringLiteral("caption"), TFormClearCache::ConfirmationCaption()),
                 options.Choice(QStringLiteral("mode"), QStringLiteral("4"), {QStringLiteral("0"), QStringLiteral("4")})
                     .toInt());
     return box;
