@@ -73,7 +73,7 @@ TEST(RealWindows, FormsFadeInFromTransparentToOpaqueAndKeepTheirShape)
     LoadDefaultSkin(dialog.store);
     EXPECT_EQ(dialog.form->size(), QSize(160, 50));
     ExpectFadeFromTransparentToOpaque(ShowAndWatchFade(*dialog.form, *dialog.frame), *dialog.form);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.form.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.form.get(), 20000));
     EXPECT_EQ(dialog.form->width(), 160);
 
     FramedForm main({}, TFormBorderStyle::bsNone);
@@ -103,11 +103,14 @@ TEST(RealWindows, WithoutACompositingManagerNothingFadesOrGlows)
     EXPECT_FALSE(f.frame->Fading());
     EXPECT_EQ(f.form->windowOpacity(), 1.0);
     EXPECT_EQ(WindowsSession::WindowOpacityProperty(*f.form).value_or(kOpaque), kOpaque);
+    // The pointer really moves on the X server, so its motion comes back a little later.
     const QRect close = f.Object("close").ObjectRect;
+    const auto closeIsHot = [&] { return f.Object("close").MouseIn; };
     QTest::mouseMove(f.form.get(), close.center());
-    EXPECT_TRUE(f.Object("close").MouseIn);
+    ASSERT_TRUE(WaitFor(closeIsHot, 5000));
     EXPECT_FALSE(GlowShown());
     QTest::mouseMove(f.form.get(), {200, 150});
+    ASSERT_TRUE(WaitFor([&] { return !closeIsHot(); }, 5000));
 
     ASSERT_TRUE(session.StartCompositor()) << session.Error().toStdString();
     QTest::mouseMove(f.form.get(), close.center() + QPoint(1, 0));
@@ -118,7 +121,7 @@ TEST(RealWindows, WithoutACompositingManagerNothingFadesOrGlows)
             glow = layer;
     EXPECT_EQ(glow->geometry(), QRect(f.form->mapToGlobal(close.topLeft()) - QPoint(10, 5), QSize(30, 20)));
     QTest::mouseMove(f.form.get(), {200, 150});
-    EXPECT_FALSE(GlowShown()) << "leaving the button hides it";
+    EXPECT_TRUE(WaitFor([] { return !GlowShown(); }, 5000)) << "leaving the button hides it";
 }
 
 TEST(RealWindows, MaximizeFillsTheWorkAreaOfTheFormsScreen)
