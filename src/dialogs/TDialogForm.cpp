@@ -4,9 +4,7 @@
 #include "skinui/CellHeightFont.h"
 #include "skinui/SkinColor.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TDialogForm::TDialogForm(const QString& name, const QString& caption, QSize clientSize, TFormBorderStyle border,
@@ -34,12 +32,8 @@ TDialogForm::TDialogForm(const QString& name, const QString& caption, QSize clie
     bsSkinFrame1->SetClientWidth(clientSize.width());
     bsSkinFrame1->SetClientHeight(clientSize.height());
     bsSkinFrame1->SetSkinData(skinData);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect place = rect();
-        place.moveCenter(screen->geometry().center());
-        move(place.topLeft());
-    }
+    // Centred on its screen at its first show, once the skin and the caller have sized it.
+    bsSkinFrame1->SetPositionInMonitor(TbsPositionInMonitor::bspScreenCenter);
 }
 
 void TDialogForm::keyPressEvent(QKeyEvent* event)
