@@ -35,6 +35,8 @@ protected:
         QApplication::setActiveWindow(form.get());
         game->setFocus();
         ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == game->focusProxy(); }));
+        // The page's renderer hears of the focus a little later; a key before that is lost.
+        ASSERT_TRUE(WaitForScript(game->page(), QStringLiteral("document.hasFocus()"), true));
     }
     void Press(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
