@@ -7,7 +7,6 @@
 #include "support/XvfbSession.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -28,21 +27,25 @@ std::optional<StartupSample> StartupRunner::Run(const QString& program, const QS
     QProcess process;
     PrepareFreshRun(process, display_, home.path(), QDir(logDirectory_).filePath(label + QStringLiteral(".stderr")));
 
-    QElapsedTimer clock;
     double windowMs = -1, loadMs = -1;
-    const QMetaObject::Connection mapped =
-        QObject::connect(&windows_, &MapWatcher::WindowMapped, [&](qint64 pid, quint32) {
-            if (windowMs < 0 && pid == process.processId())
-                windowMs = double(clock.nsecsElapsed()) / 1e6;
+    qint64 spawnedAt = 0;
+    const auto since = [&spawnedAt](qint64 at) { return double(at - spawnedAt) / 1e6; };
+    // The watcher reports from its own thread; the process, living here, queues the reports.
+    const QMetaObject::Connection mapped = QObject::connect(
+        &windows_, &MapWatcher::WindowMapped, &process, [&](qint64 windowPid, quint32, qint64 mappedAt) {
+            if (windowMs < 0 && windowPid == process.processId())
+                windowMs = since(mappedAt);
         });
     const QMetaObject::Connection served =
         QObject::connect(&server_, &PortalServer::RequestServed, [&](const QString& line) {
             if (loadMs < 0 && line.startsWith(QStringLiteral("GET /beacon.txt")))
-                loadMs = double(clock.nsecsElapsed()) / 1e6;
+                loadMs = since(MapWatcher::Now());
         });
-    clock.start();
+    spawnedAt = MapWatcher::Now();
     process.start(program, arguments);
     const bool started = process.waitForStarted(10000);
+    // Kept here: the process forgets its id once it has ended.
+    const qint64 pid = process.processId();
     const bool arrived = started && WaitUntil([&] { return windowMs >= 0 && loadMs >= 0; }, TimeLimitMs);
     QObject::disconnect(mapped);
     QObject::disconnect(served);
@@ -51,7 +54,7 @@ std::optional<StartupSample> StartupRunner::Run(const QString& program, const QS
     QList<qint64> descendants;
     if (arrived) {
         WaitUntil([] { return false; }, settleMs_);
-        const ProcessTree tree(process.processId());
+        const ProcessTree tree(pid);
         descendants = tree.Pids().mid(1);
         sample = StartupSample{windowMs, loadMs, double(tree.PssKiB()) / 1024.0};
     } else {
@@ -61,7 +64,7 @@ std::optional<StartupSample> StartupRunner::Run(const QString& program, const QS
                                                 : QStringLiteral("no page beacon"))
                      .arg(TimeLimitMs / 1000)
                      .arg(label);
-        descendants = ProcessTree(process.processId()).Pids().mid(1);
+        descendants = ProcessTree(pid).Pids().mid(1);
     }
     EndTree(process, descendants);
     return sample;

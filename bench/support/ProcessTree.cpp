@@ -40,6 +40,10 @@ qint64 PssOf(qint64 pid)
 
 ProcessTree::ProcessTree(qint64 rootPid)
 {
+    // A process that has ended, or never started, has no id: its "tree" would be the whole
+    // system, which the benchmarks then end.
+    if (rootPid <= 0)
+        return;
     QMultiHash<qint64, qint64> children;
     for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         bool numeric = false;

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QtGlobal>
 
-// A process and its descendants as /proc shows them now.
+// A process and its descendants as /proc shows them now; empty for a root id of 0 or less.
 class ProcessTree {
 public:
     explicit ProcessTree(qint64 rootPid);
