@@ -2,7 +2,6 @@
 
 #include "skin/TbsSkinData.h"
 #include "skinframe/FrameGeometry.h"
-#include "skinframe/TbsSkinCaptionObject.h"
 #include "skinui/SkinColor.h"
 #include "skinui/SkinObjectMapping.h"
 #include "skinui/SkinRect.h"

@@ -38,7 +38,6 @@ TbsActiveSkinObject::TbsActiveSkinObject(TbsFrameObjectHost& host, const TbsData
       Picture(PictureAt(store, data.activepictureindex)),
       MaskPicture(PictureAt(store, data.activemaskpictureindex)),
       Morphing(data.morphing && store.EnableSkinEffects()),
-      MorphKind(data.morphkind),
       GlowPicture(PictureAt(store, data.glowlayerpictureindex)),
       GlowMask(PictureAt(store, data.glowlayermaskpictureindex)),
       GlowOffset(data.glowlayeroffsetx, data.glowlayeroffsety),

@@ -52,7 +52,6 @@ public:
     QImage Picture;      // the object's own picture; null: the frame picture's
     QImage MaskPicture;
     bool Morphing = false;  // blends between its looks (with the store's skin effects on)
-    TbsMorphKind MorphKind = TbsMorphKind::Default;
     QImage GlowPicture;
     QImage GlowMask;
     QPoint GlowOffset;

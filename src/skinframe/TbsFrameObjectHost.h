@@ -20,8 +20,8 @@ public:
     virtual void StartMorphTimer() = 0;
     // A caption button was released over itself (or the system-menu button double-clicked).
     virtual void RunCommand(TbsSkinCommand command) = 0;
-    // Opens the system menu beside a button: below it, or above it when upward.
-    virtual void OpenSystemMenuAt(const QRect& button, bool upward) = 0;
+    // Opens the system menu below a button.
+    virtual void OpenSystemMenuAt(const QRect& button) = 0;
     // Shows the object's glow frame where layered windows and the skin allow it; hides it.
     virtual void ShowGlow(const TbsActiveSkinObject& object) = 0;
     virtual void HideGlow() = 0;

@@ -30,7 +30,7 @@ void TbsSkinButtonObject::MouseDown(Qt::MouseButton button, const QPoint& at)
     if (button == Qt::LeftButton && Enabled) {
         SetDown(true);
         if (HasMenu())
-            host_.OpenSystemMenuAt(ObjectRect, PopupUp);
+            host_.OpenSystemMenuAt(ObjectRect);
     }
     TbsActiveSkinObject::MouseDown(button, at);
 }

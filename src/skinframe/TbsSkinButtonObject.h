@@ -22,7 +22,6 @@ public:
     QRect DownRect;
     QRect DisabledRect;
     bool Down = false;
-    bool PopupUp = false;  // its menu opens above it
 
 protected:
     TbsSkinButtonObject(TbsFrameObjectHost& host, const QString& name);

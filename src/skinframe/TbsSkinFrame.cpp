@@ -17,7 +17,6 @@
 #include "framework/TMenuItem.h"
 #include "skinui/CellHeightFont.h"
 #include "skinui/RegionBuilder.h"
-#include "skinui/SkinObjectMapping.h"
 
 #include <QApplication>
 #include <QShortcut>
@@ -90,11 +89,6 @@ TbsSkinFrame::TbsSkinFrame(QWidget* form, TFormBorderStyle style, WindowManager*
 
 TbsSkinFrame::~TbsSkinFrame()
 {
-    if (watchingMenuButton_)
-        qApp->removeEventFilter(this);
-    trackTimer_.stop();
-    morphTimer_.stop();
-    fade_.Stop();
     if (form_) {
         form_->removeEventFilter(this);
         delete systemMenuKey_;
@@ -345,8 +339,9 @@ void TbsSkinFrame::ApplySizeLimits()
         return;
     }
     limitsApplied_ = true;
-    form_->setMinimumSize(MinimumSize());
-    form_->setMaximumSize(MaximumSize().expandedTo(MinimumSize()));
+    const QSize minimum = MinimumSize();
+    form_->setMinimumSize(minimum);
+    form_->setMaximumSize(MaximumSize().expandedTo(minimum));
 }
 
 void TbsSkinFrame::EnsureMinimumSize()
@@ -364,6 +359,7 @@ void TbsSkinFrame::EnsureMinimumSize()
 
 void TbsSkinFrame::UpdateGeometry()
 {
+    frameStrips_.reset();
     if (!DrawsChrome()) {
         // A form without border keeps the shape its program gives it.
         if (borderStyle_ != TFormBorderStyle::bsNone)
@@ -447,14 +443,14 @@ void TbsSkinFrame::UpdateRegion()
     maskGeometry.clRect = info.maskrectarea;
     NinePieceGeometry grown = geometry_.grown;
     grown.clRect = geometry_.maskRect;
-    if (grown.clRect.width() < 0 || grown.clRect.height() < 0) {
+    const std::optional<QRegion> region =
+        BuildFramedRegion(mask, maskGeometry, grown, geometry_.form.width(), &maskStrips_);
+    if (!region) {
         form_->clearMask();
         return;
     }
-    maskStrips_ = FrameStripImages();
-    BuildMaskStrips(maskStrips_, mask, maskGeometry, grown, geometry_.form.width());
     masked_ = true;
-    form_->setMask(RegionFromMaskStrips(maskStrips_, grown.clRect));
+    form_->setMask(*region);
 }
 
 void TbsSkinFrame::RepaintFrame()

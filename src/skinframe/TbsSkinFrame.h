@@ -21,6 +21,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPaintEvent;
 class QShortcut;
@@ -178,7 +179,7 @@ private:
     void RepaintObject(const TbsActiveSkinObject& object) override;
     void StartMorphTimer() override;
     void RunCommand(TbsSkinCommand command) override;
-    void OpenSystemMenuAt(const QRect& button, bool upward) override;
+    void OpenSystemMenuAt(const QRect& button) override;
     void ShowGlow(const TbsActiveSkinObject& object) override;
     void HideGlow() override;
     void ObjectMouse(FrameObjectMouse what, const QString& name, Qt::MouseButton button, const QPoint& at) override;
@@ -226,6 +227,7 @@ private:
     void Shown();
     void Sized();
     void MorphTick();
+    const FrameStripImages& FrameStrips();
 
     // The system menu (TbsSkinFrameMenus.cpp).
     void RebuildSystemMenu();
@@ -238,7 +240,6 @@ private:
     // Commands (TbsSkinFrameCommands.cpp).
     bool IsMainForm() const;
     void RememberBounds();
-    void SetBounds(const QRect& bounds);
     void PlaceOnFirstShow();
     // Emits a notification through the handler guard.
     void Fire(void (TbsSkinFrame::*signal)());
@@ -290,6 +291,7 @@ private:
     bool captionMoveArmed_ = false;
     QPoint captionPress_;
 
+    std::optional<FrameStripImages> frameStrips_;  // the frame picture cut for geometry_ and formActive_
     QTimer trackTimer_;
     QTimer morphTimer_;
     FormFadeIn fade_;
@@ -297,7 +299,9 @@ private:
     QShortcut* systemMenuKey_ = nullptr;
     TbsSkinMenu* skinMenu_ = nullptr;
     TMenuItem* systemMenu_ = nullptr;
-    bool watchingMenuButton_ = false;
+    // Sees the application's presses while the system menu opened by its button is up; an
+    // object of its own, as the frame itself filters the form's events.
+    QObject* menuButtonWatch_ = nullptr;
     QRect menuButton_;  // the system-menu button on the screen, while watched
     QElapsedTimer menuOpened_;
 };

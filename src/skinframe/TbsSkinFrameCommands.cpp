@@ -26,11 +26,6 @@ void TbsSkinFrame::RememberBounds()
         normalBounds_ = form_->geometry();
 }
 
-void TbsSkinFrame::SetBounds(const QRect& bounds)
-{
-    form_->setGeometry(bounds);
-}
-
 void TbsSkinFrame::PlaceOnFirstShow()
 {
     if (positionInMonitor_ == TbsPositionInMonitor::bspDefault)
@@ -38,7 +33,7 @@ void TbsSkinFrame::PlaceOnFirstShow()
     const QRect area = windows_.ScreenArea(form_, positionInMonitor_ == TbsPositionInMonitor::bspDesktopCenter);
     QRect bounds = form_->geometry();
     bounds.moveCenter(area.center());
-    SetBounds(bounds);
+    form_->setGeometry(bounds);
 }
 
 void TbsSkinFrame::MaximizeWindow()
@@ -57,7 +52,7 @@ void TbsSkinFrame::MaximizeWindow()
     windowState_ = TbsFrameWindowState::Maximized;
     rolledUp_ = false;
     ApplySizeLimits();
-    SetBounds(area);
+    form_->setGeometry(area);
     RepaintFrame();
     Fire(&TbsSkinFrame::OnMaximize);
 }
@@ -89,7 +84,7 @@ void TbsSkinFrame::RestoreWindow()
         rolledUp_ = false;
         ApplySizeLimits();
         if (!normalBounds_.isEmpty())
-            SetBounds(normalBounds_);
+            form_->setGeometry(normalBounds_);
         normalBounds_ = QRect();
         RepaintFrame();
     }
@@ -199,7 +194,7 @@ bool TbsSkinFrame::ShortCut(const QKeySequence& key)
         return handled;
     TbsSkinStdButtonObject* button = SystemMenuButton();
     if (button && button->Active && button->Visible && DrawsChrome())
-        OpenSystemMenuAt(button->ObjectRect, false);
+        OpenSystemMenuAt(button->ObjectRect);
     return true;
 }
 

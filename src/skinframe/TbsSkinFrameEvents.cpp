@@ -21,7 +21,7 @@
 bool TbsSkinFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != form_)
-        return watchingMenuButton_ && WatchMenuButton(event);
+        return false;
     if (int(event->type()) == TbsSkinMenu::CloseSkinMenuMessage) {
         TApplicationEvents::Guard([this] { MenuClosed(); });
         return false;
@@ -50,9 +50,11 @@ bool TbsSkinFrame::eventFilter(QObject* watched, QEvent* event)
         case QEvent::ActivationChange:
             ActivationChanged();
             break;
-        case QEvent::WindowTitleChange:
         case QEvent::WindowIconChange:
             UpdateGeometry();
+            RepaintFrame();
+            break;
+        case QEvent::WindowTitleChange:
             RepaintFrame();
             break;
         case QEvent::MouseMove:
@@ -126,7 +128,15 @@ void TbsSkinFrame::Paint(QPaintEvent& event)
     if (!skinLoaded_)
         PaintDefaultFrame(painter, geometry_, defCaptionFont_, objects_, paint);
     else if (!BelowMinimum())
-        PaintSkinFrame(painter, BuildFormFrameStrips(*skinData_, geometry_, formActive_), geometry_, objects_, paint);
+        PaintSkinFrame(painter, FrameStrips(), geometry_, objects_, paint);
+}
+
+const FrameStripImages& TbsSkinFrame::FrameStrips()
+{
+    // Cut from the frame picture once per size, skin and activation, not on every paint.
+    if (!frameStrips_)
+        frameStrips_ = BuildFormFrameStrips(*skinData_, geometry_, formActive_);
+    return *frameStrips_;
 }
 
 void TbsSkinFrame::RepaintObject(const TbsActiveSkinObject& object)
@@ -389,6 +399,7 @@ void TbsSkinFrame::ActivationChanged()
     if (active == formActive_)
         return;
     formActive_ = active;
+    frameStrips_.reset();
     HideGlow();
     if (!active && capturedIndex_ < 0)
         SetHotObject(-1);

@@ -1,7 +1,7 @@
 // The frame's system menu, shown through the form's skinned menu.
 #include "skinframe/TbsSkinFrame.h"
 
-#include "framework/TApplicationEvents.h"
+#include "framework/EventWatch.h"
 #include "framework/TMenuItem.h"
 #include "skincontrols/TbsSkinMenu.h"
 #include "skinframe/TbsSkinButtonObject.h"
@@ -42,18 +42,21 @@ void TbsSkinFrame::ShowSystemMenu(const QPoint& global)
     skinMenu_->PopupAt(form_, skinMenu_->FrameSkinData(), systemMenu_, global);
 }
 
-void TbsSkinFrame::OpenSystemMenuAt(const QRect& button, bool upward)
+void TbsSkinFrame::OpenSystemMenuAt(const QRect& button)
 {
     RebuildSystemMenu();
     const QRect screen(form_->mapToGlobal(button.topLeft()), button.size());
-    if (!skinMenu_->Popup(form_, skinMenu_->FrameSkinData(), upward, systemMenu_, screen))
+    if (!skinMenu_->Popup(form_, skinMenu_->FrameSkinData(), false, systemMenu_, screen))
         return;
     // Watched after the menu's own filter is in place, so that this one sees presses first.
     menuButton_ = screen;
     menuOpened_.start();
-    if (!watchingMenuButton_)
-        qApp->installEventFilter(this);
-    watchingMenuButton_ = true;
+    if (!menuButtonWatch_) {
+        // Presses sent to the form itself are not the button's: the frame's own filter has them.
+        menuButtonWatch_ = new EventWatch(
+            [this](QObject* watched, QEvent* event) { return watched != form_ && WatchMenuButton(event); }, this);
+        qApp->installEventFilter(menuButtonWatch_);
+    }
 }
 
 bool TbsSkinFrame::WatchMenuButton(QEvent* event)
@@ -71,9 +74,12 @@ bool TbsSkinFrame::WatchMenuButton(QEvent* event)
 
 void TbsSkinFrame::MenuClosed()
 {
-    if (watchingMenuButton_)
-        qApp->removeEventFilter(this);
-    watchingMenuButton_ = false;
+    // The menu may close from within the watch itself: it goes once that has returned.
+    if (menuButtonWatch_) {
+        qApp->removeEventFilter(menuButtonWatch_);
+        menuButtonWatch_->deleteLater();
+        menuButtonWatch_ = nullptr;
+    }
     for (const auto& object : objects_)
         if (auto* button = dynamic_cast<TbsSkinButtonObject*>(object.get()); button && button->HasMenu())
             button->MenuClosed();

@@ -109,7 +109,7 @@ void TbsSkinStdButtonObject::DrawDefault(QPainter& painter, const FrameObjectPai
 {
     const QRect& r = ObjectRect;
     const bool pressed = Down && MouseIn;
-    if (MouseIn || pressed) {
+    if (MouseIn) {
         painter.fillRect(r, SkinColorToQColor(kHotFrame));
         painter.fillRect(r.adjusted(1, 1, -1, -1), SkinColorToQColor(pressed ? kDownFill : kHotFill));
     } else {

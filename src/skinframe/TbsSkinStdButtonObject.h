@@ -22,7 +22,6 @@ public:
 
     // Whether the button shows its restore looks in this window state.
     bool InAlternateState(const FrameObjectPaint& paint) const;
-    bool IsDefault() const { return isDefault_; }
 
     TbsSkinCommand Command = TbsSkinCommand::Default;
     QRect RestoreRect;

@@ -161,12 +161,14 @@ bool InFramedShape(const FrameStripImages& strips, const QRect& newMaskRect, con
 }
 
 std::optional<QRegion> BuildFramedRegion(const QImage& mask, const NinePieceGeometry& geometry,
-                                         const NinePieceGeometry& grown, int width)
+                                         const NinePieceGeometry& grown, int width, FrameStripImages* strips)
 {
     const QRect& m = grown.clRect;
     if (m.width() < 0 || m.height() < 0)
         return std::nullopt;
-    FrameStripImages strips;
-    BuildMaskStrips(strips, mask, geometry, grown, width);
-    return RegionFromMaskStrips(strips, m);
+    FrameStripImages own;
+    FrameStripImages& built = strips ? *strips : own;
+    built = FrameStripImages();
+    BuildMaskStrips(built, mask, geometry, grown, width);
+    return RegionFromMaskStrips(built, m);
 }

@@ -32,9 +32,11 @@ QRegion RegionFromMask(const QImage& mask);
 // The shape of a framed window width wide: the union of the four mask strips at their places
 // (top at (0, 0), bottom at the new mask rectangle's bottom, left and right beside it) and the
 // new mask rectangle (grown.clRect) itself. geometry's clRect is the mask rectangle of the mask
-// picture. None when the new mask rectangle is inverted.
+// picture. None when the new mask rectangle is inverted. Strips, when given, receives the mask
+// strips (for hit tests that follow the shape).
 std::optional<QRegion> BuildFramedRegion(const QImage& mask, const NinePieceGeometry& geometry,
-                                         const NinePieceGeometry& grown, int width);
+                                         const NinePieceGeometry& grown, int width,
+                                         FrameStripImages* strips = nullptr);
 
 // A mask strip of a framed window at its place in the window.
 struct PlacedMaskStrip {
