@@ -56,9 +56,7 @@ void PackFuzzTarget::lookUpAsTheClient(const PeResourceTable& table, QByteArrayV
         const ResourceEntry* entry = table.find(ResourceTypeFromText(type), ResourceId::fromText(QString::fromLatin1(nameText)));
         if (!entry || !entry->readable())
             continue;
-        for (const auto& [decoderType, decode] : ResourceImageDecoders()) {
-            if (type == decoderType)
-                PictureFuzzTarget::decodeChecked(decode, bytes.sliced(entry->offset, entry->size));
-        }
+        if (const ImageDecoder decode = ResourceImageDecoder(type))
+            PictureFuzzTarget::decodeChecked(decode, bytes.sliced(entry->offset, entry->size));
     }
 }

@@ -6,22 +6,11 @@
 #include "skin/TbsCompressedStoredSkin.h"
 #include "skin/TbsSkinData.h"
 
-#include <zlib.h>
-
 namespace {
 
 // The client's packages are deflated at level 9; the reader does not care, and stored blocks
-// keep each run short.
-QByteArray Deflated(QByteArrayView content)
-{
-    uLongf length = compressBound(uLong(content.size()));
-    QByteArray block(qsizetype(length), '\0');
-    const int rc = compress2(reinterpret_cast<Bytef*>(block.data()), &length,
-                             reinterpret_cast<const Bytef*>(content.data()), uLong(content.size()), Z_NO_COMPRESSION);
-    FuzzInvariant::require(rc == Z_OK, "zlib could not deflate the input");
-    block.truncate(qsizetype(length));
-    return block;
-}
+// (level 0) keep each run short.
+constexpr int StoredBlocks = 0;
 
 // Finding an object walks its list, and writing one back costs all its keys; a sample of each
 // list keeps runs on skins of thousands of objects short.
@@ -51,7 +40,7 @@ void CheckSample(const List& list, int (TbsSkinData::*find)(const QString&) cons
 void PackageFuzzTarget::run(QByteArrayView content)
 {
     TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(Deflated(content));
+    stored.SetCompressedData(TbsCompressedStoredSkin::Compress(content.toByteArray(), StoredBlocks));
     TbsSkinData store;
     try {
         store.LoadFromStoredSkin(&stored);

@@ -32,13 +32,7 @@ qint64 TicksOver(qint64 rootPid, int seconds)
 // Runs xdotool on the display and gives its output.
 QString XDoTool(const XvfbSession& display, const QStringList& arguments)
 {
-    QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    display.Apply(environment);
-    tool.setProcessEnvironment(environment);
-    tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(10000);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+    return display.RunOnDisplay(QStringLiteral("xdotool"), arguments).value_or(QString());
 }
 
 // Waits until the game page has told the portal Report.

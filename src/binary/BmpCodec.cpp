@@ -221,6 +221,9 @@ void DecodeRow(const uchar* src, const BmpHeader& h, QImage& image, int line)
 
 QImage DecodePixels(QByteArrayView pixels, const BmpHeader& h, const QList<QRgb>& table)
 {
+    // An empty picture has no rows to decode and reads as a null image.
+    if (h.width == 0 || h.height == 0)
+        return QImage();
     QImage::Format format = TargetFormat(h);
     const bool masked = format == QImage::Format_Invalid;
     if (masked)
@@ -241,14 +244,6 @@ QImage DecodePixels(QByteArrayView pixels, const BmpHeader& h, const QList<QRgb>
             DecodeRow(src, h, image, line);
     }
     return image;
-}
-
-// An empty picture has no rows to decode and reads as a null image.
-QImage DecodeOrEmpty(QByteArrayView pixels, const BmpHeader& h, const QList<QRgb>& table)
-{
-    if (h.width == 0 || h.height == 0)
-        return QImage();
-    return DecodePixels(pixels, h, table);
 }
 
 // ---- writing ----
@@ -342,7 +337,7 @@ QImage BmpCodec::readItem(ByteCursor& cursor)
     const qint64 length = sized ? qint64(h.imageSize) : needed;
     if (length < needed)
         Refuse(QStringLiteral("%1 bytes of pixels where %2 are needed").arg(length).arg(needed));
-    return DecodeOrEmpty(cursor.bytes(length), h, table);
+    return DecodePixels(cursor.bytes(length), h, table);
 }
 
 QImage BmpCodec::readFile(QByteArrayView bytes, EmptyPicture empty)
@@ -352,7 +347,7 @@ QImage BmpCodec::readFile(QByteArrayView bytes, EmptyPicture empty)
     Validate(h, empty == EmptyPicture::Allowed);
     const QList<QRgb> table = ReadColorTable(cursor, h);
     ByteCursor pixels(bytes, h.pixelOffset);
-    return DecodeOrEmpty(pixels.bytes(PixelBytes(h)), h, table);
+    return DecodePixels(pixels.bytes(PixelBytes(h)), h, table);
 }
 
 QByteArray BmpCodec::write(const QImage& source)

@@ -17,13 +17,13 @@ public:
     explicit PageVisibility(QWidget* window);
 
     void Watch(QWebEngineView* view);
-    // Whether View's page is to be visible now.
-    bool Seen(const QWebEngineView* view) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Whether View's page is to be visible now.
+    bool Seen(const QWebEngineView* view) const;
     void Schedule();
     void Update();
 

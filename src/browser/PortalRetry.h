@@ -20,10 +20,10 @@ public:
 
     // The pause before retry number Attempt (0 for the first).
     static std::chrono::milliseconds Pause(int attempt);
-    // Whether a failed load failed for want of a connection to the server.
-    static bool Unreachable(const QWebEngineLoadingInfo& info);
 
 private:
+    // Whether a failed load failed for want of a connection to the server.
+    static bool Unreachable(const QWebEngineLoadingInfo& info);
     void LoadingChanged(const QWebEngineLoadingInfo& info);
     void ShowUnreachable(std::chrono::milliseconds pause);
     void Retry();

@@ -37,6 +37,14 @@ std::span<const std::pair<QStringView, ImageDecoder>> ResourceImageDecoders()
     return Decoders;
 }
 
+ImageDecoder ResourceImageDecoder(QStringView typeText)
+{
+    for (const auto& [type, decode] : Decoders)
+        if (typeText == type)
+            return decode;
+    return nullptr;
+}
+
 QByteArrayView OpenResource(ModuleHandle module, const ResourceId& type, const QString& name)
 {
     const ResourceModule* loaded = ModuleRegistry::find(module);
@@ -50,10 +58,8 @@ std::optional<QImage> DecodeResourceImage(ModuleHandle module, const QString& re
     if (skipped(module, resName))
         return std::nullopt;
     const QByteArrayView bytes = OpenResource(module, ResourceId::fromText(resType), resName);
-    for (const auto& [type, decode] : Decoders) {
-        if (resType == type)
-            return decode(bytes);
-    }
+    if (const ImageDecoder decode = ResourceImageDecoder(resType))
+        return decode(bytes);
     return std::nullopt;
 }
 

@@ -24,6 +24,9 @@ using ImageDecoder = QImage (*)(QByteArrayView);
 // The picture decoders by the resource type text that selects them, in the order
 // DecodeResourceImage tries them: "JPEG", "BMP", "GIF", "PNG".
 std::span<const std::pair<QStringView, ImageDecoder>> ResourceImageDecoders();
+// The decoder DecodeResourceImage uses for a type text, matched exactly as written; nullptr
+// for none.
+ImageDecoder ResourceImageDecoder(QStringView typeText);
 
 // The bytes of resource (type, name) of a loaded module; raises ResourceNotFoundError when the
 // module has no such resource or the handle names no loaded module.

@@ -33,11 +33,9 @@ bool SystemNotificationIcon::eventFilter(QObject* watched, QEvent* event)
 {
     // A new press means the release went elsewhere (the notification area took the pointer):
     // the menu is not opened by some later release, a right click in a page say.
-    if (event->type() == QEvent::MouseButtonPress && awaitingRelease_) {
+    if (event->type() == QEvent::MouseButtonPress && awaitingRelease_)
         StopAwaitingRelease();
-        return NotificationIcon::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::MouseButtonRelease && awaitingRelease_
+    else if (event->type() == QEvent::MouseButtonRelease && awaitingRelease_
         && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         StopAwaitingRelease();
         // Once the release has reached the icon: the menu then starts on a quiet pointer.

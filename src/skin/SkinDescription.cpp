@@ -241,22 +241,22 @@ QStringList SkinDescription::ReadNameList(const QString& section, const QString&
 
 SkinDescription::Section& SkinDescription::SectionForWriting(const QString& section)
 {
-    const auto found = sectionIndex_.find(Folded(section));
-    if (found != sectionIndex_.end())
-        return sections_[found->second];
-    AppendSection(QLatin1Char('[') + section + QLatin1Char(']'), section);
-    return sections_.last();
+    // One fold and one look-up a write: writers write every key of thousands of objects.
+    const auto [at, added] = sectionIndex_.try_emplace(Folded(section), sections_.size());
+    if (added)
+        sections_.append({QLatin1Char('[') + section + QLatin1Char(']'), section, {}, {}});
+    return sections_[at->second];
 }
 
 void SkinDescription::WriteString(const QString& section, const QString& key, const QString& value)
 {
     Section& target = SectionForWriting(section);
     const Entry entry{key + QLatin1Char('=') + value, key, value, true};
-    const auto found = target.keys.find(Folded(key));
-    if (found != target.keys.end())
-        target.entries[found->second] = entry;
+    const auto [at, added] = target.keys.try_emplace(Folded(key), target.entries.size());
+    if (added)
+        target.entries.append(entry);
     else
-        AppendEntry(target, entry);
+        target.entries[at->second] = entry;
 }
 
 void SkinDescription::WriteInteger(const QString& section, const QString& key, int value)

@@ -49,8 +49,6 @@ public:
     static std::optional<int> ParseInteger(const QString& text);
     static QString Trim(const QString& text);
     static QRect EdgesToRect(int left, int top, int right, int bottom);
-    // Two names fold to the same text exactly when QString::compare without case finds them equal.
-    static std::u32string Folded(QStringView name);
 
 private:
     using Index = std::unordered_map<std::u32string, qsizetype>;
@@ -68,6 +66,8 @@ private:
         Index keys;  // folded key -> position of the last entry with that key
     };
 
+    // Two names fold to the same text exactly when QString::compare without case finds them equal.
+    static std::u32string Folded(QStringView name);
     static void AppendEntry(Section& section, const Entry& entry);
     void AppendSection(const QString& header, const QString& name);
     void IndexSections();

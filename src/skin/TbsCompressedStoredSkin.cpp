@@ -126,10 +126,10 @@ void TbsCompressedStoredSkin::Unpack(QByteArray& target) const
     }
 }
 
-QByteArray TbsCompressedStoredSkin::Compress(const QByteArray& unpacked)
+QByteArray TbsCompressedStoredSkin::Compress(const QByteArray& unpacked, int level)
 {
     z_stream zs{};
-    if (deflateInit2(&zs, 9, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+    if (deflateInit2(&zs, level, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         throw SkinError::CompressionFailed();
     const uLong bound = deflateBound(&zs, uLong(unpacked.size()));
     if (bound > uLong(std::numeric_limits<int>::max())) {

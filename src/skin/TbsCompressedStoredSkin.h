@@ -41,7 +41,8 @@ public:
     // Builds the block from an unpacked skin folder; path names its description file.
     void BuildFromDescription(const QString& path);
 
-    static QByteArray Compress(const QByteArray& unpacked);
+    // Deflates a block at Level (zlib's 0, stored, to 9); the client writes level 9.
+    static QByteArray Compress(const QByteArray& unpacked, int level = 9);
 
 private:
     void ReadPackage(QIODevice& stream);

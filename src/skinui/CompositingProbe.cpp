@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <xcb/xcb.h>
 
@@ -46,14 +45,17 @@ bool CompositingSelectionOwned(const QByteArray& display)
     return owned;
 }
 
+bool WindowSystemComposites(const QString& platform, bool x11CompositingManager)
+{
+    return platform.startsWith(QLatin1String("wayland")) || (platform == QLatin1String("xcb") && x11CompositingManager);
+}
+
 bool CompositingManagerPresent()
 {
     const QString platform = QGuiApplication::platformName();
-    if (platform.startsWith(QLatin1String("wayland")))
-        return true;
-    if (platform != QLatin1String("xcb"))
-        return false;
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        return SelectionOwned(x11->connection(), ScreenOf(qgetenv("DISPLAY")));
-    return false;
+    bool owned = false;
+    if (platform == QLatin1String("xcb"))
+        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+            owned = SelectionOwned(x11->connection(), ScreenOf(qgetenv("DISPLAY")));
+    return WindowSystemComposites(platform, owned);
 }

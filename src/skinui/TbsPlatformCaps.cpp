@@ -7,11 +7,6 @@
 
 namespace {
 
-bool Composites(const QString& name, bool compositingManager)
-{
-    return name.startsWith(QLatin1String("wayland")) || (name == QLatin1String("xcb") && compositingManager);
-}
-
 bool HasMmx()
 {
 #if defined(__x86_64__) || defined(__i386__)
@@ -32,7 +27,7 @@ TbsPlatformCaps TbsPlatformCaps::ForWindowSystem(const QString& name, bool compo
 {
     TbsPlatformCaps caps;
     caps.windowSystem = name;
-    caps.layeredWindows = Composites(name, compositingManager);
+    caps.layeredWindows = WindowSystemComposites(name, compositingManager);
     caps.translucentWindows = caps.layeredWindows;
     caps.mmx = HasMmx();
     return caps;

@@ -15,6 +15,7 @@
 #include <QWebEngineProfile>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -84,6 +85,18 @@ protected:
     {
         return ProfileUrlCache::ReadEntryFiles(ProfileUrlCache::CacheFolder(*TWebBrowser::SharedProfile()));
     }
+    // The entries once the engine has finished writing them: it stores what a load brought a
+    // little after the page has shown, and a file rewritten then reads as another.
+    ProfileUrlCache::EntryFiles SettledEntries() const
+    {
+        ProfileUrlCache::EntryFiles seen = Entries();
+        EXPECT_TRUE(WaitFor([&] {
+            QTest::qWait(300);
+            const ProfileUrlCache::EntryFiles before = std::exchange(seen, Entries());
+            return before == seen;
+        }, 10000));
+        return seen;
+    }
     // Loads (or reloads) the page that keeps one file for a day and sets the login cookie;
     // returns its title, "filled login=...".
     QString Visit(const std::function<void()>& load)
@@ -116,7 +129,7 @@ TEST_F(ClearCache, CancelledItCleansNothingAndConfirmedTheServerIsAskedAgainWhil
     ASSERT_EQ(ItemRequests(), 1);
     ASSERT_EQ(Visit([&] { form->ImageFeedClick(form->ImageFeed); }), login);
     ASSERT_EQ(ItemRequests(), 1) << "kept for a day: the refresh takes it from the cache";
-    const ProfileUrlCache::EntryFiles before = Entries();
+    const ProfileUrlCache::EntryFiles before = SettledEntries();
     ASSERT_FALSE(before.isEmpty());
 
     Player cancelling({Press<TFormMsgBox>(Qt::Key_Escape)});

@@ -274,14 +274,16 @@ quint32 XvfbSession::ActiveWindow() const
     return active;
 }
 
-bool XvfbSession::RunOnDisplay(const QString& program, const QStringList& arguments) const
+std::optional<QString> XvfbSession::RunOnDisplay(const QString& program, const QStringList& arguments) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     Apply(environment);
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
 
 bool XvfbSession::Click(const QPoint& at, int button, int count) const
@@ -292,10 +294,11 @@ bool XvfbSession::Click(const QPoint& at, int button, int count) const
                         {QStringLiteral("mousemove"), QString::number(at.x()),
                          QString::number(at.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
                          QString::number(count), QStringLiteral("--delay"), QStringLiteral("80"),
-                         QString::number(button)});
+                         QString::number(button)})
+        .has_value();
 }
 
 bool XvfbSession::PressKey(const QString& key) const
 {
-    return RunOnDisplay(QStringLiteral("xdotool"), {QStringLiteral("key"), key});
+    return RunOnDisplay(QStringLiteral("xdotool"), {QStringLiteral("key"), key}).has_value();
 }

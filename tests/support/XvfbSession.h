@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QRect>
 #include <QString>
+#include <optional>
 
 // An X server of its own (Xvfb, on a display number the server picks) for runs of the real
 // client and for tests of real windows, optionally with a notification area (trayer), a
@@ -49,11 +50,12 @@ public:
     // the screen, or a key by its X name ("Escape"). False when they could not be sent.
     bool Click(const QPoint& at, int button = 1, int count = 1) const;
     bool PressKey(const QString& key) const;
+    // Runs a program on the display to its end: its standard output, or nothing when it
+    // failed.
+    std::optional<QString> RunOnDisplay(const QString& program, const QStringList& arguments) const;
 
 private:
     bool StartServer(int timeoutMs);
-    // Runs an input program on the display to its end.
-    bool RunOnDisplay(const QString& program, const QStringList& arguments) const;
     // Starts a helper program on the display with its output discarded.
     void StartOnDisplay(QProcess& process, const QString& program, const QStringList& arguments) const;
 

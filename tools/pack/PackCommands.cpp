@@ -50,10 +50,8 @@ void loadSkinPackage(QByteArrayView bytes)
 Check checkFor(const ResourceEntry& entry)
 {
     for (const auto& decoder : ResourceImageDecoders()) {
-        if (entry.type.matches(ResourceId(decoder.first.toString()))) {
-            const ImageDecoder decode = decoder.second;
-            return [decode](QByteArrayView bytes) { decode(bytes); };
-        }
+        if (entry.type.matches(ResourceId(decoder.first.toString())))
+            return decoder.second;
     }
     if (entry.type.matches(ResourceTypeFromText(QStringLiteral("rcdata"))) && entry.name.matches(ResourceId(QStringLiteral("Skin"))))
         return loadSkinPackage;
