@@ -102,7 +102,7 @@ MenuHost::MenuHost()
     form.setGeometry(MenuWorkArea().x() + 300, MenuWorkArea().y() + 300, 200, 100);
     form.show();
     // A window manager may keep a new window inactive; tests that need the focus say so.
-    QTest::qWaitForWindowActive(&form, 1000);
+    (void)QTest::qWaitForWindowActive(&form, 1000);
     menu = new TbsSkinMenu(&form);
     popup = new TbsSkinPopupMenu(&form);
 }

@@ -92,8 +92,9 @@ TEST(MenuOnXServer, TheFadeRisesToTheMenuAlphaWhereLayeredWindowsWork)
     host.Open();
     TbsSkinPopupWindow* level = host.Level(0);
     const qreal target = PlatformCaps().layeredWindows ? 200 / 255.0 : 1.0;
-    if (PlatformCaps().layeredWindows)
+    if (PlatformCaps().layeredWindows) {
         EXPECT_LT(level->windowOpacity(), target);
+    }
     EXPECT_TRUE(QTest::qWaitFor([&] { return qAbs(level->windowOpacity() - target) < 0.01; }, 5000));
 }
 
