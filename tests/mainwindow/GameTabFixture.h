@@ -43,9 +43,9 @@ protected:
         QTest::keyClick(target, key, modifiers);
     }
     QVariant GameRecord(const char* field) { return Evaluate(game->page(), QStringLiteral("game.") + QLatin1String(field)); }
-    QString VisibilityOf(TWebBrowser* browser)
+    QString VisibilityOf(TWebBrowser* view)
     {
-        return Evaluate(browser->page(), QStringLiteral("document.visibilityState")).toString();
+        return Evaluate(view->page(), QStringLiteral("document.visibilityState")).toString();
     }
 
     TWebBrowser* game = nullptr;

@@ -93,12 +93,21 @@ TEST(FrameObjectLayout, ObjectsKeepTheirPlaceRelativeToTheirCornerZone)
 
 namespace {
 
+// A slot for a button of Size, not yet placed.
+FrameButtonSlot Slot(QSize size, bool visible = true)
+{
+    FrameButtonSlot slot;
+    slot.size = size;
+    slot.visible = visible;
+    return slot;
+}
+
 struct Layout {
-    FrameButtonSlot close{{14, 12}};
-    FrameButtonSlot maximize{{16, 12}};
-    FrameButtonSlot minimize{{16, 12}, false};
-    FrameButtonSlot custom{{10, 12}};
-    FrameButtonSlot menu{{16, 10}};
+    FrameButtonSlot close = Slot({14, 12});
+    FrameButtonSlot maximize = Slot({16, 12});
+    FrameButtonSlot minimize = Slot({16, 12}, false);
+    FrameButtonSlot custom = Slot({10, 12});
+    FrameButtonSlot menu = Slot({16, 10});
     QRect caption = SkinRect(5, 0, 145, 20);
     FrameButtonLayout layout;
 

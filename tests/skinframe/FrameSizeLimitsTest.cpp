@@ -113,7 +113,8 @@ TEST(FormFadeIn, PlanFollowsTheFormsAndTheStoresSettings)
         const FadePlan plan = FormFadeIn::Plan(r.alphaBlend, r.animation, r.value, r.allWindows);
         EXPECT_EQ(plan.fade, r.fade);
         EXPECT_EQ(plan.animate, r.animate);
-        if (plan.fade)
+        if (plan.fade) {
             EXPECT_EQ(plan.target, r.target);
+        }
     }
 }
