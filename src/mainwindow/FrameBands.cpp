@@ -38,6 +38,12 @@ int HitCodeAt(int W, int H, int X, int Y)
     return code;
 }
 
+bool InSizeGrip(QSize picture, QPoint at)
+{
+    constexpr int grip = 16;
+    return QRect(picture.width() - grip, picture.height() - grip, grip, grip).contains(at);
+}
+
 std::optional<QRect> MaximizedBounds(const WorkAreaRect& workArea, const AppBarData& taskbar)
 {
     switch (taskbar.edge) {

@@ -3,6 +3,7 @@
 #include "platform/WindowManager.h"
 
 #include <QRegion>
+#include <QSize>
 #include <Qt>
 #include <optional>
 
@@ -15,6 +16,10 @@ namespace FrameBands {
 std::optional<Qt::CursorShape> CursorAt(int W, int H, int X, int Y);
 // The hit code for a press at (X, Y); 0 where a press starts nothing.
 int HitCodeAt(int W, int H, int X, int Y);
+
+// Whether At, in the coordinates of the status strip's right picture of size Picture, lies
+// on the size grip drawn in its bottom right corner.
+bool InSizeGrip(QSize picture, QPoint at);
 
 // The bounds a maximize gives for a taskbar on an edge: left, top, width, height;
 // nullopt for an unknown edge (the bounds stay).

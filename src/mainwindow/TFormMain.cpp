@@ -258,6 +258,18 @@ void TFormMain::BeginBorderDrag(int X, int Y)
         services_.Windows.BeginSystemDrag(this, code);
 }
 
+void TFormMain::ImageToolRightMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)
+{
+    const bool grip = FrameBands::InSizeGrip(ImageToolRight->size(), {X, Y});
+    ImageToolRight->setCursor(grip ? Qt::SizeFDiagCursor : Qt::ArrowCursor);
+}
+
+void TFormMain::ImageToolRightMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
+{
+    if (FrameBands::InSizeGrip(ImageToolRight->size(), {X, Y}))
+        services_.Windows.BeginSystemDrag(this, HTBOTTOMRIGHT);
+}
+
 // ---- Browser tabs ----
 
 TWebBrowser* TFormMain::OpenTab(const QString& URL, QWebEnginePage** Dispatch)

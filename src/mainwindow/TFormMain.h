@@ -130,6 +130,9 @@ public:
     AppBarData GetTaskbarPosition();
     void UpdateBorderCursor(QWidget* Control, int X, int Y);
     void BeginBorderDrag(int X, int Y);
+    // The status strip's size grip sizes the window from its bottom right corner.
+    void ImageToolRightMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ImageToolRightMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
 
     // Title-bar buttons: pictures from the resource pack on every mouse event, actions on click.
     void ImageCloseMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);

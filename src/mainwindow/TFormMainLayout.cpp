@@ -170,6 +170,8 @@ void TFormMain::DefineStatusStrip()
 
     ImageToolRight = Picture(PanelBottom, "ImageToolRight", {295, -4, 619, 30}, Qt::RightEdge | Qt::BottomEdge);
     ImageToolRight->SetPicture(Artwork("toolright.jpg"));
+    connect(ImageToolRight, &TControl::OnMouseMove, this, &TFormMain::ImageToolRightMouseMove);
+    connect(ImageToolRight, &TControl::OnMouseDown, this, &TFormMain::ImageToolRightMouseDown);
     ImageToolLeft = Picture(PanelBottom, "ImageToolLeft", {0, -4, 295, 30},
                             Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
     ImageToolLeft->SetStretch(true);

@@ -1,6 +1,6 @@
 #include "platform/ScreenWindowManager.h"
 
-#include "platform/ManualWindowDrag.h"
+#include "platform/PendingWindowDrag.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -32,14 +32,9 @@ Qt::Edges EdgesOfHitCode(int hitCode)
 
 void ScreenWindowManager::BeginSystemDrag(QWidget* window, int hitCode)
 {
-    QWindow* handle = window->window()->windowHandle();
     const Qt::Edges edges = EdgesOfHitCode(hitCode);
-    if (hitCode != HTCAPTION && !edges)
-        return;
-    const bool started = handle
-        && (hitCode == HTCAPTION ? handle->startSystemMove() : handle->startSystemResize(edges));
-    if (!started)
-        ManualWindowDrag::Start(window->window(), edges);
+    if (hitCode == HTCAPTION || edges)
+        PendingWindowDrag::Start(window->window(), edges);
 }
 
 WorkAreaRect ScreenWindowManager::WorkArea()

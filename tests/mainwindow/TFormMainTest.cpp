@@ -172,6 +172,21 @@ TEST_F(FormMainGeometry, PressesOnTheBandsStartSystemResizes)
     EXPECT_EQ(windows.drags, (std::vector<int>{HTLEFT, HTBOTTOMRIGHT, HTBOTTOM}));
 }
 
+// The status strip's grip is a sizing handle from the bottom right corner; the rest of the
+// strip is not.
+TEST_F(FormMainGeometry, TheStatusStripsGripSizesTheWindow)
+{
+    TImage* strip = form->ImageToolRight;
+    const QPoint grip(strip->width() - 6, strip->height() - 6), beside(strip->width() - 40, strip->height() - 6);
+    QTest::mouseMove(strip, grip);
+    EXPECT_EQ(strip->cursor().shape(), Qt::SizeFDiagCursor);
+    QTest::mouseMove(strip, beside);
+    EXPECT_EQ(strip->cursor().shape(), Qt::ArrowCursor);
+    QTest::mousePress(strip, Qt::LeftButton, {}, beside);
+    QTest::mousePress(strip, Qt::LeftButton, {}, grip);
+    EXPECT_EQ(windows.drags, std::vector<int>{HTBOTTOMRIGHT});
+}
+
 TEST_F(FormMainGeometry, TitlePicturesMoveTheWindowAndRestoreTheCursor)
 {
     QTest::mousePress(form->ImageTitle, Qt::LeftButton, {}, QPoint(10, 10));
