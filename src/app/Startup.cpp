@@ -2,6 +2,7 @@
 
 #include "app/EngineLogging.h"
 #include "app/TApplication.h"
+#include "app/WindowSystemChoice.h"
 #include "mainwindow/TFormMain.h"
 #include "platform/InstanceGuard.h"
 #include "platform/ScreenWindowManager.h"
@@ -19,6 +20,7 @@ int RunClient(int argc, char** argv, const QString& PortalBaseUrl)
     TerminationSignals termination;
 
     QuietEngineNotes();
+    ChooseWindowSystemForSession();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // the web engine asks for it
     TApplication application(argc, argv);
     TApplication::setApplicationName(QStringLiteral("kestrune"));

@@ -10,7 +10,7 @@
 #include "framework/TLabel.h"
 #include "framework/TPanel.h"
 #include "framework/TTimer.h"
-#include "platform/SystemNotificationIcon.h"
+#include "platform/DesktopNotificationIcon.h"
 #include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinData.h"
 #include "skin/TbsSkinFormRegistry.h"
@@ -215,7 +215,7 @@ void TFormMain::DefineNonVisual()
     connect(TimerCloseTab, &TTimer::OnTimer, this, &TFormMain::TimerCloseTabTimer);
 
     if (!services_.Tray)
-        ownTray_ = std::make_unique<SystemNotificationIcon>();
+        ownTray_ = std::make_unique<DesktopNotificationIcon>();
     TrayIcon = services_.Tray ? services_.Tray : ownTray_.get();
     DefineTrayMenu();
 

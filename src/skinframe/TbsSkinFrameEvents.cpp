@@ -380,7 +380,7 @@ void TbsSkinFrame::ObjectMouse(FrameObjectMouse what, const QString& name, Qt::M
 void TbsSkinFrame::ShowGlow(const TbsActiveSkinObject& object)
 {
     if (!skinData_ || !skinData_->ShowCaptionButtonGlowFrames() || object.GlowPicture.isNull()
-        || !CompositingManagerPresent())
+        || !WindowOpacityAvailable())
         return;
     const QPoint at = form_->mapToGlobal(object.ObjectRect.topLeft()) - object.GlowOffset;
     glow_.Show(at.x(), at.y(), object.GlowPicture, object.GlowMask, object.GlowAlpha);
@@ -419,7 +419,7 @@ void TbsSkinFrame::Shown()
         shownOnce_ = true;
         PlaceOnFirstShow();
     }
-    if (!skinnable_ || !CompositingManagerPresent())
+    if (!skinnable_ || !WindowOpacityAvailable())
         return;
     const FadePlan plan = FormFadeIn::Plan(alphaBlend_, alphaBlendAnimation_, alphaBlendValue_,
                                            skinData_ && skinData_->AnimationForAllWindows());

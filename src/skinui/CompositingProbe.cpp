@@ -50,12 +50,27 @@ bool WindowSystemComposites(const QString& platform, bool x11CompositingManager)
     return platform.startsWith(QLatin1String("wayland")) || (platform == QLatin1String("xcb") && x11CompositingManager);
 }
 
+bool WindowOpacityWorks(const QString& platform, bool x11CompositingManager)
+{
+    return platform == QLatin1String("xcb") && x11CompositingManager;
+}
+
+namespace {
+bool X11CompositingManagerRuns()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return false;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 && SelectionOwned(x11->connection(), ScreenOf(qgetenv("DISPLAY")));
+}
+}  // namespace
+
 bool CompositingManagerPresent()
 {
-    const QString platform = QGuiApplication::platformName();
-    bool owned = false;
-    if (platform == QLatin1String("xcb"))
-        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-            owned = SelectionOwned(x11->connection(), ScreenOf(qgetenv("DISPLAY")));
-    return WindowSystemComposites(platform, owned);
+    return WindowSystemComposites(QGuiApplication::platformName(), X11CompositingManagerRuns());
+}
+
+bool WindowOpacityAvailable()
+{
+    return WindowOpacityWorks(QGuiApplication::platformName(), X11CompositingManagerRuns());
 }

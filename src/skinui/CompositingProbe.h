@@ -13,6 +13,14 @@ bool CompositingManagerPresent();
 // composites, given whether an X11 compositing manager owns its selection.
 bool WindowSystemComposites(const QString& platform, bool x11CompositingManager);
 
+// Whether a window can be given one opacity for the whole of it (fades, glows): only X11
+// under a compositing manager; Wayland composites, but its clients cannot ask for that.
+// Asked afresh on every call, like the compositing manager.
+bool WindowOpacityAvailable();
+
+// The rule itself, as above for WindowSystemComposites.
+bool WindowOpacityWorks(const QString& platform, bool x11CompositingManager);
+
 // The X11 question for a display of one's own choosing (":N" or ":N.S"), over a connection of
 // its own; false when the display cannot be reached.
 bool CompositingSelectionOwned(const QByteArray& display);

@@ -27,8 +27,8 @@ TbsPlatformCaps TbsPlatformCaps::ForWindowSystem(const QString& name, bool compo
 {
     TbsPlatformCaps caps;
     caps.windowSystem = name;
-    caps.layeredWindows = WindowSystemComposites(name, compositingManager);
-    caps.translucentWindows = caps.layeredWindows;
+    caps.layeredWindows = WindowOpacityWorks(name, compositingManager);
+    caps.translucentWindows = WindowSystemComposites(name, compositingManager);
     caps.mmx = HasMmx();
     return caps;
 }

@@ -4,9 +4,10 @@
 
 // What this platform offers the skin engine, probed once at start-up (after the application
 // object exists). Layered windows are windows with a constant opacity; translucent windows
-// also show per-pixel alpha. Both need a compositing manager: Wayland always has one, X11
-// only while a compositing manager runs (CompositingManagerPresent). The offscreen,
-// frame-buffer and minimal platforms set no window opacity.
+// show per-pixel alpha. Both need a compositing manager: Wayland always has one, X11 only
+// while a compositing manager runs (CompositingManagerPresent); but only X11 lets a program
+// set a window's opacity, so Wayland has translucent windows and no layered ones. The
+// offscreen, frame-buffer and minimal platforms have neither.
 struct TbsPlatformCaps {
     QString windowSystem;
     bool layeredWindows = false;
@@ -15,7 +16,7 @@ struct TbsPlatformCaps {
     bool mmx = false;
 
     // The facts of the given window system on this processor, with or without a compositing
-    // manager (which only X11 can lack: Wayland always composites, the others never do).
+    // manager (which only X11 can lack).
     static TbsPlatformCaps ForWindowSystem(const QString& name, bool compositingManager);
     // One line per fact, for the diagnostic output at start-up.
     QString Describe() const;

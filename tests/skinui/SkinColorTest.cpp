@@ -46,9 +46,11 @@ TEST(SkinColor, DarkenColorReducesEachChannelByItsPercentage)
     EXPECT_EQ(DarkenColor(QColor(10, 20, 30), 150), QColor(0, 0, 0));
 }
 
-TEST(PlatformProbes, CompositingWindowSystemsHaveLayeredWindows)
+TEST(PlatformProbes, CompositingWindowSystemsHaveTranslucentWindowsAndOnlyX11SetsOpacity)
 {
-    EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("wayland-egl"), false).layeredWindows);
+    EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("wayland-egl"), false).translucentWindows);
+    EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("wayland"), true).layeredWindows);
+    EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb"), true).layeredWindows);
     EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb"), true).translucentWindows);
     EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb"), false).layeredWindows);
     EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb"), false).translucentWindows);

@@ -247,10 +247,10 @@ QRect XvfbSession::TrayArea()
     return QRect(ScreenWidth - TrayWidth, ScreenHeight - TrayHeight, TrayWidth, TrayHeight);
 }
 
-QList<XvfbSession::Window> XvfbSession::WindowsOf(qint64 pid) const
+QList<XvfbSession::Window> XvfbSession::WindowsOn(const QString& display, qint64 pid)
 {
     QList<Window> found;
-    AskDisplay(display_.toLatin1(), [&](xcb_connection_t* connection) {
+    AskDisplay(display.toLatin1(), [&](xcb_connection_t* connection) {
         const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
         CollectWindows(connection, root, root, Atom(connection, "_NET_WM_PID"), quint32(pid), found);
         return true;

@@ -43,7 +43,9 @@ public:
         bool overrideRedirect = false;  // placed by its program past the window manager (menus)
     };
     // The viewable windows of the process pid (by their _NET_WM_PID), bottom first.
-    QList<Window> WindowsOf(qint64 pid) const;
+    QList<Window> WindowsOf(qint64 pid) const { return WindowsOn(display_, pid); }
+    // The same on any X display.
+    static QList<Window> WindowsOn(const QString& display, qint64 pid);
     // The window manager's active window; 0 when none.
     quint32 ActiveWindow() const;
     // Real input through the X server's test extension: count clicks of button at a point of
