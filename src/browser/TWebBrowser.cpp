@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 
 TWebBrowser::TWebBrowser(QWidget* sheet) : QWebEngineView(sheet), page_(new TWebPage(SharedProfile(), this))
 {
@@ -54,6 +55,10 @@ QWebEngineProfile* TWebBrowser::SharedProfile()
         auto* shared = new QWebEngineProfile(QStringLiteral("Kestrune"), QCoreApplication::instance());
         shared->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
         shared->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+        // Only web addresses leave the client, and only through the client's own hand-off:
+        // the engine opens no other scheme itself, and a file dropped on a page stays a drop.
+        shared->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+        shared->settings()->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
         return shared;
     }();
     return profile;

@@ -119,8 +119,10 @@ TEST_F(BrowserTabs, RefreshLookupFindsTheActiveTabsBrowser)
 class PayPageRule : public BrowserTabs {
 protected:
     QString Pay() const { return portal.Url(QStringLiteral("pay.html")); }
+    // Each case a while after the one before: the hand-off is paced per tab and address.
     bool Cancelled(const QString& url)
     {
+        clock.Advance(PayHandOff::SameAddressPauseMs);
         bool cancel = false;
         form->WebBrowserBeforeNavigate2(form->WebBrowser, nullptr, url, 0, {}, {}, {}, &cancel);
         return cancel;
@@ -153,6 +155,7 @@ TEST_F(PayPageRule, RealNavigationsInTabsFramesAndNewWindowsGoToTheDefaultBrowse
     EXPECT_EQ(browser.opened.at(0), Pay());
 
     // A frame inside a page: the frame's navigation is cancelled, the page stays.
+    clock.Advance(PayHandOff::TabPauseMs);
     form->WebBrowser->Navigate(portal.Url(QStringLiteral("frame.html")));
     ASSERT_TRUE(WaitFor([&] { return browser.opened.size() == 2; }));
     EXPECT_EQ(browser.opened.at(1), Pay() + QStringLiteral("?from=frame"));
