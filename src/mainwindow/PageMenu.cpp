@@ -52,6 +52,9 @@ void PageMenu::Open(QWebEngineView* view, bool mainTab, QPoint at)
         Add(QStringLiteral("-"), true, {});
         Add(QStringLiteral("返回大厅"), true, actions_.GoHome);
     }
+    // The page takes the keyboard as the click lands; the window's frame closes its menus as
+    // the focus moves, so the focus moves before the menu opens.
+    view->setFocus(Qt::MouseFocusReason);
     menu_->Popup(at.x(), at.y());
 }
 

@@ -164,6 +164,7 @@ TEST_F(PayPageRule, RealNavigationsInTabsFramesAndNewWindowsGoToTheDefaultBrowse
     // As a new window: the new tab stays, without the page.
     form->WebBrowser->Navigate(portal.BaseUrl());
     ASSERT_TRUE(WaitFor([&] { return form->bsSkinTabSheetMain->Caption() == QStringLiteral("Kestrune 游戏大厅"); }));
+    clock.Advance(PayHandOff::SameAddressPauseMs);
     Click(form->WebBrowser, "pay-new");
     ASSERT_TRUE(WaitFor([&] { return browser.opened.size() == 3; }));
     EXPECT_EQ(Pages()->PageCount(), 2);

@@ -52,7 +52,7 @@ TEST_F(PageDownloads, FilesArriveWholeUnderFreeNamesAndTheirTabsGo)
     const QByteArray expected = PortalServer::GeneratedFile(1 << 20);
     Click("plain");
     ASSERT_TRUE(TextShown(QStringLiteral("下载完成: setup.bin")));
-    EXPECT_TRUE(texts.first().startsWith(QStringLiteral("正在下载 setup.bin "))) << texts.first().toStdString();
+    EXPECT_TRUE(texts.first().startsWith(QStringLiteral("正在下载 setup.bin"))) << texts.first().toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("正在下载 setup.bin 100%")));
     EXPECT_EQ(texts.filter(QStringLiteral("下载完成")).size(), 1);
     EXPECT_EQ(texts.indexOf(QStringLiteral("下载完成: setup.bin")), texts.size() - 1);
@@ -88,7 +88,8 @@ TEST_F(PageDownloads, TheClientsEndCancelsADownloadAndLeavesNoPartialFile)
     QSignalSpy abandoned(&portal.Server(), &PortalServer::DownloadAbandoned);
     Click("slow");
     ASSERT_TRUE(WaitFor([&] { return !Files().isEmpty(); }));
-    EXPECT_EQ(Files(), QStringList(QStringLiteral("slow.bin.part")));
+    ASSERT_EQ(Files().size(), 1);
+    EXPECT_TRUE(Files().at(0).startsWith(QStringLiteral("slow.bin."))) << "under a partial name";
     form.reset();
     ASSERT_TRUE(WaitFor([&] { return abandoned.size() == 1; }));
     EXPECT_TRUE(Files().isEmpty()) << Files().join(u' ').toStdString();
