@@ -258,7 +258,7 @@ private:
     QString MaxPicture(const char* suffix) const;
     void OpenPayPage();
     void DrawTab(int TabIndex, bool Active, QPainter& Cnvs);
-    // Whether the page of the tab at this index plays sound.
+    // Whether the page of the tab at this index plays sound that can be heard.
     bool Audible(int TabIndex) const;
     void BindBrowserEvents(TWebBrowser* browser);
     // The services of pages: made with the window, and the downloads once the engine runs.

@@ -59,9 +59,10 @@ void TFormMain::AttachPageServices(TWebBrowser* browser)
     statusStrip_->Watch(browser->page(), mainTab);
     pageMenu_->Attach(browser, mainTab);
     mute_->Watch(browser->page());
-    connect(browser->page(), &QWebEnginePage::recentlyAudibleChanged, bsSkinPageControl, [this] {
-        bsSkinPageControl->update();
-    });
+    // The speaker in the tab follows the page's sound and the mute switch.
+    const auto repaintStrip = [this] { bsSkinPageControl->update(); };
+    connect(browser->page(), &QWebEnginePage::recentlyAudibleChanged, bsSkinPageControl, repaintStrip);
+    connect(browser->page(), &QWebEnginePage::audioMutedChanged, bsSkinPageControl, repaintStrip);
     if (mainTab)
         statusStrip_->SetFront(browser->page());
 }

@@ -14,6 +14,7 @@
 #include "skinui/SkinText.h"
 
 #include <QPainter>
+#include <QWebEnginePage>
 
 namespace {
 constexpr int CaptionLeft = 25;
@@ -90,9 +91,11 @@ void TFormMain::DrawTab(int TabIndex, bool, QPainter& Cnvs)
 
 bool TFormMain::Audible(int TabIndex) const
 {
-    const TTabSheet* page = bsSkinPageControl->Page(TabIndex);
-    const TTabRecord* record = page ? tabs_->FindTab(page->Tag()) : nullptr;
-    return record && record->Browser && record->Browser->page()->recentlyAudible();
+    const TTabSheet* sheet = bsSkinPageControl->Page(TabIndex);
+    const TTabRecord* record = sheet ? tabs_->FindTab(sheet->Tag()) : nullptr;
+    // The engine keeps reporting a muted page's sound: a muted tab is silent all the same.
+    const QWebEnginePage* page = record && record->Browser ? record->Browser->page() : nullptr;
+    return page && page->recentlyAudible() && !page->isAudioMuted();
 }
 
 void TFormMain::bsSkinPageControlMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)
