@@ -36,6 +36,7 @@ TEST_F(BrowserTabs, NewWindowRequestsOpenNumberedTabsAtTheEndThatTakeTheirTitles
     EXPECT_EQ(BrowserOf(1)->Tag(), 2);
     EXPECT_TRUE(BrowserOf(1)->Silent());
 
+    form->ActivateTab(0);  // a tab behind the front one would open its window behind
     Click(form->WebBrowser, "gift-open");  // window.open from the main tab
     ASSERT_TRUE(WaitFor([&] { return Pages()->PageCount() == 3; }));
     EXPECT_EQ(Pages()->Page(2)->Caption(), QStringLiteral(" 新页面1  "));
