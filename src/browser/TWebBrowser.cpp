@@ -1,5 +1,6 @@
 #include "browser/TWebBrowser.h"
 
+#include "browser/PlainToolTips.h"
 #include "browser/TWebPage.h"
 #include "error/KestruneError.h"
 #include "framework/TAnchors.h"
@@ -14,6 +15,7 @@ TWebBrowser::TWebBrowser(QWidget* sheet) : QWebEngineView(sheet), page_(new TWeb
     setPage(page_);
     setGeometry(sheet->rect());
     TAnchors::Set(this, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    new PlainToolTips(this);
     connect(this, &QWebEngineView::titleChanged, this, [this](const QString& title) {
         TApplicationEvents::Guard([&] { Q_EMIT OnTitleChange(this, title); });
     });

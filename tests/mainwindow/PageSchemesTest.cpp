@@ -2,7 +2,10 @@
 #include "support/PageScript.h"
 
 #include <QDesktopServices>
+#include <QHelpEvent>
 #include <QMimeData>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QTest>
 #include <QUrl>
 
@@ -60,6 +63,26 @@ TEST_F(PageSchemes, LinksToOtherSchemesReachNoProgramOfTheDesktop)
     ASSERT_TRUE(LoadMarker());
     EXPECT_TRUE(recorder.opened.isEmpty()) << recorder.opened.value(0).toString().toStdString();
     EXPECT_TRUE(browser.opened.isEmpty());
+}
+
+// A page's tooltip is shown as the page wrote it, never read as markup.
+TEST_F(PageSchemes, TooltipsOfPagesShowAsPlainText)
+{
+    ASSERT_TRUE(Show("lab/schemes.html", QStringLiteral("外部链接")));
+    QWidget* surface = form->WebBrowser->focusProxy();
+    QTest::mouseMove(surface, QPoint(250, 150));
+    QTest::mouseMove(surface, QPoint(250, 172));
+    ASSERT_TRUE(WaitFor([&] { return !form->WebBrowser->toolTip().isEmpty(); }));
+    QHelpEvent ask(QEvent::ToolTip, QPoint(250, 172), form->WebBrowser->mapToGlobal(QPoint(250, 172)));
+    QCoreApplication::sendEvent(form->WebBrowser, &ask);
+    ASSERT_TRUE(WaitFor([&] { return !QToolTip::text().isEmpty(); }));
+    QTextDocument shown;
+    if (Qt::mightBeRichText(QToolTip::text()))
+        shown.setHtml(QToolTip::text());
+    else
+        shown.setPlainText(QToolTip::text());
+    EXPECT_EQ(shown.toPlainText(), QStringLiteral("<b>粗体</b> & <img src=\"x\">")) << QToolTip::text().toStdString();
+    QToolTip::hideText();
 }
 
 // Dropped on a page that takes no drops, neither a file nor a link is opened in the tab.

@@ -4,7 +4,9 @@
 #include "framework/TLabel.h"
 #include "mainwindow/StatusStrip.h"
 
+#include <QRegularExpression>
 #include <QTest>
+#include <QWebEnginePage>
 
 namespace {
 
@@ -28,9 +30,14 @@ TEST_F(StatusTexts, TheLinkUnderThePointerAndTheHostOfAPageAwayFromThePortal)
     QTest::mouseMove(surface, QPoint(300, 300));
     EXPECT_TRUE(WaitFor([&] { return Shown().isEmpty(); })) << Shown().toStdString();
 
-    // The same server under another name is another host.
+    // The same server under another name is another host; while it loads, the strip says so.
+    QStringList whileLoading;
+    QObject::connect(form->WebBrowser->page(), &QWebEnginePage::loadProgress, form.get(),
+                     [&] { whileLoading.append(Shown()); });
     const QString away = QStringLiteral("http://localhost:%1/games.html").arg(portal.Server().Port());
     ASSERT_TRUE(Show(away, QStringLiteral("游戏列表")));
+    EXPECT_FALSE(whileLoading.filter(QRegularExpression(QStringLiteral("^正在载入… \\d+%$"))).isEmpty())
+        << whileLoading.join(u'|').toStdString();
     EXPECT_TRUE(WaitFor([&] { return Shown() == QStringLiteral("localhost"); })) << Shown().toStdString();
     // Only while the main tab is in front.
     TWebBrowser* tab = form->OpenTab(portal.Url(QStringLiteral("gift.html")), nullptr);
