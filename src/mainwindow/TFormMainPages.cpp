@@ -18,6 +18,7 @@
 #include "skincontrols/TbsSkinTabSheet.h"
 
 #include <QStandardPaths>
+#include <algorithm>
 #include <QTimer>
 #include <QWebEngineProfile>
 
@@ -32,6 +33,9 @@ void TFormMain::DefinePageServices()
 {
     mute_ = new MuteSwitch(FolderOr(services_.SettingsDirectory, QStandardPaths::AppDataLocation)
                                + QStringLiteral("/sound"), this);
+    // The label of the window's definition is 12 pixels high, less than a line of its font:
+    // now that it shows text, it is as high as a line, so that no descender is cut off.
+    LabelStatus->resize(LabelStatus->width(), std::max(LabelStatus->height(), LabelStatus->fontMetrics().height()));
     statusStrip_ = new StatusStrip(LabelStatus, QUrl(portalBaseUrl_).host(), *clock_, this);
     connect(bsSkinPageControl, &TPageControl::OnChange, this, [this] {
         const TWebBrowser* front = ActiveBrowser();
