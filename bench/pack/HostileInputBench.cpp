@@ -78,8 +78,15 @@ void DecodePicture(benchmark::State& state, QByteArray (*make)(int), QImage (*de
     }
     state.counters["file_kB"] = double(picture.size()) / 1024;
 }
-BENCHMARK_CAPTURE(DecodePicture, PlainJpeg, HostileInputs::PlainJpeg, JpegDecoder::decode)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+// The costliest picture the decoder still takes: as many scans as it allows.
+QByteArray MostScansJpeg(int side)
+{
+    return HostileInputs::JpegWithScans(side, JpegDecoder::MaxScans);
+}
+
+BENCHMARK_CAPTURE(DecodePicture, PlainJpeg, HostileInputs::PlainJpeg, JpegDecoder::decode)->Arg(512)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DecodePicture, JpegOf1900Scans, HostileInputs::JpegWithManyScans, JpegDecoder::decode)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DecodePicture, JpegOfMostScansAllowed, MostScansJpeg, JpegDecoder::decode)->Arg(4096)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DecodePicture, PlainPng, PlainPng, PngDecoder::decode)->Arg(64)->Arg(128)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DecodePicture, PngWithComments, CommentedPng, PngDecoder::decode)->Arg(64)->Arg(128)->Unit(benchmark::kMillisecond);
 

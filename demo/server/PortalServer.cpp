@@ -4,9 +4,12 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
+#include <QUrlQuery>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 QByteArray ContentType(const QString& path)
@@ -86,6 +89,8 @@ void PortalServer::Serve(QTcpSocket* socket)
 
 void PortalServer::Respond(QTcpSocket* socket, const QByteArray& method, const QByteArray& target)
 {
+    if (RespondWithDownload(socket, method, target))
+        return;
     int status = 200;
     QByteArray body;
     QByteArray type = "text/plain; charset=utf-8";
@@ -110,12 +115,71 @@ void PortalServer::Respond(QTcpSocket* socket, const QByteArray& method, const Q
         + "\r\nCache-Control: " + CacheControl(target) + "\r\nConnection: close\r\n\r\n";
     socket->write(method == "HEAD" ? head : head + body);
     socket->disconnectFromHost();
+    Log(method, target, status);
+}
 
+void PortalServer::Log(const QByteArray& method, const QByteArray& target, int status)
+{
     const QString line = QString::fromLatin1(method) + QLatin1Char(' ') + QString::fromLatin1(target)
         + QLatin1Char(' ') + QString::number(status);
     log_.append(line);
     std::fprintf(stderr, "%s\n", qPrintable(line));
     Q_EMIT RequestServed(line);
+}
+
+QByteArray PortalServer::GeneratedFile(qint64 bytes)
+{
+    QByteArray content(bytes, Qt::Uninitialized);
+    for (qint64 i = 0; i < bytes; ++i)
+        content[i] = char((i * 131 + i / 251) & 0xFF);
+    return content;
+}
+
+bool PortalServer::RespondWithDownload(QTcpSocket* socket, const QByteArray& method, const QByteArray& target)
+{
+    const QUrl url(QString::fromLatin1(target));
+    const QString path = url.path();
+    if (method != "GET" || !path.startsWith(QStringLiteral("/files/")) || path.size() <= 7 || path.indexOf(u'/', 7) >= 0)
+        return false;
+    const QUrlQuery query(url);
+    const qint64 bytes = query.hasQueryItem(QStringLiteral("bytes")) ? query.queryItemValue(QStringLiteral("bytes")).toLongLong()
+                                                                      : 1 << 20;
+    const int paceMs = query.queryItemValue(QStringLiteral("pace")).toInt();
+    if (bytes < 0 || bytes > (qint64(1) << 30))
+        return false;
+    const QByteArray name = path.mid(7).toUtf8();
+    const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: "
+        + QByteArray::number(bytes) + "\r\nContent-Disposition: attachment; filename=\"" + name
+        + "\"\r\nCache-Control: no-cache\r\nConnection: close\r\n\r\n";
+    Log(method, target, 200);
+    if (paceMs <= 0) {
+        socket->write(head + GeneratedFile(bytes));
+        socket->disconnectFromHost();
+        return true;
+    }
+    socket->write(head);
+    SendPaced(socket, target, GeneratedFile(bytes), paceMs);
+    return true;
+}
+
+void PortalServer::SendPaced(QTcpSocket* socket, const QByteArray& target, QByteArray body, int paceMs)
+{
+    constexpr qsizetype Chunk = 16 * 1024;
+    auto* timer = new QTimer(socket);
+    auto sent = std::make_shared<qsizetype>(0);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent] {
+        socket->write(body.mid(*sent, Chunk));
+        *sent += Chunk;
+        if (*sent >= body.size()) {
+            timer->stop();
+            socket->disconnectFromHost();
+        }
+    });
+    connect(socket, &QTcpSocket::disconnected, this, [this, target, body, sent] {
+        if (*sent < body.size())
+            Q_EMIT DownloadAbandoned(QString::fromLatin1(target));
+    });
+    timer->start(paceMs);
 }
 
 QString PortalServer::Resolve(const QByteArray& target) const

@@ -10,6 +10,10 @@ class QTcpSocket;
 // 127.0.0.1 only, GET and HEAD, with content types by suffix; anything outside the folder
 // (".." or encoded traversal, links leading out) is 404. Logs one line per request. Files
 // under cached/ may be kept by browsers for a day; everything else is no-cache.
+//
+// Downloads are made up on the spot: /files/NAME is an attachment named NAME of
+// GeneratedFile(bytes) (a mebibyte unless the query says bytes=N), sent at once or, with
+// pace=MS in the query, 16 KiB every MS milliseconds.
 class PortalServer : public QObject {
     Q_OBJECT
 public:
@@ -23,14 +27,22 @@ public:
     // Every request line served so far, for tests ("GET /games.html 200").
     const QStringList& Log() const { return log_; }
     int CountRequests(const QString& path) const;
+    // The content of a made-up download of Bytes bytes.
+    static QByteArray GeneratedFile(qint64 bytes);
 
 Q_SIGNALS:
     void RequestServed(const QString& line);
+    // A paced download's connection closed before all of it was sent.
+    void DownloadAbandoned(const QString& target);
 
 private:
     void Accept();
     void Serve(QTcpSocket* socket);
     void Respond(QTcpSocket* socket, const QByteArray& method, const QByteArray& target);
+    // A made-up download; false when Target names none.
+    bool RespondWithDownload(QTcpSocket* socket, const QByteArray& method, const QByteArray& target);
+    void SendPaced(QTcpSocket* socket, const QByteArray& target, QByteArray body, int paceMs);
+    void Log(const QByteArray& method, const QByteArray& target, int status);
     // The file a request path names, or empty when it leaves the folder or does not exist.
     QString Resolve(const QByteArray& target) const;
 

@@ -16,7 +16,7 @@ void TBrowserTabs::CreateRegistry()
     registry_ = std::make_unique<TTabRegistry>();
 }
 
-TWebBrowser* TBrowserTabs::OpenTab(const QString& URL, QWebEnginePage** Dispatch)
+TWebBrowser* TBrowserTabs::OpenTab(const QString& URL, QWebEnginePage** Dispatch, bool Activate)
 {
     const int pagesBefore = pageControl_->PageCount();
     auto* sheet = new TTabSheet(pageControl_);
@@ -37,7 +37,8 @@ TWebBrowser* TBrowserTabs::OpenTab(const QString& URL, QWebEnginePage** Dispatch
         *Dispatch = browser->Application();
 
     RegisterTab(tagCounter_, browser, sheet);
-    pageControl_->SetActivePage(sheet);
+    if (Activate)
+        pageControl_->SetActivePage(sheet);
     return browser;
 }
 

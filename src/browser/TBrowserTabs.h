@@ -27,10 +27,11 @@ public:
     void CreateRegistry();
     TTabRegistry* Registry() const { return registry_.get(); }
 
-    // Opens a tab at the end of the strip and makes it active: with a URL the new browser
-    // goes there, without one its Application is handed back in Dispatch. A failing
-    // navigation leaves the tab in the strip, unregistered and not active.
-    TWebBrowser* OpenTab(const QString& URL, QWebEnginePage** Dispatch);
+    // Opens a tab at the end of the strip and makes it active (unless Activate is false: it
+    // then waits behind the active tab): with a URL the new browser goes there, without one
+    // its Application is handed back in Dispatch. A failing navigation leaves the tab in the
+    // strip, unregistered and not active.
+    TWebBrowser* OpenTab(const QString& URL, QWebEnginePage** Dispatch, bool Activate = true);
     // Files a tab under its tag.
     void RegisterTab(int tag, TWebBrowser* browser, TTabSheet* sheet);
     // The record of the tab with this tag, or null.

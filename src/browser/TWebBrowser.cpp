@@ -1,5 +1,6 @@
 #include "browser/TWebBrowser.h"
 
+#include "browser/PlainToolTips.h"
 #include "browser/TWebPage.h"
 #include "error/KestruneError.h"
 #include "framework/TAnchors.h"
@@ -7,12 +8,14 @@
 
 #include <QCoreApplication>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 
 TWebBrowser::TWebBrowser(QWidget* sheet) : QWebEngineView(sheet), page_(new TWebPage(SharedProfile(), this))
 {
     setPage(page_);
     setGeometry(sheet->rect());
     TAnchors::Set(this, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    new PlainToolTips(this);
     connect(this, &QWebEngineView::titleChanged, this, [this](const QString& title) {
         TApplicationEvents::Guard([&] { Q_EMIT OnTitleChange(this, title); });
     });
@@ -54,6 +57,10 @@ QWebEngineProfile* TWebBrowser::SharedProfile()
         auto* shared = new QWebEngineProfile(QStringLiteral("Kestrune"), QCoreApplication::instance());
         shared->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
         shared->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+        // Only web addresses leave the client, and only through the client's own hand-off:
+        // the engine opens no other scheme itself, and a file dropped on a page stays a drop.
+        shared->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+        shared->settings()->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
         return shared;
     }();
     return profile;

@@ -1,5 +1,6 @@
 #include "browser/TWebPage.h"
 
+#include "browser/NavigationScheme.h"
 #include "browser/TWebBrowser.h"
 
 TWebPage::TWebPage(QWebEngineProfile* profile, TWebBrowser* browser)
@@ -7,9 +8,9 @@ TWebPage::TWebPage(QWebEngineProfile* profile, TWebBrowser* browser)
 {
 }
 
-bool TWebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool)
+bool TWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
 {
-    return browser_->BeforeNavigate(url);
+    return MayNavigate(url, type, isMainFrame) && browser_->BeforeNavigate(url);
 }
 
 QWebEnginePage* TWebPage::createWindow(WebWindowType)

@@ -4,8 +4,10 @@
 
 class TWebBrowser;
 
-// The page behind a browser control: it asks the browser's events before every navigation
-// (frames included) and for every new window, and keeps quiet while the browser is Silent.
+// The page behind a browser control: it refuses navigations to anything but web and the
+// client's own pages (NavigationScheme), asks the browser's events before every other
+// navigation (frames included) and for every new window, and keeps quiet while the browser is
+// Silent.
 class TWebPage : public QWebEnginePage {
     Q_OBJECT
 public:

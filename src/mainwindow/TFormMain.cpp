@@ -32,6 +32,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLWidget>
 #include <QScreen>
+#include <QWebEnginePage>
 
 namespace {
 const QString ApplicationTitle = QStringLiteral("VostrelKestrune");
@@ -272,14 +273,23 @@ void TFormMain::ImageToolRightMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardM
 
 // ---- Browser tabs ----
 
-TWebBrowser* TFormMain::OpenTab(const QString& URL, QWebEnginePage** Dispatch)
+TWebBrowser* TFormMain::OpenTab(const QString& URL, QWebEnginePage** Dispatch, bool Activate)
 {
-    return tabs_->OpenTab(URL, Dispatch);
+    return tabs_->OpenTab(URL, Dispatch, Activate);
 }
 
-void TFormMain::WebBrowserNewWindow2(QObject*, QWebEnginePage** ppDisp, bool*)
+void TFormMain::WebBrowserNewWindow2(QObject* Sender, QWebEnginePage** ppDisp, bool* Cancel)
 {
-    OpenTab(QString(), ppDisp);
+    const auto* opener = qobject_cast<TWebBrowser*>(Sender);
+    if (!AdmitNewWindow(opener)) {
+        *Cancel = true;
+        return;
+    }
+    // A tab behind the one in front opens its window behind it too: the player keeps the
+    // tab in front, and its whole screen.
+    TWebBrowser* tab = OpenTab(QString(), ppDisp, !opener || opener == ActiveBrowser());
+    // A window a page opened, the page may close.
+    connect(tab->page(), &QWebEnginePage::windowCloseRequested, this, [this, tab] { CloseTab(tab); });
 }
 
 void TFormMain::WebBrowserTitleChange(QObject* Sender, const QString& Text)
@@ -289,12 +299,16 @@ void TFormMain::WebBrowserTitleChange(QObject* Sender, const QString& Text)
         record->Sheet->SetCaption(Text);
 }
 
-void TFormMain::WebBrowserBeforeNavigate2(QObject*, QObject*, const QString& URL, int, const QString&,
+void TFormMain::WebBrowserBeforeNavigate2(QObject* Sender, QObject*, const QString& URL, int, const QString&,
                                           const QByteArray&, const QString&, bool* Cancel)
 {
     if (!URL.contains(portalBaseUrl_ + QStringLiteral("pay.html")))
         return;
     *Cancel = true;
+    // A frame asking over and over opens the player's browser once.
+    const auto* browser = qobject_cast<TWebBrowser*>(Sender);
+    if (!payHandOff_.Admit(browser ? browser->Tag() : 0, URL, clock_->NowMs()))
+        return;
     // Only web addresses leave the client: a page must not reach local handlers this way.
     if (!services_.Browser.Open(URL))
         OutputDebugLine(QStringLiteral("Pay page address not handed to the default browser: ") + URL);

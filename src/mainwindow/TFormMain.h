@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/PayHandOff.h"
+#include "browser/PopupBudget.h"
 #include "browser/TBrowserTabs.h"
 #include "mainwindow/CloseGlyphTable.h"
 #include "platform/WindowManager.h"
@@ -12,9 +14,13 @@
 
 class Clock;
 class DefaultBrowser;
+class Downloads;
 class FullScreenView;
+class MuteSwitch;
 class NotificationIcon;
+class PageMenu;
 class PageVisibility;
+class StatusStrip;
 class TMenuItem;
 class TbsSkinPopupMenu;
 class UrlCache;
@@ -50,7 +56,12 @@ public:
         NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
         Clock* Time = nullptr;  // nullptr: the system's own clock
         UrlCache* Cache = nullptr;         // nullptr: the web profile's HTTP cache
+        QString DownloadDirectory = {};  // where downloads go; empty: the desktop's download folder
+        QString SettingsDirectory = {};  // where the player's choices are kept; empty: the client's data folder
     };
+
+    // The most tabs pages can open windows into.
+    static constexpr int MaxTabs = 50;
 
     // Builds the window for the portal at PortalBaseUrl (http or https, ending in "/") and
     // runs its creation steps. The address is kept as the web engine spells it.
@@ -92,6 +103,7 @@ public:
     NotificationIcon* TrayIcon = nullptr;  // Services::Tray, or the window's own
     TbsSkinPopupMenu* bsSkinPopupMenu = nullptr;
     TMenuItem* MenuItemClearCache = nullptr;
+    TMenuItem* MenuItemMute = nullptr;
     TMenuItem* MenuItemExit = nullptr;
     TApplicationEvents* ApplicationEvents1 = nullptr;
 
@@ -181,13 +193,25 @@ public:
     void ITKeFuMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
 
     // Browser tabs.
-    TWebBrowser* OpenTab(const QString& URL, QWebEnginePage** Dispatch);
+    TWebBrowser* OpenTab(const QString& URL, QWebEnginePage** Dispatch, bool Activate = true);
     void WebBrowserNewWindow2(QObject* Sender, QWebEnginePage** ppDisp, bool* Cancel);
     void WebBrowserTitleChange(QObject* Sender, const QString& Text);
     void WebBrowserBeforeNavigate2(QObject* Sender, QObject* pDisp, const QString& URL, int Flags,
                                    const QString& TargetFrameName, const QByteArray& PostData,
                                    const QString& Headers, bool* Cancel);
     void TimerCloseTabTimer(QObject* Sender);
+    // Closes a tab through the close timer, as its close glyph does; never the main tab.
+    void CloseTab(TWebBrowser* Tab);
+
+    // What pages bring: the status strip's texts, downloads (a click on a finished one's
+    // text opens its folder), the page menu, and the sound of every tab, muted from the tray.
+    void LabelStatusClick(QObject* Sender);
+    void MenuItemMuteClick(QObject* Sender);
+    StatusStrip& Status() const { return *statusStrip_; }
+    PageMenu& PageMenus() const { return *pageMenu_; }
+    const MuteSwitch& Sound() const { return *mute_; }
+    // The downloads of every tab; null until the main tab's browser exists.
+    Downloads* DownloadList() const { return downloads_; }
 
     // The tab strip: every tab painted from pack pictures, with a close glyph beside all but
     // the main tab that lights up under the pointer and closes its tab on a left release.
@@ -237,7 +261,17 @@ private:
     QString MaxPicture(const char* suffix) const;
     void OpenPayPage();
     void DrawTab(int TabIndex, bool Active, QPainter& Cnvs);
+    // Whether the page of the tab at this index plays sound that can be heard.
+    bool Audible(int TabIndex) const;
     void BindBrowserEvents(TWebBrowser* browser);
+    // The services of pages: made with the window, and the downloads once the engine runs.
+    void DefinePageServices();
+    void DefineDownloads();
+    void AttachPageServices(TWebBrowser* browser);
+    // Whether a page may have its new window now: not beyond MaxTabs, nor more than a few
+    // in a short while from one tab.
+    bool AdmitNewWindow(const TWebBrowser* opener);
+    void CloseDownloadOnlyTab(QWebEnginePage* page);
     void SetUpTrayIcon();
     void DefineTrayMenu();
     // The tray's menu at a screen point, the window brought forward first when it is shown.
@@ -264,6 +298,12 @@ private:
     FullScreenView* fullScreen_ = nullptr;
     PageVisibility* pageVisibility_ = nullptr;
     QShortcut* leaveFullScreenKey_ = nullptr;
+    PopupBudget popupBudget_;
+    PayHandOff payHandOff_;
+    StatusStrip* statusStrip_ = nullptr;
+    PageMenu* pageMenu_ = nullptr;
+    MuteSwitch* mute_ = nullptr;
+    Downloads* downloads_ = nullptr;
     int tag_ = 0;
     QRect normalBounds_;
     CloseGlyphTable closeGlyphs_;

@@ -158,6 +158,7 @@ void TFormMain::DefineMainBrowser()
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
     BindBrowserEvents(WebBrowser);
     new PortalRetry(WebBrowser->page(), QUrl(portalBaseUrl_), *clock_);
+    DefineDownloads();
 }
 
 void TFormMain::DefineStatusStrip()
@@ -217,6 +218,7 @@ void TFormMain::DefineNonVisual()
     if (!services_.Tray)
         ownTray_ = std::make_unique<DesktopNotificationIcon>();
     TrayIcon = services_.Tray ? services_.Tray : ownTray_.get();
+    DefinePageServices();
     DefineTrayMenu();
 
     ApplicationEvents1 = new TApplicationEvents(this);
@@ -230,4 +232,5 @@ void TFormMain::BindBrowserEvents(TWebBrowser* browser)
     browser->OnNewWindow2 = std::bind_front(&TFormMain::WebBrowserNewWindow2, this);
     connect(browser, &TWebBrowser::OnTitleChange, this, &TFormMain::WebBrowserTitleChange);
     AttachComforts(browser);
+    AttachPageServices(browser);
 }

@@ -2,9 +2,11 @@
 // and closes a tab when the left button is released over the tab's close glyph.
 #include "mainwindow/TFormMain.h"
 
+#include "browser/TWebBrowser.h"
 #include "framework/TApplicationEvents.h"
 #include "framework/TTabSheet.h"
 #include "framework/TTimer.h"
+#include "mainwindow/SpeakerGlyph.h"
 #include "platform/JpegImage.h"
 #include "platform/PngImage.h"
 #include "platform/ResourcePack.h"
@@ -12,10 +14,12 @@
 #include "skinui/SkinText.h"
 
 #include <QPainter>
+#include <QWebEnginePage>
 
 namespace {
 constexpr int CaptionLeft = 25;
 constexpr int GlyphSize = 12;
+constexpr int SpeakerGap = 3;
 
 QImage PackJpeg(const char* name)
 {
@@ -63,8 +67,17 @@ void TFormMain::DrawTab(int TabIndex, bool, QPainter& Cnvs)
     const QString caption = bsSkinPageControl->Page(TabIndex)->Caption();
     const int textTop = (bsSkinPageControl->TabHeight() - metrics.height()) / 2;
     const int glyphX = bsSkinPageControl->TabWidth() - 19;
-    const int room = glyphX + (TabIndex == 0 ? metrics.horizontalAdvance(QStringLiteral("啊")) : 0);
-    Cnvs.drawText(QPoint(CaptionLeft, textTop + metrics.ascent()), FittedCaption(caption, metrics, room));
+    // A tab playing sound shows a speaker after its caption, which then leaves it room.
+    const bool audible = Audible(TabIndex);
+    const int speakerRoom = audible ? SpeakerGap + SpeakerGlyph::Size.width() : 0;
+    const int room = glyphX + (TabIndex == 0 ? metrics.horizontalAdvance(QStringLiteral("啊")) : 0) - speakerRoom;
+    const QString shown = FittedCaption(caption, metrics, room);
+    Cnvs.drawText(QPoint(CaptionLeft, textTop + metrics.ascent()), shown);
+    if (audible) {
+        const int speakerTop = textTop + (metrics.height() - SpeakerGlyph::Size.height()) / 2;
+        const QPoint speaker(CaptionLeft + metrics.horizontalAdvance(shown) + SpeakerGap, speakerTop);
+        SpeakerGlyph::Paint(Cnvs, speaker, Cnvs.pen().color());
+    }
 
     if (TabIndex == 0 || !CloseGlyphTable::HasEntry(TabIndex))
         return;
@@ -74,6 +87,15 @@ void TFormMain::DrawTab(int TabIndex, bool, QPainter& Cnvs)
     CloseGlyphTable::Entry& entry = closeGlyphs_[TabIndex];
     entry.Place(bsSkinPageControl->StripGeometry().InTab(visibleIndex, glyph));
     Cnvs.drawImage(glyph.topLeft() + QPoint(0, 1), PackPng(entry.Contains(lastStripPointer_) ? "TabCloseMove" : "TabClose"));
+}
+
+bool TFormMain::Audible(int TabIndex) const
+{
+    const TTabSheet* sheet = bsSkinPageControl->Page(TabIndex);
+    const TTabRecord* record = sheet ? tabs_->FindTab(sheet->Tag()) : nullptr;
+    // The engine keeps reporting a muted page's sound: a muted tab is silent all the same.
+    const QWebEnginePage* page = record && record->Browser ? record->Browser->page() : nullptr;
+    return page && page->recentlyAudible() && !page->isAudioMuted();
 }
 
 void TFormMain::bsSkinPageControlMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)

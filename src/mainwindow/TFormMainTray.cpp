@@ -1,6 +1,7 @@
 // The tray icon's double click and menu, cache cleaning after a confirmation, and the exit item.
 #include "mainwindow/TFormMain.h"
 
+#include "browser/MuteSwitch.h"
 #include "browser/ProfileUrlCache.h"
 #include "browser/TWebBrowser.h"
 #include "dialogs/TFormClearCache.h"
@@ -47,6 +48,8 @@ void TFormMain::DefineTrayMenu()
         return menuItem;
     };
     MenuItemClearCache = item("MenuItemClearCache", QStringLiteral("清理缓存"), &TFormMain::MenuItemClearCacheClick);
+    MenuItemMute = item("MenuItemMute", QStringLiteral("静音"), &TFormMain::MenuItemMuteClick);
+    MenuItemMute->SetChecked(Sound().Muted());
     MenuItemExit = item("MenuItemExit", QStringLiteral("退出"), &TFormMain::MenuItemExitClick);
 
     trayMenuWait_ = new QTimer(this);

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Opens pages in the system's default browser.
+// Opens pages in the system's default browser, and the client's own folders in the
+// desktop's file manager.
 class DefaultBrowser {
 public:
     virtual ~DefaultBrowser() = default;
@@ -10,6 +11,10 @@ public:
     // client: anything else (file:, other local handlers) is refused. Returns whether the
     // address was handed on; the caller need not look.
     virtual bool Open(const QString& url) = 0;
+    // Shows a local folder in the desktop's file manager, as a file: address: the one local
+    // address that leaves the client, for the folders it saves downloads in. Anything but an
+    // existing folder is refused; returns whether the folder was handed on.
+    virtual bool OpenFolder(const QString& path) = 0;
 
     static bool IsWebAddress(const QString& url);
 };

@@ -9,10 +9,6 @@
 
 namespace {
 
-// Decent progressive pictures have about ten scans. Each scan walks the whole coefficient
-// buffer, so a file of thousands of one-bit refinement scans would cost as many decodes.
-constexpr int MaxScans = 100;
-
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -36,10 +32,10 @@ void onMessage(j_common_ptr info, int level)
 // Called by the library while it reads the scans of a multi-scan picture.
 void limitScans(j_common_ptr info)
 {
-    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number <= MaxScans)
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number <= JpegDecoder::MaxScans)
         return;
     auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-    std::snprintf(errors->message, sizeof errors->message, "more than %d scans", MaxScans);
+    std::snprintf(errors->message, sizeof errors->message, "more than %d scans", JpegDecoder::MaxScans);
     std::longjmp(errors->jump, 1);
 }
 

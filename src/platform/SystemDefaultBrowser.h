@@ -6,4 +6,5 @@
 class SystemDefaultBrowser : public DefaultBrowser {
 public:
     bool Open(const QString& url) override;
+    bool OpenFolder(const QString& path) override;
 };

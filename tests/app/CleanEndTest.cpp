@@ -60,12 +60,12 @@ protected:
             ASSERT_TRUE(display->Click(QPoint(1280 - 13, 11)));
             break;
         case Ending::TrayExit: {
-            // The tray icon right-clicked, and the menu's second item, "退出", clicked.
+            // The tray icon right-clicked, and the menu's last item, "退出", clicked.
             const ClientWindows windows(*display, client);
             ASSERT_TRUE(WaitFor([&] { return windows.TrayIcon().has_value(); }));
             const auto menu = windows.OpenTrayMenu();
             ASSERT_TRUE(menu) << "the skinned menu opens over the icon";
-            ASSERT_TRUE(windows.ChooseItem(*menu, 1, 2));
+            ASSERT_TRUE(windows.ChooseItem(*menu, 2, 3));
             break;
         }
         }

@@ -103,7 +103,7 @@ TEST_F(TrayOnDesktop, HiddenInTheTrayItStaysTheOnlyClientAndKeepsRunning)
     // "清理缓存" asks first; the question turned down with Escape.
     const auto menu = windows.OpenTrayMenu();
     ASSERT_TRUE(menu);
-    ASSERT_TRUE(windows.ChooseItem(*menu, 0, 2));
+    ASSERT_TRUE(windows.ChooseItem(*menu, 0, 3));
     ASSERT_TRUE(WaitFor([&] { return windows.Shown().size() == 1; })) << "the confirmation box";
     const quint32 box = windows.Shown().first().id;
     ASSERT_TRUE(WaitFor([&] { return display->ActiveWindow() == box; }));

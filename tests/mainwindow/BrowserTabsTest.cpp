@@ -36,6 +36,7 @@ TEST_F(BrowserTabs, NewWindowRequestsOpenNumberedTabsAtTheEndThatTakeTheirTitles
     EXPECT_EQ(BrowserOf(1)->Tag(), 2);
     EXPECT_TRUE(BrowserOf(1)->Silent());
 
+    form->ActivateTab(0);  // a tab behind the front one would open its window behind
     Click(form->WebBrowser, "gift-open");  // window.open from the main tab
     ASSERT_TRUE(WaitFor([&] { return Pages()->PageCount() == 3; }));
     EXPECT_EQ(Pages()->Page(2)->Caption(), QStringLiteral(" 新页面1  "));
@@ -119,8 +120,10 @@ TEST_F(BrowserTabs, RefreshLookupFindsTheActiveTabsBrowser)
 class PayPageRule : public BrowserTabs {
 protected:
     QString Pay() const { return portal.Url(QStringLiteral("pay.html")); }
+    // Each case a while after the one before: the hand-off is paced per tab and address.
     bool Cancelled(const QString& url)
     {
+        clock.Advance(PayHandOff::SameAddressPauseMs);
         bool cancel = false;
         form->WebBrowserBeforeNavigate2(form->WebBrowser, nullptr, url, 0, {}, {}, {}, &cancel);
         return cancel;
@@ -153,6 +156,7 @@ TEST_F(PayPageRule, RealNavigationsInTabsFramesAndNewWindowsGoToTheDefaultBrowse
     EXPECT_EQ(browser.opened.at(0), Pay());
 
     // A frame inside a page: the frame's navigation is cancelled, the page stays.
+    clock.Advance(PayHandOff::TabPauseMs);
     form->WebBrowser->Navigate(portal.Url(QStringLiteral("frame.html")));
     ASSERT_TRUE(WaitFor([&] { return browser.opened.size() == 2; }));
     EXPECT_EQ(browser.opened.at(1), Pay() + QStringLiteral("?from=frame"));
@@ -161,6 +165,7 @@ TEST_F(PayPageRule, RealNavigationsInTabsFramesAndNewWindowsGoToTheDefaultBrowse
     // As a new window: the new tab stays, without the page.
     form->WebBrowser->Navigate(portal.BaseUrl());
     ASSERT_TRUE(WaitFor([&] { return form->bsSkinTabSheetMain->Caption() == QStringLiteral("Kestrune 游戏大厅"); }));
+    clock.Advance(PayHandOff::SameAddressPauseMs);
     Click(form->WebBrowser, "pay-new");
     ASSERT_TRUE(WaitFor([&] { return browser.opened.size() == 3; }));
     EXPECT_EQ(Pages()->PageCount(), 2);

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
@@ -115,6 +116,13 @@ QByteArray HostileInputs::PackWithDistinctNames(int entries)
 QByteArray HostileInputs::JpegWithManyScans(int side)
 {
     const std::vector<jpeg_scan_info> script = RefinementScript(9);
+    return EncodeJpeg(Gradient(side), &script);
+}
+
+QByteArray HostileInputs::JpegWithScans(int side, int scans)
+{
+    std::vector<jpeg_scan_info> script = RefinementScript(9);
+    script.resize(std::min(script.size(), std::size_t(scans)));
     return EncodeJpeg(Gradient(side), &script);
 }
 

@@ -16,6 +16,9 @@ public:
     // coefficient of every component refined bit by bit), and the same picture encoded plainly.
     static QByteArray JpegWithManyScans(int side);
     static QByteArray PlainJpeg(int side);
+    // The same picture in the first `scans` scans of that script (its DC scans first, then
+    // refinements of one band of one component each).
+    static QByteArray JpegWithScans(int side, int scans);
 
     // One PNG chunk: length, type, data and CRC; and a PNG carrying `chunks` compressed
     // comments of a megabyte each right behind its header.

@@ -16,10 +16,14 @@
 // browser and the notification area, and a clock that moves only when the test moves it.
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { Start(); }
+    // Builds and shows the window, as the client's start does; a window there goes first.
+    void Start()
     {
-        form = std::make_unique<TFormMain>(
-            PortalUrl(), TFormMain::Services{windows, browser, PackDirectory(), &tray, &clock});
+        form.reset();
+        TFormMain::Services services{windows, browser, PackDirectory(), &tray, &clock};
+        Configure(services);
+        form = std::make_unique<TFormMain>(PortalUrl(), services);
         form->show();
         // The main tab's browser comes once the window is on screen.
         ASSERT_TRUE(WaitFor([&] { return form->WebBrowser != nullptr; }));
@@ -27,6 +31,8 @@ protected:
     void TearDown() override { form.reset(); }
     // The resource pack the build made; a test may look elsewhere.
     virtual QString PackDirectory() const { return QStringLiteral(KESTRUNE_PACK_DIR); }
+    // A test may change the services the window gets (folders of its own, say).
+    virtual void Configure(TFormMain::Services&) {}
     // The demo portal; a test may name another address.
     virtual QString PortalUrl() const { return portal.BaseUrl(); }
 

@@ -87,7 +87,7 @@ TEST_F(TrayMenu, OpensHighlightingTheFirstItemAndOutlastsTheWindowManagersAnswer
         AskForMenu();
         ASSERT_TRUE(WaitFor(c.answered));
         EXPECT_TRUE(WaitFor([&] { return Menus().Visible(); }));
-        EXPECT_EQ(Shown(), QStringList({QStringLiteral("*清理缓存"), QStringLiteral("退出")}));
+        EXPECT_EQ(Shown(), QStringList({QStringLiteral("*清理缓存"), QStringLiteral("静音"), QStringLiteral("退出")}));
         Menus().CloseAll();
         other.hide();
         form->show();
@@ -108,7 +108,7 @@ TEST_F(TrayMenu, ExitClosesTheMenuFirstAndThenTheWindow)
         const auto watch = QObject::connect(form.get(), &TFormMain::Closed, [&] { menuGone = !Menus().Visible(); });
         AskForMenu();
         ASSERT_TRUE(WaitFor([&] { return Menus().Visible(); }));
-        Menus().ChooseItem(0, 1);
+        Menus().ChooseItem(0, 2);
         EXPECT_EQ(closed.count(), 1);
         EXPECT_TRUE(menuGone);
         EXPECT_FALSE(form->isVisible());
