@@ -6,6 +6,8 @@
 #include "support/FakeNotificationIcon.h"
 #include "support/FakeWindowManager.h"
 #include "support/PortalFixture.h"
+#include "support/RecordingFileChooser.h"
+#include "support/RecordingNotifications.h"
 #include "support/RecordingDefaultBrowser.h"
 #include "support/Wait.h"
 
@@ -13,13 +15,15 @@
 #include <memory>
 
 // A main window for the demo portal, with recording fakes for the window system, the default
-// browser and the notification area, and a clock that moves only when the test moves it.
+// browser, the notification area, the file dialog and the desktop's notifications, and a
+// clock that moves only when the test moves it.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
         form = std::make_unique<TFormMain>(
-            PortalUrl(), TFormMain::Services{windows, browser, PackDirectory(), &tray, &clock});
+            PortalUrl(), TFormMain::Services{windows, browser, PackDirectory(), &tray, &clock, nullptr, &files,
+                                             &notifications});
         form->show();
         // The main tab's browser comes once the window is on screen.
         ASSERT_TRUE(WaitFor([&] { return form->WebBrowser != nullptr; }));
@@ -35,5 +39,7 @@ protected:
     RecordingDefaultBrowser browser;
     FakeNotificationIcon tray;
     FakeClock clock;
+    RecordingFileChooser files;
+    RecordingNotifications notifications;
     std::unique_ptr<TFormMain> form;
 };
