@@ -182,7 +182,7 @@ PortalServer::Response PortalServer::Respond(const Request& request)
         if (!SignedIn(request.headers))
             return {401, "text/html; charset=utf-8",
                     "<!DOCTYPE html><title>需要登录</title><h1>401 需要登录</h1><p>测试区只对玩家开放。</p>",
-                    "WWW-Authenticate: Basic realm=\"Kestrune 测试区\"\r\n", {}};
+                    "WWW-Authenticate: Basic realm=\"Kestrune test area\"\r\n", {}};
         response.user = QString::fromLatin1(PrivateUser);
     }
     if (request.target.startsWith("/login/"))

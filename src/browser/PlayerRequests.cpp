@@ -29,20 +29,16 @@ void PlayerRequests::Attach(TWebBrowser* browser, bool mainTab)
     new PageSignIn(browser, services_.Host);
     new ErrorPages(page, mainTab ? QList{LoadFailure::Tls, LoadFailure::Certificate, LoadFailure::Proxy}
                                  : QList{LoadFailure::Certificate});
-    browsers_.removeAll(nullptr);
-    browsers_.append(browser);
+    // The tab that last asked to notify is the one a notification of its site comes from.
+    connect(page, &QWebEnginePage::featurePermissionRequested, this,
+            [this, browser](const QUrl& origin, QWebEnginePage::Feature feature) {
+                if (feature == QWebEnginePage::Notifications)
+                    notifiers_.insert(NotificationPermissions::Key(origin), browser);
+            });
 }
 
 void PlayerRequests::NotificationClicked(const QUrl& origin)
 {
-    const QString site = NotificationPermissions::Key(origin);
-    TWebBrowser* chosen = nullptr;
-    for (TWebBrowser* browser : std::as_const(browsers_)) {
-        if (!browser || NotificationPermissions::Key(browser->url()) != site)
-            continue;
-        if (!chosen || browser->isVisible())
-            chosen = browser;
-    }
-    if (chosen)
-        services_.Host.BringForward(chosen);
+    if (TWebBrowser* notifier = notifiers_.value(NotificationPermissions::Key(origin)))
+        services_.Host.BringForward(notifier);
 }

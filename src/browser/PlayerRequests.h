@@ -5,7 +5,7 @@
 #include "browser/NotificationPresenter.h"
 #include "browser/PagePermissions.h"
 
-#include <QList>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 
@@ -42,8 +42,8 @@ public:
     FileChoice& Files() { return files_; }
 
 private:
-    // A click on a notification: the tab showing its site comes to the front, the visible one
-    // first.
+    // A click on a notification: the tab of its site that last asked to notify comes to the
+    // front (pages ask before they notify; a notification does not name its page).
     void NotificationClicked(const QUrl& origin);
 
     Services services_;
@@ -51,5 +51,5 @@ private:
     NotificationPermissions notificationAnswers_;
     PagePermissions::MediaAnswers mediaAnswers_;
     NotificationPresenter presenter_;
-    QList<QPointer<TWebBrowser>> browsers_;
+    QHash<QString, QPointer<TWebBrowser>> notifiers_;
 };
