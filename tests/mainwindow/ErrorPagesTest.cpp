@@ -9,14 +9,6 @@ namespace {
 
 class FailedLoads : public MainWindowFixture {
 protected:
-    // The window made again for a portal at url.
-    void OpenPortal(const QString& url)
-    {
-        form = std::make_unique<TFormMain>(url, TFormMain::Services{windows, browser, PackDirectory(), &tray, &clock,
-                                                                     nullptr, &files, &notifications});
-        form->show();
-        ASSERT_TRUE(WaitFor([&] { return form->WebBrowser != nullptr; }));
-    }
     QString CaptionOf(int page) const { return form->bsSkinPageControl->Page(page)->Caption(); }
     QString Text(TWebBrowser* tab) { return Evaluate(tab->page(), QStringLiteral("document.body.innerText")).toString(); }
 };
@@ -41,7 +33,7 @@ TEST_F(FailedLoads, SecureConnectionsThatFailAreExplainedAndNotRetried)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        OpenPortal(c.url);
+        Open(c.url);
         ASSERT_TRUE(WaitFor([&] { return CaptionOf(0) == c.title; }));
         const QString host = QUrl(c.url).host() + u':' + QString::number(QUrl(c.url).port());
         EXPECT_TRUE(Text(form->WebBrowser).contains(host));

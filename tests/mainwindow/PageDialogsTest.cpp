@@ -147,7 +147,11 @@ TEST_F(PageDialogs, AFloodOffersToStopThePageAndThenStaysQuiet)
     EXPECT_TRUE(WaitForScript(tab->page(), QStringLiteral("asks.count >= 200"), true)) << "the page runs on";
     EXPECT_EQ(boxes.Seen(), 4);
 
-    // A page loaded anew may ask again.
+    // Nor can a stopped page hold the player: it may be left without a question, and once
+    // loaded anew it may ask again.
+    QApplication::setActiveWindow(form.get());
+    ClickElement(tab, QStringLiteral("leave"));
+    ASSERT_TRUE(WaitForScript(tab->page(), QStringLiteral("document.getElementById('leave').checked"), true));
     tab->Refresh();
     ASSERT_TRUE(WaitFor([&] { return tab->page()->isLoading(); }));
     ASSERT_TRUE(WaitFor([&] { return !tab->page()->isLoading(); }));
@@ -156,31 +160,50 @@ TEST_F(PageDialogs, AFloodOffersToStopThePageAndThenStaysQuiet)
     EXPECT_TRUE(WaitFor([&] { return boxes.Seen() == 5; }));
 }
 
-// While a page's box waits, the tray still works: its menu opens with only leaving offered, and
-// "退出" answers the box as its Cancel would, closes it, and then closes the window.
+// While a box waits, a page's or the cache cleaner's question, the tray still works: its double
+// click brings the box forward, its menu opens with only leaving offered, and "退出" answers
+// the box as its Cancel would, closes it, and then closes the window.
 TEST_F(PageDialogs, TheTrayEndsTheClientWhileABoxWaits)
 {
-    TWebBrowser* tab = OpenAsks(false);
-    ASSERT_NE(tab, nullptr);
-    TbsSkinMenu& menus = *form->bsSkinFrame1->SkinMenu();
-    QSignalSpy closed(form.get(), &TFormMain::Closed);
-    bool clearCacheOffered = true;
-    bool boxClosedFirst = false;
-    QPointer<TDialogForm> answered;
-    boxes.Then([&](TDialogForm& box) {
-        answered = &box;
-        QObject::connect(form.get(), &TFormMain::Closed, &box, [&] { boxClosedFirst = !answered->isVisible(); });
-        Q_EMIT tray.OnContextMenu(QPoint(1270, 790));
-        ASSERT_TRUE(WaitFor([&] { return menus.Visible(); }));
-        clearCacheOffered = form->MenuItemClearCache->Enabled();
-        menus.ChooseItem(0, 1);
-    });
-    Js(tab, QStringLiteral("asks.ask('confirm', '还在吗？'); 0"));
-    ASSERT_TRUE(WaitFor([&] { return closed.count() == 1; }));
-    EXPECT_FALSE(clearCacheOffered);
-    EXPECT_TRUE(boxClosedFirst);
+    TWebBrowser* tab = nullptr;
+    const struct {
+        const char* box;
+        std::function<void()> ask;
+    } cases[] = {
+        {"the cleaner's question", [&] { form->MenuItemClearCacheClick(nullptr); }},
+        {"a page's question",
+         [&] {
+             tab = OpenAsks(false);
+             ASSERT_NE(tab, nullptr);
+             Js(tab, QStringLiteral("asks.ask('confirm', '还在吗？'); 0"));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box);
+        Open(portal.BaseUrl());  // a window that has not ended yet
+        TbsSkinMenu& menus = *form->bsSkinFrame1->SkinMenu();
+        QSignalSpy closed(form.get(), &TFormMain::Closed);
+        bool clearCacheOffered = true;
+        bool boxClosedFirst = false;
+        bool broughtForward = false;
+        boxes.Then([&](TDialogForm& box) {
+            QApplication::setActiveWindow(form.get());
+            Q_EMIT tray.OnDblClick(&tray);
+            broughtForward = WaitFor([&] { return box.isActiveWindow(); }) && form->isVisible();
+            QObject::connect(form.get(), &TFormMain::Closed, &box, [&] { boxClosedFirst = !box.isVisible(); });
+            Q_EMIT tray.OnContextMenu(QPoint(1270, 790));
+            ASSERT_TRUE(WaitFor([&] { return menus.Visible(); }));
+            clearCacheOffered = form->MenuItemClearCache->Enabled();
+            menus.ChooseItem(0, 1);
+        });
+        c.ask();
+        ASSERT_TRUE(WaitFor([&] { return closed.count() == 1; }));
+        EXPECT_TRUE(broughtForward);
+        EXPECT_FALSE(clearCacheOffered);
+        EXPECT_TRUE(boxClosedFirst);
+        EXPECT_TRUE(form->Waiting().Ending());
+    }
     EXPECT_TRUE(WaitForScript(tab->page(), QStringLiteral("asks.answers[0]"), false)) << "answered as by Cancel";
-    EXPECT_TRUE(form->Waiting().Ending());
 }
 
 }  // namespace

@@ -98,11 +98,7 @@ TEST_F(PageRequests, AKeptNotificationAnswerHoldsInTheNextRun)
     ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
     kept.write("deny http://localhost:" + QByteArray::number(portal.Server().Port()) + "\n");
     kept.close();
-    // The window made again, as the client is at its next start.
-    form = std::make_unique<TFormMain>(portal.BaseUrl(), TFormMain::Services{windows, browser, PackDirectory(), &tray,
-                                                                               &clock, nullptr, &files, &notifications});
-    form->show();
-    ASSERT_TRUE(WaitFor([&] { return form->WebBrowser != nullptr; }));
+    Open(portal.BaseUrl());  // as the client is at its next start
     TWebBrowser* tab = OpenAsks(false, QStringLiteral("localhost"));
     ASSERT_NE(tab, nullptr);
     Js(tab, QStringLiteral("asks.notify(); 0"));

@@ -19,11 +19,12 @@
 // clock that moves only when the test moves it.
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { Open(PortalUrl()); }
+    // Makes the window (again, as at the client's next start) for the portal at url.
+    void Open(const QString& url)
     {
-        form = std::make_unique<TFormMain>(
-            PortalUrl(), TFormMain::Services{windows, browser, PackDirectory(), &tray, &clock, nullptr, &files,
-                                             &notifications});
+        form = std::make_unique<TFormMain>(url, TFormMain::Services{windows, browser, PackDirectory(), &tray, &clock,
+                                                                     nullptr, &files, &notifications});
         form->show();
         // The main tab's browser comes once the window is on screen.
         ASSERT_TRUE(WaitFor([&] { return form->WebBrowser != nullptr; }));
