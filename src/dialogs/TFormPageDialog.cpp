@@ -13,6 +13,8 @@ constexpr int Margin = 24;
 constexpr int Top = 20;
 constexpr int Gap = 12;
 constexpr int LineHeight = 24;
+// Far more than the box can show: what a page sends beyond is not even measured.
+constexpr qsizetype LongestText = 4096;
 
 // The text as the label draws it without reading accelerators: a page's "&" is a character.
 QString Literal(const QString& text)
@@ -56,14 +58,15 @@ TFormPageDialog::TFormPageDialog(TbsSkinData* skinData, const PageDialogContent&
         bsSkinEditValue->setFocus();
 }
 
-void TFormPageDialog::ShowText(const QString& text)
+void TFormPageDialog::ShowText(const QString& whole)
 {
+    const QString text = whole.left(LongestText);
     TbsSkinTextLabel& label = *bsSkinTextLabelContent;
     const auto height = [&](qsizetype characters) {
         label.SetLines({Literal(characters < text.size() ? text.left(characters) + u'…' : text)});
         return label.TextSize().height();
     };
-    if (height(text.size()) <= MaxTextHeight)
+    if (text.size() == whole.size() && height(text.size()) <= MaxTextHeight)
         return;
     height(LongestFittingPrefix(text.size() - 1, [&](qsizetype characters) { return height(characters) <= MaxTextHeight; }));
 }

@@ -4,22 +4,21 @@
 
 QStringList SystemFileChooser::Choose(QWidget* parent, const Request& request)
 {
-    const QString filters = request.nameFilters.join(QStringLiteral(";;"));
+    QFileDialog dialog(parent, request.caption, request.folder);
+    dialog.setNameFilters(request.nameFilters);
     switch (request.mode) {
-    case Mode::OpenOne: {
-        const QString file = QFileDialog::getOpenFileName(parent, request.caption, request.folder, filters);
-        return file.isEmpty() ? QStringList() : QStringList{file};
+    case Mode::OpenOne: dialog.setFileMode(QFileDialog::ExistingFile); break;
+    case Mode::OpenMany: dialog.setFileMode(QFileDialog::ExistingFiles); break;
+    case Mode::Folder:
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        break;
+    case Mode::Save:
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        break;
     }
-    case Mode::OpenMany:
-        return QFileDialog::getOpenFileNames(parent, request.caption, request.folder, filters);
-    case Mode::Folder: {
-        const QString folder = QFileDialog::getExistingDirectory(parent, request.caption, request.folder);
-        return folder.isEmpty() ? QStringList() : QStringList{folder};
-    }
-    case Mode::Save: {
-        const QString file = QFileDialog::getSaveFileName(parent, request.caption, request.folder, filters);
-        return file.isEmpty() ? QStringList() : QStringList{file};
-    }
-    }
-    return {};
+    // Modal to the window alone, like the client's own boxes: the tray still answers.
+    dialog.setWindowModality(Qt::WindowModal);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
