@@ -43,8 +43,14 @@ TEST_F(FailedLoads, SecureConnectionsThatFailAreExplainedAndNotRetried)
         EXPECT_EQ(clock.Waiting(), 0) << "no retry";
 
         TWebBrowser* other = form->OpenTab(c.url, nullptr);
-        ASSERT_TRUE(WaitFor([&] { return !CaptionOf(1).startsWith(QStringLiteral(" 新页面")) && !other->page()->isLoading(); }));
-        EXPECT_EQ(CaptionOf(1) == c.title, c.inOtherTabs) << CaptionOf(1).toStdString();
+        if (c.inOtherTabs) {
+            EXPECT_TRUE(WaitFor([&] { return CaptionOf(1) == c.title; })) << CaptionOf(1).toStdString();
+        } else {
+            // The engine's page, and a turn of the loop more for the client to replace it.
+            ASSERT_TRUE(WaitFor([&] { return !CaptionOf(1).startsWith(QStringLiteral(" 新页面")) && !other->page()->isLoading(); }));
+            Evaluate(other->page(), QStringLiteral("0"));
+            EXPECT_NE(CaptionOf(1), c.title);
+        }
     }
     EXPECT_TRUE(clock.pauses.empty());
 }
