@@ -172,11 +172,39 @@ void Bevel(QImage& image, const QRect& r, QRgb top, QRgb bottom, QRgb edge)
     Frame(image, r, edge);
 }
 
-// Tabs, page frame, buttons, gauge, up-down arrows and menu item states on one sheet; the
-// rectangles are the ones skin.ini names.
+// A single-line edit's face: a white field in a frame, the active one with a blue frame and a
+// light inner line.
+void EditFace(QImage& image, QPoint origin, bool active)
+{
+    const QRect face(origin, QSize(60, 22));
+    Fill(image, face, qRgb(0xFF, 0xFF, 0xFF));
+    Frame(image, face, active ? qRgb(0x3F, 0x84, 0xE0) : qRgb(0x7A, 0x8C, 0xA8));
+    if (active)
+        Frame(image, face.adjusted(1, 1, -1, -1), qRgb(0xDC, 0xE8, 0xFA));
+}
+
+// A check box's box, 13 pixels square: the frame and the field by state, with a tick when
+// checked. States: 0 normal, 1 hot, 2 disabled.
+void CheckBox(QImage& image, QPoint origin, int state, bool checked)
+{
+    const QRgb edge[] = {qRgb(0x7A, 0x8C, 0xA8), qRgb(0x3F, 0x84, 0xE0), qRgb(0xB0, 0xB8, 0xC4)};
+    const QRgb field[] = {qRgb(0xFF, 0xFF, 0xFF), qRgb(0xEE, 0xF5, 0xFF), qRgb(0xF0, 0xF0, 0xF0)};
+    const QRgb ink = state == 2 ? qRgb(0xA0, 0xA0, 0xA0) : qRgb(0x1C, 0x4A, 0x8E);
+    const QRect box(origin, QSize(13, 13));
+    Fill(image, box, field[state]);
+    Frame(image, box, edge[state]);
+    if (!checked)
+        return;
+    const int tops[] = {5, 6, 7, 6, 5, 4, 3};
+    for (int i = 0; i < 7; ++i)
+        Fill(image, QRect(origin + QPoint(3 + i, tops[i]), QSize(1, 3)), ink);
+}
+
+// Tabs, page frame, buttons, gauge, up-down arrows, menu item states, edit faces and check
+// boxes on one sheet; the rectangles are the ones skin.ini names.
 QImage ControlsPicture()
 {
-    QImage image = Canvas(200, 160, qRgb(0xFF, 0xFF, 0xFF));
+    QImage image = Canvas(240, 160, qRgb(0xFF, 0xFF, 0xFF));
     const QRgb edge = qRgb(0x7A, 0x8C, 0xA8);
     Bevel(image, QRect(0, 0, 60, 24), qRgb(0xE6, 0xEB, 0xF2), qRgb(0xD0, 0xD8, 0xE4), edge);
     Bevel(image, QRect(60, 0, 60, 24), qRgb(0xFF, 0xFF, 0xFF), qRgb(0xF4, 0xF6, 0xFA), edge);
@@ -198,6 +226,11 @@ QImage ControlsPicture()
             Fill(image, QRect(188 - i, state * 24 + 19 - i, 2 * i + 1, 1), qRgb(0x30, 0x3A, 0x48));
         }
     }
+    EditFace(image, QPoint(0, 128), false);
+    EditFace(image, QPoint(60, 128), true);
+    for (int state = 0; state < 3; ++state)
+        for (const bool checked : {false, true})
+            CheckBox(image, QPoint(120 + 28 * state + (checked ? 14 : 0), 128), state, checked);
     return image;
 }
 

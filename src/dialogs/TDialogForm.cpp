@@ -36,6 +36,13 @@ TDialogForm::TDialogForm(const QString& name, const QString& caption, QSize clie
     bsSkinFrame1->SetPositionInMonitor(TbsPositionInMonitor::bspScreenCenter);
 }
 
+void TDialogForm::SetClientHeight(int height)
+{
+    bsSkinFrame1->SetClientHeight(height);
+    const QMargins borders = contentsMargins();
+    resize(width(), height + borders.top() + borders.bottom());
+}
+
 void TDialogForm::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {

@@ -27,6 +27,8 @@ public:
     // The client area inside the frame, which the dialog's components are placed in: their
     // positions are the client area's, whatever borders the skin gives the frame.
     QWidget* Client() const { return client_; }
+    // Gives the client area a new height, now and under every later skin.
+    void SetClientHeight(int height);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -3,6 +3,7 @@
 #include "browser/EngineAddress.h"
 #include "browser/PortalRetry.h"
 #include "browser/TWebBrowser.h"
+#include "dialogs/WaitingDialogs.h"
 #include "error/KestruneError.h"
 #include "framework/DebugOutput.h"
 #include "framework/FirstFrame.h"
@@ -14,7 +15,10 @@
 #include "framework/TTimer.h"
 #include "mainwindow/FrameBands.h"
 #include "mainwindow/FullScreenView.h"
+#include "mainwindow/PageBoxes.h"
 #include "platform/DefaultBrowser.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/FileChooser.h"
 #include "platform/InstanceGuard.h"
 #include "platform/NotificationIcon.h"
 #include "platform/ResourcePack.h"
@@ -176,6 +180,8 @@ void TFormMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // A dialog still waiting is answered as its Cancel would answer, and closed, first.
+    waiting_->EndAll();
     event->accept();
     Q_EMIT Closed();
 }

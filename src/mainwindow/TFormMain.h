@@ -14,7 +14,13 @@
 
 class Clock;
 class DefaultBrowser;
+class DesktopNotifications;
 class Downloads;
+class FileChooser;
+class PageBoxes;
+class PlayerRequests;
+class QWebEngineView;
+class WaitingDialogs;
 class FullScreenView;
 class MuteSwitch;
 class NotificationIcon;
@@ -56,6 +62,8 @@ public:
         NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
         Clock* Time = nullptr;  // nullptr: the system's own clock
         UrlCache* Cache = nullptr;         // nullptr: the web profile's HTTP cache
+        FileChooser* Files = nullptr;      // nullptr: the desktop's file dialog
+        DesktopNotifications* Notifications = nullptr;  // nullptr: the desktop's notification service
         QString DownloadDirectory = {};  // where downloads go; empty: the desktop's download folder
         QString SettingsDirectory = {};  // where the player's choices are kept; empty: the client's data folder
     };
@@ -231,6 +239,14 @@ public:
     void WebBrowserFullScreenRequested(TWebBrowser* Sender, QWebEngineFullScreenRequest Request);
     const FullScreenView& FullScreen() const { return *fullScreen_; }
 
+    // What pages ask of the player: boxes modal to this window, the desktop's file dialog and
+    // notification service. Made with the first browser (the web profile starts the engine).
+    PlayerRequests& PageRequests();
+    // The window's dialogs that wait for the player; closing the window answers them first.
+    WaitingDialogs& Waiting() const { return *waiting_; }
+    // Brings the tab that shows view to the front of the strip.
+    void ShowTabOf(QWebEngineView* view);
+
 Q_SIGNALS:
     // The window has been closed: the client ends.
     void Closed();
@@ -277,8 +293,6 @@ private:
     // The tray's menu at a screen point, the window brought forward first when it is shown.
     void PopupTrayMenu(QPoint At);
     void OpenWaitingTrayMenu();
-    // While a dialog of the client runs, the tray brings it forward instead; true then.
-    bool BringDialogForward();
     // The cache the cleaner empties: Services::Cache, else the profile's, made on first use
     // (the profile starts the web engine).
     UrlCache& Cache();
@@ -292,6 +306,11 @@ private:
     std::unique_ptr<TBrowserTabs> tabs_;
     std::unique_ptr<NotificationIcon> ownTray_;
     std::unique_ptr<UrlCache> ownCache_;
+    WaitingDialogs* waiting_ = nullptr;
+    std::unique_ptr<PageBoxes> pageBoxes_;
+    std::unique_ptr<FileChooser> ownFiles_;
+    std::unique_ptr<DesktopNotifications> ownNotifications_;
+    PlayerRequests* pageRequests_ = nullptr;
     // Where the tray's menu opens once the window has come forward.
     std::optional<QPoint> trayMenuAt_;
     QTimer* trayMenuWait_ = nullptr;
