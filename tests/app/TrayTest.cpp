@@ -139,10 +139,10 @@ TEST_F(TrayOnDesktop, WhileAPageBoxWaitsTheClientStillEndsCleanly)
 
     const auto menu = windows.OpenTrayMenu();
     ASSERT_TRUE(menu) << "the menu opens";
-    ASSERT_TRUE(windows.ChooseItem(*menu, 0, 2));
+    ASSERT_TRUE(windows.ChooseItem(*menu, 0, 3));
     EXPECT_FALSE(WaitFor([&] { return windows.Shown().size() > 2; }, 1000)) << "no question about the cache on top";
     ASSERT_TRUE(windows.Menu()) << "a disabled item leaves the menu open";
-    ASSERT_TRUE(windows.ChooseItem(*menu, 1, 2));
+    ASSERT_TRUE(windows.ChooseItem(*menu, 2, 3));
     ASSERT_TRUE(first.waitForFinished(30000));
     EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(first.exitCode(), 0);

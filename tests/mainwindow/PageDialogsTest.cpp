@@ -3,6 +3,7 @@
 #include "dialogs/WaitingDialogs.h"
 #include "framework/TMenuItem.h"
 #include "skincontrols/TbsSkinMenu.h"
+#include "skincontrols/TbsSkinPopupMenu.h"
 #include "skinframe/TbsSkinFrame.h"
 
 #include <QSignalSpy>
@@ -194,7 +195,7 @@ TEST_F(PageDialogs, TheTrayEndsTheClientWhileABoxWaits)
             Q_EMIT tray.OnContextMenu(QPoint(1270, 790));
             ASSERT_TRUE(WaitFor([&] { return menus.Visible(); }));
             clearCacheOffered = form->MenuItemClearCache->Enabled();
-            menus.ChooseItem(0, 1);
+            menus.ChooseItem(0, form->bsSkinPopupMenu->Items()->IndexOf(form->MenuItemExit));
         });
         c.ask();
         ASSERT_TRUE(WaitFor([&] { return closed.count() == 1; }));
