@@ -1,7 +1,9 @@
 // Painting the main window's tab strip: twelve tabs 143 x 30 from x 90 on a 1272-pixel page
 // control over a blue panel with the logo, drawn with the default skin (transparent strip
 // background, so the panel and the logo are painted under it) or plainly, against the
-// baseline of one plain copy of a picture the size of the strip in the same run.
+// baseline of the toolkit's own tab bar doing the same work in the same run (Fusion style,
+// twelve closable tabs, 1272 x 30, rendered into a picture), and one plain copy of a picture
+// the size of the strip.
 
 #include "../skinui/PlainCopy.h"
 
@@ -14,6 +16,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTabBar>
 
 #include <memory>
 
@@ -54,6 +59,24 @@ struct Window {
     }
 };
 
+void Strip_QTabBarFusion(benchmark::State& state)
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QTabBar bar;
+    bar.setStyle(fusion.get());
+    bar.setTabsClosable(true);
+    bar.setExpanding(false);
+    for (int i = 0; i < 12; ++i)
+        bar.addTab(QStringLiteral("游戏列表 %1").arg(i));
+    bar.resize(kStrip);
+    bar.show();
+    QImage destination(kStrip, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        bar.render(&destination, QPoint(), QRegion(QRect(QPoint(0, 0), kStrip)));
+        benchmark::DoNotOptimize(destination.constBits());
+    }
+}
+
 void Strip_PlainCopy(benchmark::State& state)
 {
     QImage picture(kStrip, QImage::Format_ARGB32_Premultiplied);
@@ -81,6 +104,7 @@ void Strip_TwelveTabsPlain(benchmark::State& state)
     PaintStrip(state, false);
 }
 
+BENCHMARK(Strip_QTabBarFusion)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Strip_PlainCopy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Strip_TwelveTabsSkinned)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Strip_TwelveTabsPlain)->Unit(benchmark::kMicrosecond);
