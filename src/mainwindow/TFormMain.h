@@ -188,7 +188,8 @@ public:
 
     // The tab strip: every tab painted from pack pictures, with a close glyph beside all but
     // the main tab that lights up under the pointer and closes its tab on a left release.
-    void bsSkinPageControlDrawSkinTab(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs);
+    void bsSkinPageControlDrawSkinTab(int TabIndex, int VisibleIndex, QRect Rct, bool Active, bool MouseIn,
+                                      QPainter* Cnvs);
     void bsSkinPageControlMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void bsSkinPageControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     const CloseGlyphTable& CloseGlyphs() const { return closeGlyphs_; }
@@ -233,7 +234,7 @@ private:
     // The picture of ImageMax for a state suffix ("", "Move", "Down"): by the maximized flag.
     QString MaxPicture(const char* suffix) const;
     void OpenPayPage();
-    void DrawTab(int TabIndex, bool Active, QPainter& Cnvs);
+    void DrawTab(int TabIndex, int VisibleIndex, QPainter& Cnvs);
     void BindBrowserEvents(TWebBrowser* browser);
     void SetUpTrayIcon();
     void DefineTrayMenu();

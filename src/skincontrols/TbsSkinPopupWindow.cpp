@@ -57,7 +57,7 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu& menu, TMenuItem& item, int f
     setAttribute(Qt::WA_X11NetWmWindowTypePopupMenu);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    font_ = skin_.Skinned() && menu.UseSkinFont() ? SkinFont(*skin_.item) : menu.DefaultItemFont();
+    font_ = skin_.Skinned() && menu.UseSkinFont() ? skin_.itemFont : menu.DefaultItemFont();
     setFont(font_);
     BuildItems(item, firstIndex);
     Layout();

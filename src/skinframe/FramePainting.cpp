@@ -134,6 +134,6 @@ void PaintClientBackground(QPainter& painter, const TbsSkinData* store, const QR
     else if (const QRect piece = frame ? info->clientrect.intersected(frame->rect()) : QRect(); !piece.isEmpty())
         FillWithPiece(painter, *frame, piece, client, info->stretcheffect, info->stretchtype);
     else
-        painter.fillRect(client, skinned ? SkinColorToQColor(quint32(store->Colors().cbtnface))
+        painter.fillRect(client, skinned ? SkinColorOf(store->Colors().cbtnface)
                                          : SystemColor(SkinColor::kButtonFace));
 }

@@ -26,16 +26,16 @@ TbsSkinCaptionObject::TbsSkinCaptionObject(TbsFrameObjectHost& host, const TbsDa
                                            const TbsSkinData& store)
     : TbsActiveSkinObject(host, data, store),
       Font(SkinFont(data)),
-      FontColor(SkinColorToQColor(quint32(data.fontcolor))),
-      ActiveFontColor(SkinColorToQColor(quint32(data.activefontcolor))),
+      FontColor(SkinColorOf(data.fontcolor)),
+      ActiveFontColor(SkinColorOf(data.activefontcolor)),
       Alignment(data.alignment),
       TextRect(data.textrect),
       Light(data.light),
-      LightColor(SkinColorToQColor(quint32(data.lightcolor))),
-      ActiveLightColor(SkinColorToQColor(quint32(data.activelightcolor))),
+      LightColor(SkinColorOf(data.lightcolor)),
+      ActiveLightColor(SkinColorOf(data.activelightcolor)),
       Shadow(data.shadow),
-      ShadowColor(SkinColorToQColor(quint32(data.shadowcolor))),
-      ActiveShadowColor(SkinColorToQColor(quint32(data.activeshadowcolor)))
+      ShadowColor(SkinColorOf(data.shadowcolor)),
+      ActiveShadowColor(SkinColorOf(data.activeshadowcolor))
 {
 }
 

@@ -137,8 +137,10 @@ TEST(TbsSkinPageControlSkin, TheSkinChangeStepFollowsTheStoresMessages)
     f.control->SetSkinData(store.get());
     ASSERT_EQ(f.control->PageArea().top(), 12);
     f.Send(TbsSkinMessageEvent::SkinChangeBegin, store.get());
+    EXPECT_EQ(f.control->PageArea().top(), 12) << "a notice passed on by a frame runs no second step";
+    Q_EMIT store->OnSkinMessage(TbsSkinMessageEvent::SkinChangeBegin);
     EXPECT_EQ(f.control->PageArea(), QRect(1, 21, 298, 78)) << "plain while the skin is away";
-    f.Send(TbsSkinMessageEvent::SkinChanged, store.get());
+    Q_EMIT store->OnSkinMessage(TbsSkinMessageEvent::SkinChanged);
     EXPECT_EQ(f.control->PageArea().top(), 12);
     EXPECT_EQ(f.control->ActivePage()->geometry().top(), 12) << "the page follows";
 
@@ -214,7 +216,8 @@ TEST(TbsSkinPageControlSkin, ArrowsScrollAnOverflowingStripUntilItsLastTabIsClea
     delete f.pages[10];
     delete f.pages[9];
     EXPECT_NE(f.control->UpDown(), nullptr);
-    EXPECT_EQ(f.control->ScrolledTabs(), 1);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[0]) << "the last page went: the first is active";
+    EXPECT_EQ(f.control->ScrolledTabs(), 0) << "and its tab is brought into view";
     delete f.pages[8];
     EXPECT_EQ(f.control->UpDown(), nullptr) << "every tab fits again";
     EXPECT_EQ(f.control->ScrolledTabs(), 0);

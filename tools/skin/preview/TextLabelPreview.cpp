@@ -32,7 +32,7 @@ std::unique_ptr<QWidget> Build(const PreviewRequest& request)
 {
     const PreviewOptions& options = request.options;
     const bool skinned = request.skin && !request.skin->IsEmpty();
-    auto backdrop = std::make_unique<Backdrop>(skinned ? SkinColorToQColor(quint32(request.skin->Colors().cbtnface))
+    auto backdrop = std::make_unique<Backdrop>(skinned ? SkinColorOf(request.skin->Colors().cbtnface)
                                                        : SystemColor(SkinColor::kButtonFace));
     auto* label = new TbsSkinTextLabel(backdrop.get());
     label->SetAutoSize(false);
