@@ -115,6 +115,25 @@ TEST(TbsSkinGauge, ProgressPictureKeepsItsEndsAndTilesOrStretchesItsMiddle)
     }
 }
 
+TEST(TbsSkinGauge, WithASkinItsOwnVerticalFlagDecidesTheDirection)
+{
+    const QRect horizontal(0, 0, 50, 10);
+    const QRect vertical(0, 5, 100, 5);
+    for (const bool skinVertical : {false, true}) {
+        const auto store = GaugeSkin({QStringLiteral("vertical=%1").arg(int(skinVertical))});
+        for (const bool property : {false, true}) {
+            TbsSkinGauge gauge;
+            gauge.SetVertical(property);
+            gauge.SetSkinData(store.get());
+            EXPECT_EQ(gauge.ProgressRect(), skinVertical ? vertical : horizontal) << skinVertical << property;
+            gauge.SetSkinData(nullptr);
+            gauge.resize(102, 12);
+            EXPECT_EQ(gauge.ProgressRect(), property ? vertical.translated(1, 1) : horizontal.translated(1, 1))
+                << "without a skin the property decides";
+        }
+    }
+}
+
 TEST(TbsSkinGauge, TheAnimationShowsEachFrameOnceBetweenPauses)
 {
     const auto store = GaugeSkin({QStringLiteral("progressanimationskinrect=0,20,20,30"),

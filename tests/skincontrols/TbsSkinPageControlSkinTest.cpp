@@ -143,6 +143,10 @@ TEST(TbsSkinPageControlSkin, TheSkinChangeStepFollowsTheStoresMessages)
     Q_EMIT store->OnSkinMessage(TbsSkinMessageEvent::SkinChanged);
     EXPECT_EQ(f.control->PageArea().top(), 12);
     EXPECT_EQ(f.control->ActivePage()->geometry().top(), 12) << "the page follows";
+    f.control->SetSkinDataName(QStringLiteral("none"));
+    EXPECT_EQ(f.control->PageArea().top(), 21) << "another object name is a skin change at once";
+    f.control->SetSkinDataName(QStringLiteral("tab"));
+    EXPECT_EQ(f.control->PageArea().top(), 12);
 
     // A new load without a tab object: the plain look and the control's own font colour.
     SkinTest::LoadPackage(*store, SkinTest::SmallPackage({QStringLiteral("[SKINCONTROLS]"), QStringLiteral("count=0")}));
@@ -223,6 +227,31 @@ TEST(TbsSkinPageControlSkin, ArrowsScrollAnOverflowingStripUntilItsLastTabIsClea
     EXPECT_EQ(f.control->ScrolledTabs(), 0);
     const QPointer<TbsSkinUpDown> gone(arrows);
     ASSERT_TRUE(QTest::qWaitFor([&] { return gone.isNull(); }, 5000));
+}
+
+// A tab a title-bar link opens, or Ctrl+Tab and Ctrl+9 choose, comes into view as it becomes
+// active, and the arrows show where the strip then stands.
+TEST(TbsSkinPageControlSkin, EveryChangeOfTheActivePageScrollsItsTabIntoView)
+{
+    WideStrip f(8);
+    f.AddTab();
+    TbsSkinUpDown* arrows = f.control->UpDown();
+    ASSERT_NE(arrows, nullptr) << "nine tabs do not fit in 1280 pixels";
+    ASSERT_EQ(f.control->ScrolledTabs(), 0);
+    const auto inView = [&](int index) {
+        const QRect tab = f.control->TabRect(index);
+        return f.control->StripGeometry().Shown(index) && tab.left() >= 0 && tab.x() + tab.width() <= arrows->x();
+    };
+    f.control->SetActivePage(f.pages[8]);
+    EXPECT_TRUE(inView(8)) << "the last tab";
+    EXPECT_GT(f.control->ScrolledTabs(), 0);
+    EXPECT_EQ(arrows->Position(), f.control->ScrolledTabs());
+    f.control->SetActivePage(f.pages[0]);
+    EXPECT_EQ(f.control->ScrolledTabs(), 0) << "round to the first";
+    EXPECT_EQ(arrows->Position(), 0);
+    f.AddTab();
+    f.control->SetActivePage(f.pages[9]);
+    EXPECT_TRUE(inView(9)) << "a new tab opened at the end";
 }
 
 TEST(TbsSkinPageControlSkin, PlainArrowsAreTwoItemHeightsWide)

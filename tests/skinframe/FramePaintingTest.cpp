@@ -2,6 +2,7 @@
 
 #include "skin/TbsSkinMessageEvent.h"
 #include "skinframe/FrameHitTest.h"
+#include "skincontrols/TbsSkinButton.h"
 #include "skinframe/FramePainting.h"
 #include "skincontrols/TbsSkinMenu.h"
 #include "skinui/SkinColor.h"
@@ -231,6 +232,28 @@ TEST(TbsSkinFrame, SkinLoadsReachTheFormsOwnControlsOnly)
     TbsSkinData other;
     LoadDefaultSkin(other);
     EXPECT_EQ(control->messages.size(), 3) << "another store's load: only its change passes, for the controls to check the store";
+}
+
+// The frame passes a load's notices on to its form's controls, but a skinned control, which
+// hears its store itself, runs its skin step once per load.
+TEST(TbsSkinFrame, ALoadRunsASkinnedControlsStepOnce)
+{
+    struct Counting : TbsSkinButton {
+        using TbsSkinButton::TbsSkinButton;
+        int steps = 0;
+        void ChangeSkinData() override
+        {
+            ++steps;
+            TbsSkinButton::ChangeSkinData();
+        }
+    };
+    FramedForm f;
+    auto* button = new Counting(new QWidget(f.form.get()));
+    button->SetSkinData(&f.store);
+    ASSERT_EQ(button->steps, 0) << "an empty store runs no step";
+    LoadDefaultSkin(f.store);
+    EXPECT_EQ(button->steps, 1);
+    EXPECT_GE(button->SkinIndex(), 0);
 }
 
 // Alt+Space never reaches the focused control; without a system-menu button it does nothing
