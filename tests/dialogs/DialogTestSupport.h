@@ -31,8 +31,8 @@ inline QStringList FrameButtons(const TbsSkinFrame& frame)
 {
     QStringList names;
     for (const auto& object : frame.Objects())
-        if (object->Visible && object->Active)
-            names << object->Name;
+        if (object.Visible && object.Active)
+            names << object.Name;
     return names;
 }
 

@@ -5,7 +5,7 @@
 #include "skin/TbsSkinData.h"
 #include "skin/TbsSkinFormRegistry.h"
 #include "skin/TbsSkinMessageEvent.h"
-#include "skinframe/TbsSkinButtonObject.h"
+#include "skinframe/TbsActiveSkinObject.h"
 #include "skinframe/TbsSkinFrame.h"
 #include "support/FakeNotificationIcon.h"
 #include "support/FakeWindowManager.h"
@@ -91,9 +91,9 @@ struct FramedForm {
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
-    TbsActiveSkinObject& Object(const char* name) const
+    const TbsActiveSkinObject& Object(const char* name) const
     {
-        TbsActiveSkinObject* object = frame->FindObject(QLatin1String(name));
+        const TbsActiveSkinObject* object = frame->FindObject(QLatin1String(name));
         if (!object)
             throw std::runtime_error(std::string("no frame object ") + name);
         return *object;

@@ -92,7 +92,7 @@ TEST(FramePainting, AMorphingButtonBlendsIntoItsHotLook)
     f.store.SetEnableSkinEffects(true);
     LoadCoordinateSkin(f.store, {}, {"morphing=1"});
     f.Show();
-    TbsActiveSkinObject& close = f.Object("close");
+    const TbsActiveSkinObject& close = f.Object("close");
     ASSERT_TRUE(close.Morphing);
     QTest::mouseMove(f.form.get(), close.ObjectRect.center());
     EXPECT_TRUE(close.MorphRunning());

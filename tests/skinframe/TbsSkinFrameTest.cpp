@@ -3,7 +3,6 @@
 #include "skin/TbsSkinMessageEvent.h"
 #include "skinframe/FrameHitTest.h"
 #include "skincontrols/TbsSkinMenu.h"
-#include "skinframe/TbsSkinStdButtonObject.h"
 #include "skinui/SkinRect.h"
 
 #include <QApplication>
@@ -19,8 +18,8 @@ QStringList VisibleObjects(const TbsSkinFrame& frame)
 {
     QStringList names;
     for (const auto& object : frame.Objects())
-        if (object->Visible && object->Active)
-            names << object->Name;
+        if (object.Visible && object.Active)
+            names << object.Name;
     return names;
 }
 
@@ -62,11 +61,11 @@ TEST(TbsSkinFrame, BorderIconsDecideWhichCaptionButtonsShow)
 
     FramedForm plain(biSystemMenu | biMaximize);
     QStringList commands;
-    for (const auto& object : plain.frame->Objects())
-        commands << QString::number(int(static_cast<TbsSkinStdButtonObject&>(*object).Command));
+    for (const TbsActiveSkinObject& object : plain.frame->Objects())
+        commands << QString::number(int(object.Command));
     EXPECT_EQ(commands, (QStringList{"0", "1", "3"})) << "close, maximize, system menu";
     EXPECT_EQ(plain.form->contentsMargins(), QMargins(3, 22, 3, 3));
-    EXPECT_EQ(plain.frame->Objects()[0]->ObjectRect, SkinRect(379, 4, 396, 21));
+    EXPECT_EQ(plain.frame->Objects()[0].ObjectRect, SkinRect(379, 4, 396, 21));
 
     // Hiding the caption buttons leaves only what the frame picture itself shows.
     box.frame->SetHideCaptionButtons(true);
@@ -227,10 +226,10 @@ TEST(TbsSkinFrame, ToTrayHidesTheFormUntilTheIconIsDoubleClicked)
 {
     FramedForm f(biSystemMenu | biMinimizeToTray);
     f.Show();
-    TbsActiveSkinObject* button = nullptr;
-    for (const auto& object : f.frame->Objects())
-        if (static_cast<TbsSkinStdButtonObject&>(*object).Command == TbsSkinCommand::MinimizeToTray)
-            button = object.get();
+    const TbsActiveSkinObject* button = nullptr;
+    for (const TbsActiveSkinObject& object : f.frame->Objects())
+        if (object.Command == TbsSkinCommand::MinimizeToTray)
+            button = &object;
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(f.form.get(), Qt::LeftButton, {}, button->ObjectRect.center());
     EXPECT_TRUE(f.form->isVisible()) << "no tray icon";

@@ -150,8 +150,8 @@ TEST(RealWindows, CaptionButtonsSystemMenuAndAltSpace)
     const auto shown = [](const TbsSkinFrame& frame) {
         QStringList names;
         for (const auto& object : frame.Objects())
-            if (object->Visible && object->Active)
-                names << object->Name;
+            if (object.Visible && object.Active)
+                names << object.Name;
         return names;
     };
     FramedForm box(biSystemMenu, TFormBorderStyle::bsDialog);
