@@ -243,3 +243,32 @@ TEST(TbsSkinFrame, ToTrayHidesTheFormUntilTheIconIsDoubleClicked)
     EXPECT_TRUE(f.form->isVisible());
     EXPECT_FALSE(tray.shown);
 }
+
+// Handlers may rebuild the frame's objects (other border icons do) while the frame walks them
+// or between a press and its command: the frame looks every object up again after a handler.
+TEST(TbsSkinFrame, HandlersThatRebuildTheObjectsLeaveNothingDangling)
+{
+    FramedForm f(biSystemMenu);
+    int asked = 0;
+    f.frame->OnActivateCustomObject = [&](const QString&, bool& active) {
+        active = true;
+        if (++asked == 1)
+            f.frame->SetBorderIcons(biSystemMenu | biMinimize);
+    };
+    using namespace SkinTest;
+    LoadCraftedSkin(f.store, Solid(100, 80, qRgb(40, 40, 40)), {}, {},
+                    {"[FORMINFO]", "lefttoppoint=12,24", "righttoppoint=88,24", "leftbottompoint=12,64",
+                     "rightbottompoint=88,64", "clientrect=6,24,94,74", "captionrect=6,7,94,17", "[SKINOBJECTS]",
+                     "count=2", "0=close:stdbutton", "1=custom:stdbutton", "[close]", "command=cmclose",
+                     "skinrect=70,7,80,17", "[custom]", "command=cmdefault", "skinrect=50,7,60,17"});
+    EXPECT_EQ(VisibleObjects(*f.frame), (QStringList{"close", "custom"}));
+    EXPECT_EQ(f.frame->BorderIcons(), biSystemMenu | biMinimize);
+    f.Show();
+    QObject::connect(f.frame, &TbsSkinFrame::OnMouseEnterEvent, f.frame,
+                     [&] { f.frame->SetBorderIcons(biSystemMenu | biMaximize); });
+    QObject::connect(f.frame, &TbsSkinFrame::OnMouseUpEvent, f.frame, [&] { f.frame->SetBorderIcons(biSystemMenu); });
+    const QPoint close = f.Object("close").ObjectRect.center();
+    QTest::mouseMove(f.form.get(), close);
+    QTest::mouseClick(f.form.get(), Qt::LeftButton, {}, close);
+    EXPECT_TRUE(WaitForHidden(*f.form)) << "the button's command ran all the same";
+}
