@@ -82,6 +82,36 @@ TEST(MenuOnXServer, AnotherProgramsActivationClosesTheMenu)
     other.waitForFinished(5000);
 }
 
+// With its owner hidden (the tray's menu while the window is in the tray) no window of the
+// client has the keyboard: the menu takes it while open, and lets it go as it closes.
+TEST(MenuOnXServer, WithItsOwnerHiddenTheMenuTakesTheKeyboardWhileOpen)
+{
+    for (const char* key : {"Escape", "Return"}) {
+        SCOPED_TRACE(key);
+        MenuHost host;
+        host.form.hide();
+        ASSERT_TRUE(QTest::qWaitFor([] { return !QGuiApplication::focusWindow(); }, 5000));
+        host.Add(QStringLiteral("清理缓存"));
+        TMenuItem* exit = host.Add(QStringLiteral("退出"));
+        int chosen = 0;
+        QObject::connect(exit, &TMenuItem::OnClick, exit, [&] { ++chosen; });
+        host.Open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(host.Level(0)));
+        XDo({QStringLiteral("key"), QStringLiteral("Down")});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return host.Level(0) && host.Level(0)->Selected() == 1; }, 5000));
+        XDo({QStringLiteral("key"), QLatin1String(key)});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !host.menu->Visible(); }, 5000));
+        EXPECT_EQ(chosen, QLatin1String(key) == QLatin1String("Return") ? 1 : 0);
+        // The keyboard is given back: the owner, shown again, has its keys.
+        host.form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&host.form));
+        XDo({QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(host.form.winId())});
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&host.form));
+        XDo({QStringLiteral("key"), QStringLiteral("a")});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return host.form.keys == 1; }, 5000));
+    }
+}
+
 TEST(MenuOnXServer, TheFadeRisesToTheMenuAlphaWhereLayeredWindowsWork)
 {
     MenuHost host;
