@@ -48,7 +48,7 @@ public:
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
         NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
-        Clock* Time = nullptr;  // nullptr: the system's own clock
+        Clock* Time = nullptr;  // nullptr: the system's own clock; must outlive the window
         UrlCache* Cache = nullptr;         // nullptr: the web profile's HTTP cache
     };
 
@@ -251,7 +251,6 @@ private:
 
     QString portalBaseUrl_;
     Services services_;
-    std::unique_ptr<Clock> ownClock_;
     Clock* clock_;
     std::unique_ptr<TBrowserTabs> tabs_;
     std::unique_ptr<NotificationIcon> ownTray_;
