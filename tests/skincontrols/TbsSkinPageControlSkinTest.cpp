@@ -1,4 +1,5 @@
 // The page control drawn from a tab skin, its skin-change step and its scroll arrows.
+#include "support/Wait.h"
 #include "skincontrols/TbsSkinPageControl.h"
 
 #include "framework/TImage.h"
@@ -227,7 +228,7 @@ TEST(TbsSkinPageControlSkin, ArrowsScrollAnOverflowingStripUntilItsLastTabIsClea
     EXPECT_EQ(f.control->UpDown(), nullptr) << "every tab fits again";
     EXPECT_EQ(f.control->ScrolledTabs(), 0);
     const QPointer<TbsSkinUpDown> gone(arrows);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return gone.isNull(); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return gone.isNull(); }, 5000));
 }
 
 // A tab a title-bar link opens, or Ctrl+Tab and Ctrl+9 choose, comes into view as it becomes

@@ -1,6 +1,7 @@
 #include "skincontrols/TbsSkinUpDown.h"
 
 #include "skincontrols/CraftedSkin.h"
+#include "support/TimerTick.h"
 #include "skinui/SkinColor.h"
 
 #include <QSignalSpy>
@@ -100,17 +101,21 @@ TEST(TbsSkinUpDown, HoldingRepeatsAfterTheFirstWaitAndStepsOnceMoreOnRelease)
     f.changes.clear();
     f.Move(f.Centre(1));
     f.Press(1);
+    TTimer* repeat = TimerOf(f.control.get(), "RepeatTimer");
     EXPECT_EQ(f.control->RepeatWait(), TbsSkinUpDown::kFirstWait);
     // The first tick only switches to the repeat interval.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.control->RepeatWait() == TbsSkinUpDown::kRepeatInterval; }, 5000));
+    Tick(repeat);
+    EXPECT_EQ(f.control->RepeatWait(), TbsSkinUpDown::kRepeatInterval);
     EXPECT_EQ(f.control->Position(), 5);
     EXPECT_EQ(f.changes.size(), 0);
     // Then one step per tick, down to Min.
     QList<int> seen;
     QObject::connect(f.control.get(), &TbsSkinUpDown::OnChange, f.control.get(),
                      [&] { seen.append(f.control->Position()); });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.control->Position() == 0; }, 5000));
-    EXPECT_EQ(seen, QList<int>({4, 3, 2, 1, 0}));
+    for (int tick = 0; tick < 6; ++tick)
+        Tick(repeat);
+    EXPECT_EQ(seen, QList<int>({4, 3, 2, 1, 0})) << "the sixth tick is ignored at Min";
+    repeat->SetEnabled(true);  // as the running timer would be
     f.Release(1);
     EXPECT_EQ(f.control->RepeatWait(), 0);
     EXPECT_EQ(f.control->Position(), 0) << "the step on release is ignored at Min";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/Wait.h"
 #include "skin/SkinTestSupport.h"
 #include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinData.h"
@@ -40,11 +41,6 @@ protected:
         return QWidget::event(event);
     }
 };
-
-inline bool WaitForHidden(const QWidget& widget)
-{
-    return QTest::qWaitFor([&] { return !widget.isVisible(); }, 5000);
-}
 
 // The shipped skin: a 160 x 90 frame picture with a 28-pixel caption bar and 4-pixel borders,
 // rounded top corners cut by its mask, and separate-picture caption buttons.

@@ -1,3 +1,4 @@
+#include "support/Wait.h"
 #include "FrameFixture.h"
 
 #include "skin/TbsSkinMessageEvent.h"
@@ -115,10 +116,10 @@ TEST(FramePainting, AMorphingButtonBlendsIntoItsHotLook)
     ASSERT_TRUE(close.Morphing);
     QTest::mouseMove(f.form.get(), close.ObjectRect.center());
     EXPECT_TRUE(close.MorphRunning());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return close.ObjectRect.isValid() && f.Grab().pixel(close.ObjectRect.topLeft()) != kNormal; }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return close.ObjectRect.isValid() && f.Grab().pixel(close.ObjectRect.topLeft()) != kNormal; }, 2000));
     const QRgb between = f.Grab().pixel(close.ObjectRect.topLeft());
     EXPECT_TRUE(qGreen(between) > 0 && qBlue(between) > 0) << "part normal, part hot: " << std::hex << between;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !close.MorphRunning(); }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return !close.MorphRunning(); }, 2000));
     EXPECT_EQ(f.Grab().pixel(close.ObjectRect.topLeft()), kHot);
 
     f.store.SetEnableSkinEffects(false);

@@ -1,4 +1,5 @@
 #include "FrameFixture.h"
+#include "ShownFrameObjects.h"
 
 #include "skin/TbsSkinMessageEvent.h"
 #include "skinframe/FrameHitTest.h"
@@ -13,15 +14,6 @@ namespace {
 // Points of a 400 x 300 form in the shipped skin.
 const QPoint kCaption(200, 12);
 const QPoint kClient(200, 150);
-
-QStringList VisibleObjects(const TbsSkinFrame& frame)
-{
-    QStringList names;
-    for (const auto& object : frame.Objects())
-        if (object.Visible && object.Active)
-            names << object.Name;
-    return names;
-}
 
 }  // namespace
 
@@ -53,10 +45,10 @@ TEST(TbsSkinFrame, BorderIconsDecideWhichCaptionButtonsShow)
 {
     FramedForm box(biSystemMenu, TFormBorderStyle::bsDialog);
     LoadDefaultSkin(box.store);
-    EXPECT_EQ(VisibleObjects(*box.frame), (QStringList{"caption", "closebutton", "sysmenubutton"}));
+    EXPECT_EQ(ShownFrameObjects(*box.frame), (QStringList{"caption", "closebutton", "sysmenubutton"}));
     FramedForm cleaner({}, TFormBorderStyle::bsSizeable);
     LoadDefaultSkin(cleaner.store);
-    EXPECT_EQ(VisibleObjects(*cleaner.frame), (QStringList{"caption", "closebutton"}));
+    EXPECT_EQ(ShownFrameObjects(*cleaner.frame), (QStringList{"caption", "closebutton"}));
     EXPECT_EQ(cleaner.Object("caption").ObjectRect.left(), 5) << "no menu button before it";
 
     FramedForm plain(biSystemMenu | biMaximize);
@@ -69,7 +61,7 @@ TEST(TbsSkinFrame, BorderIconsDecideWhichCaptionButtonsShow)
 
     // Hiding the caption buttons leaves only what the frame picture itself shows.
     box.frame->SetHideCaptionButtons(true);
-    EXPECT_EQ(VisibleObjects(*box.frame), QStringList{"caption"});
+    EXPECT_EQ(ShownFrameObjects(*box.frame), QStringList{"caption"});
 }
 
 TEST(TbsSkinFrame, ADialogNarrowerThanTheFramePictureIsWidenedWhenTheSkinComes)
@@ -261,7 +253,7 @@ TEST(TbsSkinFrame, HandlersThatRebuildTheObjectsLeaveNothingDangling)
                      "rightbottompoint=88,64", "clientrect=6,24,94,74", "captionrect=6,7,94,17", "[SKINOBJECTS]",
                      "count=2", "0=close:stdbutton", "1=custom:stdbutton", "[close]", "command=cmclose",
                      "skinrect=70,7,80,17", "[custom]", "command=cmdefault", "skinrect=50,7,60,17"});
-    EXPECT_EQ(VisibleObjects(*f.frame), (QStringList{"close", "custom"}));
+    EXPECT_EQ(ShownFrameObjects(*f.frame), (QStringList{"close", "custom"}));
     EXPECT_EQ(f.frame->BorderIcons(), biSystemMenu | biMinimize);
     f.Show();
     QObject::connect(f.frame, &TbsSkinFrame::OnMouseEnterEvent, f.frame,
