@@ -8,6 +8,7 @@
 #include "framework/TImage.h"
 #include "skincontrols/TbsSkinButton.h"
 #include "skincontrols/TbsSkinMenu.h"
+#include "skincontrols/TbsSkinTextLabel.h"
 #include "skinframe/TbsSkinFrame.h"
 
 #include <QApplication>
@@ -79,6 +80,14 @@ bool CleanerDone(TFormClearCache& cleaner)
     return cleaner.bsSkinButtonOK->isEnabled();
 }
 
+// The confirmation the client asks before it cleans: its text, its caption and OK with Cancel.
+bool AsksToConfirmCleaning(TFormMsgBox& box)
+{
+    const QString text = QStringLiteral("清理缓存可以修复部分游戏显示不正确的问题。\r\n请在清理前退出游戏。");
+    return box.windowTitle() == QStringLiteral("清理缓存") && box.bsSkinTextLabelContent->Lines() == QStringList{text}
+           && box.bsSkinButtonOk->isVisible() && box.bsSkinButtonCancel->isVisible();
+}
+
 class ClearCache : public MainWindowFixture {
 protected:
     int ItemRequests() { return int(portal.Server().Log().filter(QStringLiteral("GET /cached/item.txt?n=0 ")).size()); }
@@ -129,7 +138,7 @@ TEST_F(ClearCache, CancelledItCleansNothingAndConfirmedTheServerIsAskedAgainWhil
     const ProfileUrlCache::EntryFiles before = Entries();
     ASSERT_FALSE(before.isEmpty());
 
-    Player cancelling({Press<TFormMsgBox>(Qt::Key_Escape)});
+    Player cancelling({Press<TFormMsgBox>(Qt::Key_Escape, AsksToConfirmCleaning)});
     ClickClearCache(cancelling);
     EXPECT_EQ(cancelling.shown, QStringList{QStringLiteral("TFormMsgBox")}) << "no cleaner";
     EXPECT_TRUE(AllStillThere(before)) << "nothing deleted";

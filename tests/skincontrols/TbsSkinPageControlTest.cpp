@@ -49,21 +49,6 @@ struct DrawCall {
     bool mouseIn;
 };
 
-TEST(TbsSkinPageControl, NewControlValues)
-{
-    TbsSkinPageControl control;
-    EXPECT_EQ(control.TabWidth(), 0);
-    EXPECT_EQ(control.TabsOffset(), 0);
-    EXPECT_EQ(control.TabSpacing(), 1);
-    EXPECT_EQ(control.TabMargin(), -1);
-    EXPECT_EQ(control.DefaultItemHeight(), 20);
-    EXPECT_EQ(control.SkinDataName(), QStringLiteral("tab"));
-    EXPECT_TRUE(control.UseSkinFont());
-    EXPECT_FALSE(control.TabsBGTransparent());
-    EXPECT_EQ(QFontMetrics(control.Font()).height(), 14);
-    EXPECT_EQ(control.Font(), control.DefaultFont());
-}
-
 TEST(TbsSkinPageControl, TabRectanglesOfTheMainStrip)
 {
     MainStrip f;
