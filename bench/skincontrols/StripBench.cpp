@@ -6,12 +6,11 @@
 // the size of the strip.
 
 #include "../skinui/PlainCopy.h"
+#include "MainStrip.h"
 
 #include "framework/TImage.h"
 #include "framework/TPanel.h"
 #include "skin/TbsSkinData.h"
-#include "skincontrols/TbsSkinPageControl.h"
-#include "skincontrols/TbsSkinTabSheet.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,16 +40,7 @@ struct Window {
         QImage picture(86, 40, QImage::Format_ARGB32);
         picture.fill(QColor(255, 206, 84, 200));
         logo->SetPicture(picture);
-        strip = new TbsSkinPageControl(&panel);
-        strip->setGeometry(4, 27, kStrip.width(), 564);
-        strip->SetTabWidth(143);
-        strip->SetTabHeight(30);
-        strip->SetTabsOffset(90);
-        for (int i = 0; i < 12; ++i) {
-            auto* sheet = new TbsSkinTabSheet(strip);
-            sheet->SetCaption(QStringLiteral("游戏列表 %1").arg(i));
-            sheet->SetPageControl(strip);
-        }
+        strip = MakeMainStrip(&panel);
         if (skinned) {
             store.LoadPackageFile(QStringLiteral(KESTRUNE_DEFAULT_SKIN));
             strip->SetSkinData(&store);

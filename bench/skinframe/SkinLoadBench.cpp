@@ -3,12 +3,12 @@
 // with its scroll arrows. Measured against the same load with no form listening, in the same
 // run: the difference is what the forms and their controls do with the load's notices.
 
+#include "../skincontrols/MainStrip.h"
+
 #include "skin/TbsSkinData.h"
 #include "skincontrols/TbsSkinButton.h"
 #include "skincontrols/TbsSkinGauge.h"
 #include "skincontrols/TbsSkinLabel.h"
-#include "skincontrols/TbsSkinPageControl.h"
-#include "skincontrols/TbsSkinTabSheet.h"
 #include "skincontrols/TbsSkinTextLabel.h"
 #include "skinframe/TbsSkinFrame.h"
 
@@ -45,17 +45,7 @@ struct ListeningForms {
         auto* windowFrame = new TbsSkinFrame(&window, TFormBorderStyle::bsNone);
         windowFrame->SetSkinData(&store);
         window.resize(1280, 760);
-        auto* strip = new TbsSkinPageControl(&window);
-        strip->setGeometry(4, 27, 1272, 564);
-        strip->SetTabWidth(143);
-        strip->SetTabHeight(30);
-        strip->SetTabsOffset(90);
-        for (int i = 0; i < 12; ++i) {
-            auto* sheet = new TbsSkinTabSheet(strip);
-            sheet->SetCaption(QStringLiteral("游戏列表 %1").arg(i));
-            sheet->SetPageControl(strip);
-        }
-        strip->SetSkinData(&store);
+        MakeMainStrip(&window)->SetSkinData(&store);
     }
 };
 

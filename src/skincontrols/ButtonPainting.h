@@ -42,7 +42,7 @@ struct ButtonSkin {
 
 // What a button shows besides its skin: caption, glyph or image-list image, the layout of the
 // two, and the fonts and settings that choose the text's look.
-struct ButtonFace {
+struct ButtonFace : ControlFontSettings {
     QString caption;
     QImage glyph;
     int numGlyphs = 1;
@@ -51,11 +51,7 @@ struct ButtonFace {
     int margin = -1;
     int spacing = 1;
     TbsButtonLayout layout = blGlyphLeft;
-    QFont defaultFont;
-    QColor defaultFontColor;
-    bool useSkinFont = true;
     bool useSkinFontColor = true;
-    bool useSkinSize = true;
 };
 
 // The look of a button in a state under its skin (custom not valid: the plain look).

@@ -3,6 +3,7 @@
 #include "skinui/SkinObjectMapping.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QRegion>
@@ -13,6 +14,15 @@
 class QPainter;
 class TbsDataSkinCustomControl;
 class TbsSkinData;
+
+// The settings of a custom control that choose its text's look: its own font and colour, used
+// without a skin font, and whether it takes the skin's font and size.
+struct ControlFontSettings {
+    QFont defaultFont;
+    QColor defaultFontColor;
+    bool useSkinFont = true;
+    bool useSkinSize = true;
+};
 
 // What every custom control draws with, copied from its skin object at the skin change: the
 // picture and its mask, the skin rectangle, how the picture grows (corner points, client

@@ -112,7 +112,7 @@ QRect GaugeProgressRectOf(const QSize& size, const CustomControlSkin& custom, co
 }
 
 void PaintGauge(QPainter& painter, const QSize& size, const CustomControlSkin& custom, const GaugeSkin& skin,
-                const GaugeState& state, bool useSkinSize, const TbsGaugePaintEvent& onPaint)
+                const GaugeState& state, const TbsGaugePaintEvent& onPaint)
 {
     const QRect area = GaugeProgressArea(size, custom, skin);
     const QRect progress = GaugeProgressRectOf(size, custom, skin, state);
@@ -126,7 +126,7 @@ void PaintGauge(QPainter& painter, const QSize& size, const CustomControlSkin& c
         PaintText(painter, size, state.text, vertical, state.defaultFont, state.defaultFontColor);
         return;
     }
-    custom.PaintPicture(painter, custom.skinRect, size, useSkinSize);
+    custom.PaintPicture(painter, custom.skinRect, size, state.useSkinSize);
     if (!TApplicationEvents::CallHook(onPaint, &painter, area, progress))
         PaintProgress(painter, progress, custom, skin, vertical, state.frame);
     PaintText(painter, size, state.text, vertical, state.useSkinFont ? skin.font : state.defaultFont, skin.fontColor);

@@ -41,16 +41,13 @@ struct GaugeSkin {
 
 // A gauge as it stands: its value in its range, the Vertical property, the animation frame on
 // show (from 1; 0 for none), the text over it and the fonts and settings of its look.
-struct GaugeState {
+struct GaugeState : ControlFontSettings {
     int value = 50;
     int minValue = 0;
     int maxValue = 100;
     bool vertical = false;
     int frame = 0;
     QString text;
-    QFont defaultFont;
-    QColor defaultFontColor;
-    bool useSkinFont = true;
 };
 
 // Whether a gauge runs vertically: with a skin the skin's own flag decides, without one the
@@ -67,4 +64,4 @@ QRect GaugeProgressRectOf(const QSize& size, const CustomControlSkin& custom, co
 // colour), the progress (onPaint's drawing, or the skin's progress picture or animation frame,
 // or the plain fill) and the text.
 void PaintGauge(QPainter& painter, const QSize& size, const CustomControlSkin& custom, const GaugeSkin& skin,
-                const GaugeState& state, bool useSkinSize, const TbsGaugePaintEvent& onPaint);
+                const GaugeState& state, const TbsGaugePaintEvent& onPaint);

@@ -24,7 +24,7 @@ struct LabelSkin {
 };
 
 // What a label shows and how.
-struct LabelFace {
+struct LabelFace : ControlFontSettings {
     QString caption;
     TbsLabelBorderStyle borderStyle = bvFrame;
     Qt::Alignment alignment = Qt::AlignLeft;
@@ -35,11 +35,7 @@ struct LabelFace {
     QColor shadowColor = Qt::black;
     bool reflectionEffect = false;
     int reflectionOffset = -5;
-    QFont defaultFont;
-    QColor defaultFontColor;
-    bool useSkinFont = true;
     bool useSkinFontColor = true;
-    bool useSkinSize = true;
 };
 
 // Where a label of size draws its caption: the skin's client rectangle grown to the size, or

@@ -390,10 +390,7 @@ void TbsSkinButton::GetSkinData()
 ButtonFace TbsSkinButton::Face() const
 {
     ButtonFace face = face_;
-    face.defaultFont = DefaultFont();
-    face.defaultFontColor = DefaultFontColor();
-    face.useSkinFont = UseSkinFont();
-    face.useSkinSize = UseSkinSize();
+    static_cast<ControlFontSettings&>(face) = FontSettings();
     return face;
 }
 

@@ -32,6 +32,8 @@ public:
     bool UseSkinSize() const { return useSkinSize_; }
     void SetUseSkinSize(bool use);
 
+    // Its own font and colour and whether it takes the skin's font and size.
+    ControlFontSettings FontSettings() const { return {defaultFont_, defaultFontColor_, useSkinFont_, useSkinSize_}; }
     // The copied skin; not valid while the control draws plainly.
     const CustomControlSkin& CustomSkin() const { return custom_; }
     // How the control grows its skin picture; None without a skin object.

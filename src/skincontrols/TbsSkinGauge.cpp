@@ -112,15 +112,13 @@ QString TbsSkinGauge::GaugeText() const
 GaugeState TbsSkinGauge::State() const
 {
     GaugeState state;
+    static_cast<ControlFontSettings&>(state) = FontSettings();
     state.value = value_;
     state.minValue = minValue_;
     state.maxValue = maxValue_;
     state.vertical = vertical_;
     state.frame = frame_;
     state.text = GaugeText();
-    state.defaultFont = DefaultFont();
-    state.defaultFontColor = DefaultFontColor();
-    state.useSkinFont = UseSkinFont();
     return state;
 }
 
@@ -175,10 +173,10 @@ void TbsSkinGauge::NextFrame()
 
 void TbsSkinGauge::PaintPlain(QPainter& painter)
 {
-    PaintGauge(painter, size(), CustomSkin(), skin_, State(), UseSkinSize(), OnGaugePaint);
+    PaintGauge(painter, size(), CustomSkin(), skin_, State(), OnGaugePaint);
 }
 
 void TbsSkinGauge::PaintSkinned(QPainter& painter)
 {
-    PaintGauge(painter, size(), CustomSkin(), skin_, State(), UseSkinSize(), OnGaugePaint);
+    PaintGauge(painter, size(), CustomSkin(), skin_, State(), OnGaugePaint);
 }

@@ -100,10 +100,7 @@ void TbsSkinLabel::GetSkinData()
 LabelFace TbsSkinLabel::Face() const
 {
     LabelFace face = face_;
-    face.defaultFont = DefaultFont();
-    face.defaultFontColor = DefaultFontColor();
-    face.useSkinFont = UseSkinFont();
-    face.useSkinSize = UseSkinSize();
+    static_cast<ControlFontSettings&>(face) = FontSettings();
     return face;
 }
 

@@ -11,6 +11,8 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include <utility>
+
 FrameMouse::FrameMouse(QWidget* form, QObject* parent) : QObject(parent), form_(form), glow_(nullptr, true)
 {
     trackTimer_.setInterval(kTrackInterval);
@@ -152,6 +154,8 @@ int FrameMouse::PressObject(const QMouseEvent& event, FramePointerActions& actio
     const int code = hitTest(p);
     if (code != HTCLIENT)
         pointer_.Press(objects_, event.button(), p, code == HTCAPTION, actions);
+    else
+        Execute(std::exchange(actions, {}));  // the client area's press is the form's
     return code;
 }
 
@@ -162,10 +166,8 @@ bool FrameMouse::Press(const QMouseEvent& event)
         return false;
     FramePointerActions actions;
     const int code = PressObject(event, actions);
-    if (code == HTCLIENT) {
-        Execute(actions);
+    if (code == HTCLIENT)
         return false;
-    }
     const bool left = event.button() == Qt::LeftButton;
     if (left && code == HTCAPTION && context.windowState != TbsFrameWindowState::Maximized) {
         // A maximized form stays where it is.
@@ -210,10 +212,8 @@ bool FrameMouse::DoubleClick(const QMouseEvent& event)
         return false;
     FramePointerActions actions;
     const int code = PressObject(event, actions);
-    if (code == HTCLIENT) {
-        Execute(actions);
+    if (code == HTCLIENT)
         return false;
-    }
     if (event.button() == Qt::LeftButton)
         pointer_.DoubleClick(objects_, actions);
     Execute(actions);

@@ -83,6 +83,8 @@ Q_SIGNALS:
     void ObjectMouseLeave(const QString& ObjectName);
 
 private:
+    // Tracking, the hit code and the press on the hot object; a press in the client area is
+    // carried out at once and left to the form. Returns the hit code.
     int PressObject(const QMouseEvent& event, FramePointerActions& actions);
     void Track(const QPoint& point, FramePointerActions& actions);
     void SetHot(int index);

@@ -31,6 +31,18 @@ QStringList Notices(const FramePointerActions& actions)
 
 const QRect kClient(0, 20, 120, 100);
 
+// The release of the captured object at point, as the frame gives it: the object let go, the
+// pointer followed, then the release.
+FramePointerActions ReleaseAt(FramePointer& pointer, FrameObjectList& objects, const QPoint& point)
+{
+    FramePointerActions actions;
+    const int released = pointer.Captured();
+    pointer.DropCapture();
+    pointer.SetHot(objects, pointer.ObjectAt(objects, point, kClient), actions);
+    pointer.Release(objects, released, Qt::LeftButton, point, actions);
+    return actions;
+}
+
 TEST(FramePointer, APressAndReleaseOverACaptionButtonRunItsCommandWithTheNoticesLast)
 {
     FrameObjectList objects = Objects();
@@ -50,11 +62,7 @@ TEST(FramePointer, APressAndReleaseOverACaptionButtonRunItsCommandWithTheNotices
 
     EXPECT_EQ(pointer.ObjectAt(objects, {110, 10}, kClient), -1) << "while captured, no other object counts";
 
-    FramePointerActions release;
-    const int released = pointer.Captured();
-    pointer.DropCapture();
-    pointer.SetHot(objects, pointer.ObjectAt(objects, {91, 11}, kClient), release);
-    pointer.Release(objects, released, Qt::LeftButton, {91, 11}, release);
+    const FramePointerActions release = ReleaseAt(pointer, objects, {91, 11});
     EXPECT_FALSE(objects[1].Down);
     ASSERT_TRUE(release.command.has_value());
     EXPECT_EQ(*release.command, TbsSkinCommand::Close);
@@ -68,11 +76,7 @@ TEST(FramePointer, ReleasedElsewhereAButtonComesUpWithoutACommand)
     FramePointerActions actions;
     pointer.SetHot(objects, 1, actions);
     pointer.Press(objects, Qt::LeftButton, {90, 10}, false, actions);
-    const int released = pointer.Captured();
-    pointer.DropCapture();
-    FramePointerActions release;
-    pointer.SetHot(objects, pointer.ObjectAt(objects, {60, 60}, kClient), release);
-    pointer.Release(objects, released, Qt::LeftButton, {60, 60}, release);
+    const FramePointerActions release = ReleaseAt(pointer, objects, {60, 60});
     EXPECT_FALSE(objects[1].Down);
     EXPECT_FALSE(release.command.has_value());
     EXPECT_EQ(Notices(release), QStringList{"leave close"}) << "no up notice away from it";
@@ -86,8 +90,7 @@ TEST(FramePointer, TheMenuButtonOpensItsMenuAndStaysDownUntilItCloses)
     pointer.SetHot(objects, 2, actions);
     pointer.Press(objects, Qt::LeftButton, {110, 10}, false, actions);
     EXPECT_EQ(actions.openMenuBelow, objects[2].ObjectRect);
-    FramePointerActions release;
-    pointer.Release(objects, 2, Qt::LeftButton, {110, 10}, release);
+    const FramePointerActions release = ReleaseAt(pointer, objects, {110, 10});
     EXPECT_TRUE(objects[2].Down) << "down while its menu is up";
     EXPECT_FALSE(release.command.has_value());
     FramePointerActions closed;
