@@ -28,7 +28,7 @@ constexpr int kCloseButtonSize = 14;
 TbsSkinPageControl::TbsSkinPageControl(QWidget* parent)
     : TPageControl(parent), skinDataName_(QStringLiteral("tab")),
       defaultFont_(FontWithCellHeight(QStringLiteral("Arial"), 14)), closeButtonSize_(kCloseButtonSize),
-      link_(this, [this] { ApplySkin(TabControlSkin()); }, [this] { ChangeSkinData(); })
+      link_(this, [this] { ForgetSkin(); }, [this] { ChangeSkinData(); })
 {
     SetFont(defaultFont_);
 }
@@ -44,6 +44,16 @@ void TbsSkinPageControl::ChangeSkinData()
 {
     const auto* object = link_.Find<TbsDataSkinTabControl>(skinDataName_);
     ApplySkin(object ? TabControlSkin::Read(*SkinData(), object) : TabControlSkin());
+}
+
+void TbsSkinPageControl::ForgetSkin()
+{
+    // A load under way ends with its change, which lays the control out again; left without a
+    // skin, the control takes the plain look now.
+    if (SkinData() && SkinData()->Changing())
+        skin_ = TabControlSkin();
+    else
+        ApplySkin(TabControlSkin());
 }
 
 void TbsSkinPageControl::ApplySkin(const TabControlSkin& skin)

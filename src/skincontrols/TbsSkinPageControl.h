@@ -148,6 +148,7 @@ private:
     TTabSheet* NeighbourWithTab(int step) const;
     // Takes a skin value: font, close buttons, tab height, arrows; repaints.
     void ApplySkin(const TabControlSkin& skin);
+    void ForgetSkin();
     TabStripState StripState() const;
     void DrawTabFace(QPainter& canvas, int visibleIndex, const QRect& bitmapRect, const QRect& captionRect,
                      TabPaintState state);
