@@ -5,6 +5,7 @@
 #include "skin/TbsDataSkinTabControl.h"
 #include "skin/TbsSkinData.h"
 #include "skincontrols/SkinnedTabPainting.h"
+#include "skincontrols/TabStripArrows.h"
 #include "skincontrols/TbsSkinUpDown.h"
 #include "skinui/CellHeightFont.h"
 #include "skinui/PaintParentBackground.h"
@@ -28,12 +29,22 @@ constexpr int kCloseButtonSize = 14;
 TbsSkinPageControl::TbsSkinPageControl(QWidget* parent)
     : TPageControl(parent), skinDataName_(QStringLiteral("tab")),
       defaultFont_(FontWithCellHeight(QStringLiteral("Arial"), 14)), closeButtonSize_(kCloseButtonSize),
-      link_(this, [this] { ForgetSkin(); }, [this] { ChangeSkinData(); })
+      link_(this, [this] { ForgetSkin(); }, [this] { ChangeSkinData(); }), arrows_(new TabStripArrows(this))
 {
     SetFont(defaultFont_);
+    connect(arrows_, &TabStripArrows::Scrolled, this, [this](int scroll) { ScrollTo(scroll); });
 }
 
 TbsSkinPageControl::~TbsSkinPageControl() = default;
+
+template <class Field>
+bool TbsSkinPageControl::Changed(Field& field, const Field& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
 
 void TbsSkinPageControl::SetSkinData(TbsSkinData* store)
 {
@@ -62,11 +73,7 @@ void TbsSkinPageControl::ApplySkin(const TabControlSkin& skin)
     closeButtonSize_ = skin_.valid && !skin_.closeRect.isEmpty() ? skin_.closeRect.width() : kCloseButtonSize;
     SetFont(skin_.valid && useSkinFont_ ? skin_.font : defaultFont_);
     SetFontColor(skin_.valid ? skin_.fontColor : SystemColor(SkinColor::kButtonText));
-    if (upDown_) {
-        // The arrows follow the store's loads themselves; only their object's name is ours.
-        upDown_->SetSkinDataName(skin_.upDownName);
-        upDown_->SetSkinData(SkinData());
-    }
+    arrows_->SetSkin(skin_.upDownName, SkinData());
     Realign();
     if (ActivePage())
         ActivePage()->update();
@@ -79,18 +86,14 @@ bool TbsSkinPageControl::event(QEvent* event)
 
 void TbsSkinPageControl::SetTabWidth(qint16 width)
 {
-    if (width == tabWidth_)
-        return;
-    tabWidth_ = width;
-    Realign();
+    if (Changed(tabWidth_, width))
+        Realign();
 }
 
 void TbsSkinPageControl::SetTabHeight(qint16 height)
 {
-    if (height == tabHeight_)
-        return;
-    tabHeight_ = height;
-    Realign();
+    if (Changed(tabHeight_, height))
+        Realign();
 }
 
 void TbsSkinPageControl::SetTabsOffset(int offset)
@@ -115,26 +118,20 @@ void TbsSkinPageControl::SetTabsInCenter(bool center)
 
 void TbsSkinPageControl::SetTabsBGTransparent(bool transparent)
 {
-    if (transparent == tabsBGTransparent_)
-        return;
-    tabsBGTransparent_ = transparent;
-    update();
+    if (Changed(tabsBGTransparent_, transparent))
+        update();
 }
 
 void TbsSkinPageControl::SetDefaultItemHeight(int height)
 {
-    if (height == defaultItemHeight_)
-        return;
-    defaultItemHeight_ = height;
-    Realign();
+    if (Changed(defaultItemHeight_, height))
+        Realign();
 }
 
 void TbsSkinPageControl::SetTabSpacing(int spacing)
 {
-    if (spacing == tabSpacing_)
-        return;
-    tabSpacing_ = spacing;
-    update();
+    if (Changed(tabSpacing_, spacing))
+        update();
 }
 
 void TbsSkinPageControl::SetTabMargin(int margin)
@@ -147,42 +144,32 @@ void TbsSkinPageControl::SetTabMargin(int margin)
 
 void TbsSkinPageControl::SetTabExtededDraw(bool extended)
 {
-    if (extended == tabExtededDraw_)
-        return;
-    tabExtededDraw_ = extended;
-    update();
+    if (Changed(tabExtededDraw_, extended))
+        update();
 }
 
 void TbsSkinPageControl::SetTextInHorizontal(bool horizontal)
 {
-    if (horizontal == textInHorizontal_)
-        return;
-    textInHorizontal_ = horizontal;
-    update();
+    if (Changed(textInHorizontal_, horizontal))
+        update();
 }
 
 void TbsSkinPageControl::SetSkinDataName(const QString& name)
 {
-    if (name == skinDataName_)
-        return;
-    skinDataName_ = name;
-    ChangeSkinData();
+    if (Changed(skinDataName_, name))
+        ChangeSkinData();
 }
 
 void TbsSkinPageControl::SetUseSkinFont(bool use)
 {
-    if (use == useSkinFont_)
-        return;
-    useSkinFont_ = use;
-    ChangeSkinData();
+    if (Changed(useSkinFont_, use))
+        ChangeSkinData();
 }
 
 void TbsSkinPageControl::SetDefaultFont(const QFont& font)
 {
-    if (font == defaultFont_)
-        return;
-    defaultFont_ = font;
-    ChangeSkinData();
+    if (Changed(defaultFont_, font))
+        ChangeSkinData();
 }
 
 void TbsSkinPageControl::SetShowCloseButtons(bool show)
@@ -206,6 +193,11 @@ QRect TbsSkinPageControl::CloseButtonRect(int visibleIndex) const
 QRect TbsSkinPageControl::TabRect(int visibleIndex) const
 {
     return StripGeometry().TabRect(visibleIndex);
+}
+
+TbsSkinUpDown* TbsSkinPageControl::UpDown() const
+{
+    return arrows_->UpDown();
 }
 
 void TbsSkinPageControl::Refresh()
@@ -473,77 +465,21 @@ void TbsSkinPageControl::DrawTabFace(QPainter& canvas, int visibleIndex, const Q
 
 void TbsSkinPageControl::TabsMoved()
 {
-    CheckScroll();
+    ScrollTo(arrows_->Update(StripGeometry(), defaultItemHeight_, skin_.upDownName, SkinData()));
 }
 
 void TbsSkinPageControl::ActivePageChanged()
 {
-    if (upDown_)
-        ScrollTo(StripGeometry().ScrollShowing(TabIndex(), ArrowsWidth()));
-}
-
-int TbsSkinPageControl::ArrowsWidth() const
-{
-    return upDown_ ? upDown_->width() : 0;
+    if (arrows_->UpDown())
+        ScrollTo(StripGeometry().ScrollShowing(TabIndex(), arrows_->Width()));
 }
 
 void TbsSkinPageControl::ScrollTo(int scroll)
 {
-    if (upDown_)
-        upDown_->SetPosition(scroll);
+    arrows_->SetPosition(scroll);
     if (scroll == scrolledTabs_)
         return;
     scrolledTabs_ = scroll;
     hotTab_ = -1;
     RepaintStrip();
-}
-
-void TbsSkinPageControl::CheckScroll()
-{
-    if (StripGeometry().LastScroll(0) == 0) {
-        if (upDown_) {
-            // The arrows may be in the middle of their own click.
-            upDown_->hide();
-            upDown_->deleteLater();
-            upDown_ = nullptr;
-        }
-        ScrollTo(0);
-        return;
-    }
-    if (!upDown_)
-        CreateArrows();
-    PlaceArrows();
-    const int last = StripGeometry().LastScroll(ArrowsWidth());
-    upDown_->SetMax(last);
-    if (scrolledTabs_ > last)
-        ScrollTo(last);
-}
-
-void TbsSkinPageControl::CreateArrows()
-{
-    upDown_ = new TbsSkinUpDown(this);
-    upDown_->setObjectName(QStringLiteral("bsSkinUpDown"));
-    upDown_->resize(2 * defaultItemHeight_, defaultItemHeight_);
-    upDown_->SetSkinDataName(skin_.upDownName);
-    upDown_->SetSkinData(SkinData());
-    upDown_->SetMin(0);
-    upDown_->SetIncrement(1);
-    upDown_->SetMax(StripGeometry().LastScroll(upDown_->width()));
-    upDown_->SetPosition(scrolledTabs_);
-    connect(upDown_, &TbsSkinUpDown::OnChange, this, [this] { ArrowsMoved(); });
-    upDown_->show();
-}
-
-void TbsSkinPageControl::PlaceArrows()
-{
-    // The skin's size rule has the last word on the arrows' size; they sit at the strip's right end.
-    upDown_->move(width() - upDown_->width(), 0);
-}
-
-void TbsSkinPageControl::ArrowsMoved()
-{
-    if (!upDown_)
-        return;
-    upDown_->SetMax(StripGeometry().LastScroll(upDown_->width()));
-    ScrollTo(upDown_->Position());
 }

@@ -13,6 +13,7 @@
 
 class QPainter;
 class TbsSkinData;
+class TabStripArrows;
 class TbsSkinUpDown;
 
 // Events the page control asks its owner to draw or to decide; one handler each. A tab is
@@ -95,7 +96,7 @@ public:
     // Tabs scrolled out to the left of the strip.
     int ScrolledTabs() const { return scrolledTabs_; }
     // The scroll arrows; nullptr while every tab fits.
-    TbsSkinUpDown* UpDown() const { return upDown_; }
+    TbsSkinUpDown* UpDown() const;
     // Where the tabs lie now; painting, hover tracking and the mouse shift all read it.
     TabStripGeometry StripGeometry() const;
     // The tab's place in the control, by visible index; empty when there is no such tab.
@@ -146,20 +147,17 @@ private:
     void ClosePage(TTabSheet* page);
     void SetCloseFlags(TTabSheet* hot, TTabSheet* pressed);
     TTabSheet* NeighbourWithTab(int step) const;
+    // Sets field to value; whether it changed.
+    template <class Field>
+    static bool Changed(Field& field, const Field& value);
     // Takes a skin value: font, close buttons, tab height, arrows; repaints.
     void ApplySkin(const TabControlSkin& skin);
     void ForgetSkin();
     TabStripState StripState() const;
     void DrawTabFace(QPainter& canvas, int visibleIndex, const QRect& bitmapRect, const QRect& captionRect,
                      TabPaintState state);
-    int ArrowsWidth() const;
-    // Shows, updates or removes the arrows as the tabs now need them.
-    void CheckScroll();
-    // Scrolls so that the tab at a visible index is wholly on show, and tells the arrows.
+    // Scrolls the strip by scroll tabs, and tells the arrows.
     void ScrollTo(int scroll);
-    void CreateArrows();
-    void PlaceArrows();
-    void ArrowsMoved();
 
     qint16 tabWidth_ = 0;
     qint16 tabHeight_ = 0;
@@ -185,5 +183,5 @@ private:
     QPointer<TTabSheet> closePressed_;
     SkinDataLink link_;
     TabControlSkin skin_;
-    TbsSkinUpDown* upDown_ = nullptr;
+    TabStripArrows* arrows_;
 };

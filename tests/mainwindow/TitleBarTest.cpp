@@ -125,8 +125,8 @@ TEST_F(TitleBar, TheEndOfTheSessionClosesTheWindowWhateverItShows)
     form->SessionEnding();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(form->isVisible());
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    EXPECT_TRUE(std::none_of(windows.begin(), windows.end(), [](QWidget* window) { return window->isVisible(); }))
+    const QWidgetList shown = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::none_of(shown.begin(), shown.end(), [](QWidget* window) { return window->isVisible(); }))
         << "no dialog asks anything";
 }
 
