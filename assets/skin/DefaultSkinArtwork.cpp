@@ -204,7 +204,7 @@ void CheckBox(QImage& image, QPoint origin, int state, bool checked)
 // boxes on one sheet; the rectangles are the ones skin.ini names.
 QImage ControlsPicture()
 {
-    QImage image = Canvas(240, 160, qRgb(0xFF, 0xFF, 0xFF));
+    QImage image = Canvas(240, 184, qRgb(0xFF, 0xFF, 0xFF));
     const QRgb edge = qRgb(0x7A, 0x8C, 0xA8);
     Bevel(image, QRect(0, 0, 60, 24), qRgb(0xE6, 0xEB, 0xF2), qRgb(0xD0, 0xD8, 0xE4), edge);
     Bevel(image, QRect(60, 0, 60, 24), qRgb(0xFF, 0xFF, 0xFF), qRgb(0xF4, 0xF6, 0xFA), edge);
@@ -217,20 +217,27 @@ QImage ControlsPicture()
     Bevel(image, QRect(100, 88, 100, 16), qRgb(0x6C, 0xC0, 0x5A), qRgb(0x3E, 0x96, 0x30), qRgb(0x32, 0x7A, 0x27));
     Bevel(image, QRect(0, 104, 100, 20), qRgb(0xDC, 0xE8, 0xFA), qRgb(0xC8, 0xDA, 0xF4), qRgb(0x9D, 0xBC, 0xE8));
     Fill(image, QRect(4, 125, 92, 1), edge);
+    // The tab strip's arrows, side by side: left (scrolls back) and right. Normal pair at
+    // (100, 112), hot buttons right of it, pressed ones below it.
+    const QPoint places[3][2] = {{{100, 112}, {124, 112}}, {{148, 112}, {172, 112}}, {{100, 136}, {124, 136}}};
     for (int state = 0; state < 3; ++state) {
         const QRgb back = Blend(qRgb(0xE6, 0xEB, 0xF2), qRgb(0x3F, 0x84, 0xE0), state, 2);
-        Bevel(image, QRect(180, state * 24, 16, 12), back, back, edge);
-        Bevel(image, QRect(180, state * 24 + 12, 16, 12), back, back, edge);
-        for (int i = 0; i < 4; ++i) {
-            Fill(image, QRect(188 - i, state * 24 + 4 + i, 2 * i + 1, 1), qRgb(0x30, 0x3A, 0x48));
-            Fill(image, QRect(188 - i, state * 24 + 19 - i, 2 * i + 1, 1), qRgb(0x30, 0x3A, 0x48));
+        for (int side = 0; side < 2; ++side) {
+            const QPoint at = places[state][side];
+            Bevel(image, QRect(at, QSize(24, 24)), back, back, edge);
+            // A triangle of four columns, its tip towards the side it scrolls to.
+            for (int i = 0; i < 4; ++i) {
+                const int x = side == 0 ? at.x() + 10 + i : at.x() + 13 - i;
+                Fill(image, QRect(x, at.y() + 12 - i, 1, 2 * i + 1), qRgb(0x30, 0x3A, 0x48));
+            }
         }
     }
-    EditFace(image, QPoint(0, 128), false);
-    EditFace(image, QPoint(60, 128), true);
+    // Edit faces and check boxes below the arrows.
+    EditFace(image, QPoint(0, 160), false);
+    EditFace(image, QPoint(60, 160), true);
     for (int state = 0; state < 3; ++state)
         for (const bool checked : {false, true})
-            CheckBox(image, QPoint(120 + 28 * state + (checked ? 14 : 0), 128), state, checked);
+            CheckBox(image, QPoint(120 + 28 * state + (checked ? 14 : 0), 160), state, checked);
     return image;
 }
 

@@ -21,6 +21,7 @@ public:
     // border and icons: the frame's border style and the caption buttons besides close.
     TDialogForm(const QString& name, const QString& caption, QSize clientSize, TFormBorderStyle border,
                 TbsBorderIcons icons, TbsSkinData* skinData, QWidget* parent = nullptr);
+    ~TDialogForm() override;
 
     TbsSkinFrame* bsSkinFrame1 = nullptr;
 

@@ -29,6 +29,7 @@
 #include "skin/TbsSkinData.h"
 #include "skincontrols/TbsSkinPageControl.h"
 #include "skincontrols/TbsSkinTabSheet.h"
+#include "skinframe/TbsSkinFrame.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -46,8 +47,7 @@ TFormMain::TFormMain(const QString& PortalBaseUrl, Services services, QWidget* p
     : QWidget(parent),
       portalBaseUrl_(EngineAddress(PortalBaseUrl)),
       services_(services),
-      ownClock_(services.Time ? nullptr : std::make_unique<SystemClock>()),
-      clock_(services.Time ? services.Time : ownClock_.get())
+      clock_(services.Time ? services.Time : &SystemClock::Instance())
 {
     PrepareForPages();
     DefineLayout();
@@ -73,6 +73,9 @@ TFormMain::TFormMain(const QString& PortalBaseUrl, Services services, QWidget* p
 
 TFormMain::~TFormMain()
 {
+    // The frame first: nothing of the window's own teardown may reach it half gone.
+    delete bsSkinFrame1;
+    bsSkinFrame1 = nullptr;
     // FormDestroy: give the single-instance guard up, then the tab records; the browsers
     // and sheets go with the window's components.
     if (InstanceMutex)

@@ -60,7 +60,7 @@ public:
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
         NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
-        Clock* Time = nullptr;  // nullptr: the system's own clock
+        Clock* Time = nullptr;  // nullptr: the system's own clock; must outlive the window
         UrlCache* Cache = nullptr;         // nullptr: the web profile's HTTP cache
         FileChooser* Files = nullptr;      // nullptr: the desktop's file dialog
         DesktopNotifications* Notifications = nullptr;  // nullptr: the desktop's notification service
@@ -223,7 +223,8 @@ public:
 
     // The tab strip: every tab painted from pack pictures, with a close glyph beside all but
     // the main tab that lights up under the pointer and closes its tab on a left release.
-    void bsSkinPageControlDrawSkinTab(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs);
+    void bsSkinPageControlDrawSkinTab(int TabIndex, int VisibleIndex, QRect Rct, bool Active, bool MouseIn,
+                                      QPainter* Cnvs);
     void bsSkinPageControlMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void bsSkinPageControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     const CloseGlyphTable& CloseGlyphs() const { return closeGlyphs_; }
@@ -276,7 +277,7 @@ private:
     // The picture of ImageMax for a state suffix ("", "Move", "Down"): by the maximized flag.
     QString MaxPicture(const char* suffix) const;
     void OpenPayPage();
-    void DrawTab(int TabIndex, bool Active, QPainter& Cnvs);
+    void DrawTab(int TabIndex, int VisibleIndex, QPainter& Cnvs);
     // Whether the page of the tab at this index plays sound that can be heard.
     bool Audible(int TabIndex) const;
     void BindBrowserEvents(TWebBrowser* browser);
@@ -301,7 +302,6 @@ private:
 
     QString portalBaseUrl_;
     Services services_;
-    std::unique_ptr<Clock> ownClock_;
     Clock* clock_;
     std::unique_ptr<TBrowserTabs> tabs_;
     std::unique_ptr<NotificationIcon> ownTray_;

@@ -27,8 +27,8 @@ CheckBoxSkin CheckBoxSkin::Read(const TbsSkinData& store, const TbsDataSkinCheck
     skin.disabledChecked = OrElse(object->unenabledcheckimagerect, skin.checked);
     skin.disabledUnchecked = OrElse(object->unenableduncheckimagerect, skin.unchecked);
     skin.font = SkinFont(*object);
-    skin.fontColor = SkinColorToQColor(quint32(object->fontcolor));
-    skin.hotFontColor = SkinColorToQColor(quint32(object->activefontcolor));
-    skin.disabledFontColor = SkinColorToQColor(quint32(object->unenabledfontcolor));
+    skin.fontColor = SkinColorOf(object->fontcolor);
+    skin.hotFontColor = SkinColorOf(object->activefontcolor);
+    skin.disabledFontColor = SkinColorOf(object->unenabledfontcolor);
     return skin;
 }

@@ -16,8 +16,8 @@ EditSkin EditSkin::Read(const TbsSkinData& store, const TbsDataSkinEditControl* 
     skin.activeSkinRect = object->activeskinrect.isEmpty() ? object->skinrect : object->activeskinrect;
     skin.growth = ControlGrowthOf(*object);
     skin.font = SkinFont(*object);
-    skin.fontColor = SkinColorToQColor(quint32(object->fontcolor));
-    skin.activeFontColor = SkinColorToQColor(quint32(object->activefontcolor));
-    skin.disabledFontColor = SkinColorToQColor(quint32(object->disabledfontcolor));
+    skin.fontColor = SkinColorOf(object->fontcolor);
+    skin.activeFontColor = SkinColorOf(object->activefontcolor);
+    skin.disabledFontColor = SkinColorOf(object->disabledfontcolor);
     return skin;
 }

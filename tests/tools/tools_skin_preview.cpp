@@ -87,7 +87,7 @@ TEST_F(SkinPreview, APageControlIsPosedThroughItsOwnMouseHandling)
     TbsSkinData skin;
     skin.LoadPackageFile(package);
     const QImage& controls = skin.Pictures().at(1);
-    EXPECT_EQ(crowded.pixel(400 - 16 + 8, 6), controls.pixel(180 + 8, 6)) << "the \"tabupdown\" picture";
+    EXPECT_EQ(crowded.pixel(400 - 48 + 8, 6), controls.pixel(100 + 8, 112 + 6)) << "the \"tabupdown\" picture";
 }
 
 TEST_F(SkinPreview, EveryControlPreviewsWithTheSkinAndPlainly)
@@ -134,7 +134,9 @@ TEST_F(SkinPreview, EveryControlPreviewsWithTheSkinAndPlainly)
 
     const QImage arrows = run(QString(), "updown", 48, 24, {"hot=0"});
     EXPECT_EQ(arrows.pixel(24, 0), navy) << "the up button, right half";
-    EXPECT_EQ(run(package, "updown", 48, 24, {"pressed=1"}).size(), QSize(16, 24)) << "the skin's size";
+    const QImage skinned = run(package, "updown", 48, 24, {"pressed=1"});
+    EXPECT_EQ(skinned.size(), QSize(48, 24)) << "the skin's size";
+    EXPECT_EQ(skinned.pixel(6, 2), controls.pixel(100 + 6, 136 + 2)) << "the pressed left arrow (button 1)";
 }
 
 // A form in its skinned frame, saved with the window's shape: the cut corners transparent,

@@ -6,7 +6,7 @@
 #include <QPainter>
 
 PreviewBackdrop::PreviewBackdrop(const TbsSkinData* skin)
-    : face_(skin && !skin->IsEmpty() ? SkinColorToQColor(quint32(skin->Colors().cbtnface))
+    : face_(skin && !skin->IsEmpty() ? SkinColorOf(skin->Colors().cbtnface)
                                      : SystemColor(SkinColor::kButtonFace))
 {
 }
