@@ -63,10 +63,10 @@ TEST(TFormPageDialog, PlacesWhatItAsksUnderTheTextAndSizesItselfToIt)
     EXPECT_EQ(p.bsSkinCheckBoxBlock->Caption(), QStringLiteral("阻止此页面显示更多对话框"));
 
     DialogTest::Key(*alert.box, Qt::Key_Escape);
-    EXPECT_TRUE(DialogTest::WaitForHidden(*alert.box));
+    EXPECT_TRUE(WaitForHidden(*alert.box));
     EXPECT_EQ(alert.box->result(), 1) << "Escape answers OK when there is nothing else to say";
     DialogTest::Key(*prompt.box, Qt::Key_Return);
-    EXPECT_TRUE(DialogTest::WaitForHidden(*prompt.box));
+    EXPECT_TRUE(WaitForHidden(*prompt.box));
     EXPECT_EQ(prompt.box->result(), 1) << "Enter in the line answers OK";
     EXPECT_EQ(prompt.box->Value(), QStringLiteral("玩家一号"));
 }

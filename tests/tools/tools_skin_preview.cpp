@@ -124,11 +124,11 @@ TEST_F(SkinPreview, EveryControlPreviewsWithTheSkinAndPlainly)
     ASSERT_EQ(text.size(), QSize(200, 60));
     EXPECT_EQ(text.pixel(199, 59), qRgb(0xF4, 0xF6, 0xFA)) << "the skin's face under the text";
 
-    // Edits grow both ways; the active face starts at (60, 128). Check boxes are centred in
-    // their height; the hot checked box starts at (162, 128).
-    EXPECT_EQ(run(package, "edit", 160, 24, {"state=hot"}).pixel(0, 12), controls.pixel(60, 139));
-    EXPECT_EQ(run(package, "edit", 160, 24, {"state=normal", "password=1"}).pixel(0, 12), controls.pixel(0, 139));
-    EXPECT_EQ(run(package, "checkbox", 220, 17, {"state=hot", "checked=1"}).pixel(0, 2), controls.pixel(162, 128));
+    // Edits grow both ways; the active face starts at (60, 160). Check boxes are centred in
+    // their height; the hot checked box starts at (162, 160).
+    EXPECT_EQ(run(package, "edit", 160, 24, {"state=hot"}).pixel(0, 12), controls.pixel(60, 171));
+    EXPECT_EQ(run(package, "edit", 160, 24, {"state=normal", "password=1"}).pixel(0, 12), controls.pixel(0, 171));
+    EXPECT_EQ(run(package, "checkbox", 220, 17, {"state=hot", "checked=1"}).pixel(0, 2), controls.pixel(162, 160));
     const QRgb tick = run(QString(), "checkbox", 220, 17, {"checked=1"}).pixel(5, 9);
     EXPECT_NE(run(QString(), "checkbox", 220, 17, {"checked=0"}).pixel(5, 9), tick) << "the plain tick";
 
