@@ -21,7 +21,7 @@ TbsSkinTextLabel* DialogText(QWidget* client, TbsSkinData* skinData, const char*
     auto* label = new TbsSkinTextLabel(client);
     label->setObjectName(QLatin1String(name));
     label->SetAutoSize(false);
-    label->SetDefaultFont(FontWithHeight(QStringLiteral("Tahoma"), -11));
+    label->SetDefaultFont(InterfaceFont(QStringLiteral("Tahoma"), -12));
     label->SetWordWrap(true);
     label->SetSkinData(skinData);
     return label;

@@ -16,5 +16,5 @@ TbsSkinButton* DialogButton(QWidget* client, TbsSkinData* skinData, const char* 
                             int modalResult, QPoint place = QPoint());
 
 // A dialog's text: a skinned text label of a fixed size that wraps words, in the skin's
-// "stdlabel" font or 11-pixel Tahoma.
+// "stdlabel" font or 12-pixel Tahoma (InterfaceFont).
 TbsSkinTextLabel* DialogText(QWidget* client, TbsSkinData* skinData, const char* name);

@@ -13,7 +13,7 @@ TDialogForm::TDialogForm(const QString& name, const QString& caption, QSize clie
 {
     setObjectName(name);
     setWindowTitle(caption);
-    setFont(FontWithHeight(QStringLiteral("Tahoma"), -11));
+    setFont(InterfaceFont(QStringLiteral("Tahoma"), -12));
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, SystemColor(SkinColor::kWindowText));
     setPalette(colours);

@@ -11,8 +11,8 @@ class TbsSkinFrame;
 
 // The base of the client's two small dialogs: a skinned frame drawn from the main window's
 // store (border, caption, caption buttons and shape all come from the skin), a fixed client
-// size inside it, the "Tahoma" font of 11-pixel characters in the window-text colour, and a
-// place in the middle of the screen.
+// size inside it, the "Tahoma" font of 12-pixel characters (InterfaceFont) in the window-text
+// colour, and a place in the middle of the screen.
 // Like every form of the client, it closes by its buttons and its frame, not by Escape as such:
 // Escape only clicks a Cancel button when the dialog has one.
 class TDialogForm : public QDialog {

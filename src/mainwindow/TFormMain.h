@@ -278,6 +278,10 @@ private:
     QString MaxPicture(const char* suffix) const;
     void OpenPayPage();
     void DrawTab(int TabIndex, int VisibleIndex, QPainter& Cnvs);
+    // Places every close glyph where the strip draws it now (none for tabs not on show), each
+    // flagged by the last strip pointer position: scrolls, resizes and tab changes move them.
+    void PlaceCloseGlyphs();
+    bool StripPointerIn(const CloseGlyphTable::Entry& Glyph) const;
     // Whether the page of the tab at this index plays sound that can be heard.
     bool Audible(int TabIndex) const;
     void BindBrowserEvents(TWebBrowser* browser);
@@ -326,5 +330,6 @@ private:
     int tag_ = 0;
     QRect normalBounds_;
     CloseGlyphTable closeGlyphs_;
-    QPoint lastStripPointer_;
+    // None while the pointer was last seen on the strip's scroll arrows, which cover no glyph.
+    std::optional<QPoint> lastStripPointer_ = QPoint();
 };

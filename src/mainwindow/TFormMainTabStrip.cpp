@@ -11,6 +11,7 @@
 #include "platform/PngImage.h"
 #include "platform/ResourcePack.h"
 #include "skincontrols/TbsSkinPageControl.h"
+#include "skincontrols/TbsSkinUpDown.h"
 #include "skinui/SkinText.h"
 
 #include <QPainter>
@@ -44,6 +45,22 @@ QString FittedCaption(const QString& caption, const QFontMetrics& metrics, int r
     });
     return caption.left(kept);
 }
+
+int TextTop(int tabHeight, const QFontMetrics& metrics)
+{
+    return (tabHeight - metrics.height()) / 2;
+}
+
+int GlyphX(int tabWidth)
+{
+    return tabWidth - 19;
+}
+
+// Where a tab's close glyph is hit-tested, relative to the tab; it is drawn one pixel lower.
+QRect GlyphInTab(const TbsSkinPageControl& pages, const QFontMetrics& metrics)
+{
+    return QRect(GlyphX(pages.TabWidth()), TextTop(pages.TabHeight(), metrics), GlyphSize, GlyphSize);
+}
 }  // namespace
 
 void TFormMain::bsSkinPageControlDrawSkinTab(int TabIndex, int VisibleIndex, QRect Rct, bool Active, bool,
@@ -66,8 +83,8 @@ void TFormMain::DrawTab(int TabIndex, int VisibleIndex, QPainter& Cnvs)
 
     const QFontMetrics metrics = Cnvs.fontMetrics();
     const QString caption = bsSkinPageControl->Page(TabIndex)->Caption();
-    const int textTop = (bsSkinPageControl->TabHeight() - metrics.height()) / 2;
-    const int glyphX = bsSkinPageControl->TabWidth() - 19;
+    const int textTop = TextTop(bsSkinPageControl->TabHeight(), metrics);
+    const int glyphX = GlyphX(bsSkinPageControl->TabWidth());
     // A tab playing sound shows a speaker after its caption, which then leaves it room.
     const bool audible = Audible(TabIndex);
     const int speakerRoom = audible ? SpeakerGap + SpeakerGlyph::Size.width() : 0;
@@ -82,11 +99,28 @@ void TFormMain::DrawTab(int TabIndex, int VisibleIndex, QPainter& Cnvs)
 
     if (TabIndex == 0 || !CloseGlyphTable::HasEntry(TabIndex))
         return;
-    // The glyph is hit-tested where it lies in the strip and drawn one pixel below its top.
-    const QRect glyph(glyphX, textTop, GlyphSize, GlyphSize);
+    const QRect glyph = GlyphInTab(*bsSkinPageControl, metrics);
     CloseGlyphTable::Entry& entry = closeGlyphs_[TabIndex];
     entry.Place(bsSkinPageControl->StripGeometry().InTab(VisibleIndex, glyph));
-    Cnvs.drawImage(glyph.topLeft() + QPoint(0, 1), PackPng(entry.Contains(lastStripPointer_) ? "TabCloseMove" : "TabClose"));
+    Cnvs.drawImage(glyph.topLeft() + QPoint(0, 1), PackPng(StripPointerIn(entry) ? "TabCloseMove" : "TabClose"));
+}
+
+void TFormMain::PlaceCloseGlyphs()
+{
+    const TabStripGeometry strip = bsSkinPageControl->StripGeometry();
+    const QRect glyph = GlyphInTab(*bsSkinPageControl, QFontMetrics(bsSkinPageControl->Font()));
+    const int pages = std::min(bsSkinPageControl->PageCount(), CloseGlyphTable::Size);
+    for (int i = 1; i < pages; ++i) {
+        const int visibleIndex = bsSkinPageControl->VisibleIndexOf(bsSkinPageControl->Page(i));
+        CloseGlyphTable::Entry& entry = closeGlyphs_[i];
+        entry.Place(strip.Shown(visibleIndex) ? strip.InTab(visibleIndex, glyph) : QRect());
+        entry.PointerOutside = !StripPointerIn(entry);
+    }
+}
+
+bool TFormMain::StripPointerIn(const CloseGlyphTable::Entry& Glyph) const
+{
+    return lastStripPointer_ && Glyph.Contains(*lastStripPointer_);
 }
 
 bool TFormMain::Audible(int TabIndex) const
@@ -100,11 +134,16 @@ bool TFormMain::Audible(int TabIndex) const
 
 void TFormMain::bsSkinPageControlMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y)
 {
-    lastStripPointer_ = QPoint(X, Y);
+    // The glyphs as they are drawn now, lit by the position seen before this one.
+    PlaceCloseGlyphs();
+    const QPoint at(X, Y);
+    const TbsSkinUpDown* arrows = bsSkinPageControl->UpDown();
+    lastStripPointer_ = arrows && arrows->isVisible() && arrows->geometry().contains(at) ? std::nullopt
+                                                                                          : std::optional(at);
     const int pages = std::min(bsSkinPageControl->PageCount(), CloseGlyphTable::Size);
     for (int i = 0; i < pages; ++i) {
         CloseGlyphTable::Entry& entry = closeGlyphs_[i];
-        const bool inside = entry.Contains(lastStripPointer_);
+        const bool inside = StripPointerIn(entry);
         if (inside == !entry.PointerOutside)
             continue;
         bsSkinPageControl->Refresh();
@@ -117,11 +156,10 @@ void TFormMain::bsSkinPageControlMouseUp(QObject*, Qt::MouseButton Button, Qt::K
     // Only the left button: the strip reports its positions shifted, and only it closes tabs.
     if (Button != Qt::LeftButton)
         return;
-    const TabStripGeometry strip = bsSkinPageControl->StripGeometry();
-    const QPoint test = strip.FromFramework(QPoint(X, Y));
+    const QPoint test = bsSkinPageControl->StripGeometry().FromFramework(QPoint(X, Y));
+    PlaceCloseGlyphs();
     for (int i = std::min(bsSkinPageControl->PageCount(), CloseGlyphTable::Size) - 1; i >= 0; --i) {
-        // A tab scrolled out of the strip keeps the glyph place of its last painting.
-        if (closeGlyphs_[i].Contains(test) && strip.Shown(bsSkinPageControl->VisibleIndexOf(bsSkinPageControl->Page(i)))) {
+        if (closeGlyphs_[i].Contains(test)) {
             TimerCloseTab->SetTag(i);
             TimerCloseTab->SetEnabled(true);
             return;

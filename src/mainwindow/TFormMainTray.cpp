@@ -25,11 +25,12 @@
 
 void TFormMain::DefineTrayMenu()
 {
-    // The window's skinned menus are its frame's: items 20 pixels high in 14-pixel Arial
-    // where the skin has no font of its own, shown opaque at once, never scrolled.
+    // The window's skinned menus are its frame's: items 20 pixels high in 14-pixel Arial (or the
+    // CJK interface face) where the skin has no font of its own, shown opaque at once, never
+    // scrolled.
     TbsSkinMenu* menus = bsSkinFrame1->SkinMenu();
     menus->SetDefaultItemHeight(20);
-    menus->SetDefaultItemFont(FontWithHeight(QStringLiteral("Arial"), 14));
+    menus->SetDefaultItemFont(InterfaceFont(QStringLiteral("Arial"), 14));
     menus->SetUseSkinFont(true);
     menus->SetAlphaBlend(false);
     menus->SetAlphaBlendAnimation(false);

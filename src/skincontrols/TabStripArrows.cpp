@@ -45,6 +45,9 @@ void TabStripArrows::Create(int itemHeight, const QString& skinName, TbsSkinData
         upDown_->SetMax(geometry_.LastScroll(upDown_->width()));
         Q_EMIT Scrolled(upDown_->Position());
     });
+    connect(upDown_, &TControl::OnMouseMove, this, [this](QObject*, Qt::KeyboardModifiers modifiers, int x, int y) {
+        Q_EMIT PointerMoved(modifiers, upDown_->mapToParent(QPoint(x, y)));
+    });
     upDown_->show();
 }
 

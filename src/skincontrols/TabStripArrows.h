@@ -3,6 +3,7 @@
 #include "skinui/TabStripGeometry.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 
@@ -13,7 +14,8 @@ class TbsSkinUpDown;
 // The scroll arrows of a page control's strip: a TbsSkinUpDown at the strip's right end
 // while its tabs do not fit, 2 x itemHeight wide and itemHeight high (or the skin's size),
 // ranging over the scrolls up to the one that brings the last tab clear of them, gone again
-// once every tab fits. Each change of their position asks the strip to scroll.
+// once every tab fits. Each change of their position asks the strip to scroll. The pointer
+// moving over them is reported in the strip's coordinates: they are part of it.
 class TabStripArrows : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +35,7 @@ public:
 
 Q_SIGNALS:
     void Scrolled(int scroll);
+    void PointerMoved(Qt::KeyboardModifiers modifiers, QPoint position);
 
 private:
     void Create(int itemHeight, const QString& skinName, TbsSkinData* store);

@@ -33,6 +33,9 @@ TbsSkinPageControl::TbsSkinPageControl(QWidget* parent)
 {
     SetFont(defaultFont_);
     connect(arrows_, &TabStripArrows::Scrolled, this, [this](int scroll) { ScrollTo(scroll); });
+    connect(arrows_, &TabStripArrows::PointerMoved, this, [this](Qt::KeyboardModifiers modifiers, QPoint at) {
+        Q_EMIT OnMouseMove(this, modifiers, at.x(), at.y());
+    });
 }
 
 TbsSkinPageControl::~TbsSkinPageControl() = default;

@@ -33,7 +33,8 @@ using TbsCloseEvent = std::function<void(TTabSheet* Page, bool& CanClose)>;
 // When the tabs do not fit, skinned arrows (TbsSkinUpDown) appear at the strip's right end;
 // each step scrolls the strip by one tab, up to the last tab lying clear of the arrows, and
 // every change of the active page scrolls the strip so that the active tab is wholly on show.
-// The arrows go again once every tab fits.
+// The arrows go again once every tab fits. Pointer moves over them reach OnMouseMove as moves
+// over the control.
 //
 // The skin is copied (TabControlSkin) in the skin-change step only, which runs on every load
 // of its store (SkinDataLink), when SkinData is set and when SkinDataName or UseSkinFont

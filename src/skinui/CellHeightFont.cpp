@@ -1,23 +1,40 @@
 #include "skinui/CellHeightFont.h"
 
 #include <QFontMetrics>
+#include <QStringList>
+
+namespace {
+
+// The font at a height as FontWithHeight reads it.
+QFont Sized(QFont font, int height)
+{
+    if (height > 0) {
+        int pixelSize = height;
+        font.setPixelSize(pixelSize);
+        while (pixelSize > 1 && QFontMetrics(font).height() > height)
+            font.setPixelSize(--pixelSize);
+    } else if (height < 0) {
+        font.setPixelSize(-height);
+    }
+    return font;
+}
+
+}  // namespace
 
 QFont FontWithCellHeight(const QString& family, int cellHeight)
 {
-    QFont font(family);
-    int pixelSize = qMax(1, cellHeight);
-    font.setPixelSize(pixelSize);
-    while (pixelSize > 1 && QFontMetrics(font).height() > cellHeight)
-        font.setPixelSize(--pixelSize);
-    return font;
+    return Sized(QFont(family), qMax(1, cellHeight));
 }
 
 QFont FontWithHeight(const QString& family, int height)
 {
-    if (height > 0)
-        return FontWithCellHeight(family, height);
+    return Sized(QFont(family), height);
+}
+
+QFont InterfaceFont(const QString& family, int height)
+{
     QFont font(family);
-    if (height < 0)
-        font.setPixelSize(-height);
-    return font;
+    font.setFamilies(QStringList{family, QStringLiteral("WenQuanYi Zen Hei")});
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return Sized(font, height);
 }

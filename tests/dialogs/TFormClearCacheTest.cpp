@@ -26,6 +26,7 @@
 #include <QWebEngineProfile>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -153,6 +154,17 @@ TEST(TFormClearCache, AnEmptyCacheIsDoneRightAfterTheFirstTickWithTheFacePicture
     EXPECT_EQ(cleaner.dialog.bsSkinGauge->Value(), 0);
     EXPECT_FALSE(cleaner.dialog.ImageFace->Picture().isNull()) << "the pack's face picture";
     EXPECT_EQ(cleaner.dialog.ImageFace->geometry(), QRect(64, 34, 60, 62));
+    // The face sits on the dialog's own background: its corners look like the client beside it.
+    const QImage shot = cleaner.dialog.grab().toImage();
+    const QPoint face = cleaner.dialog.ImageFace->mapTo(&cleaner.dialog, QPoint());
+    const QColor beside = shot.pixelColor(face + QPoint(-3, 1));
+    for (const QPoint corner : {QPoint(1, 1), QPoint(58, 60)}) {
+        const QColor inside = shot.pixelColor(face + corner);
+        EXPECT_LE(std::abs(inside.red() - beside.red()) + std::abs(inside.green() - beside.green()) +
+                      std::abs(inside.blue() - beside.blue()),
+                  9)
+            << corner.x() << "," << corner.y();
+    }
     EXPECT_EQ(cleaner.dialog.bsSkinLabelTitle->geometry(), QRect(130, 47, 57, 21));
     cleaner.Key(Qt::Key_Escape);
     EXPECT_TRUE(cleaner.dialog.isVisible());

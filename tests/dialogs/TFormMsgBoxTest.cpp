@@ -2,9 +2,13 @@
 
 #include "dialogs/DialogTestSupport.h"
 #include "skin/TbsSkinData.h"
+#include "skin/TbsSkinFontFields.h"
 #include "skincontrols/TbsSkinButton.h"
 #include "skincontrols/TbsSkinTextLabel.h"
+#include "skinui/SkinFont.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,3 +139,39 @@ TEST(TFormMsgBox, ALineBreakMakesTwoLinesAndALongTextWrapsWithinTheLabel)
 }
 
 }  // namespace
+
+namespace {
+
+// The font of a named control or object of the store, as the skin engine makes it.
+QFont SkinFontOf(const TbsSkinData& store, const QString& name)
+{
+    const int control = store.FindControlIndex(name);
+    const TbsDataSkinObject* object = control >= 0 ? nullptr : store.SkinObjects().at(store.FindObjectIndex(name)).get();
+    const auto* fields = control >= 0 ? dynamic_cast<const TbsSkinFontFields*>(store.SkinControls().at(control).get())
+                                      : dynamic_cast<const TbsSkinFontFields*>(object);
+    return fields ? SkinFont(*fields) : QFont();
+}
+
+}  // namespace
+
+TEST(TFormMsgBox, TextsButtonsAndMenusAreInTheCrispCjkFace)
+{
+    // The CJK face at 13 pixels, hinted, for the client's skin; a dialog without a skin asks
+    // for Tahoma and takes that face where the machine lacks it.
+    const QString crisp = QStringLiteral("WenQuanYi Zen Hei");
+    ShownBox shown(4);
+    for (const char* name : {"stdlabel", "button", "edit", "checkbox", "menuitem"}) {
+        const QFontInfo info(SkinFontOf(shown.store, QLatin1String(name)));
+        EXPECT_EQ(info.family(), crisp) << name;
+        EXPECT_EQ(info.pixelSize(), 13) << name;
+        EXPECT_EQ(SkinFontOf(shown.store, QLatin1String(name)).hintingPreference(), QFont::PreferFullHinting) << name;
+    }
+    EXPECT_EQ(QFontInfo(shown.box->bsSkinTextLabelContent->TextFont()).family(), crisp);
+
+    TbsSkinData noSkin;
+    const TFormMsgBox plain(&noSkin);
+    const QFontInfo fallback(plain.font());
+    EXPECT_EQ(fallback.family(), QFontDatabase::hasFamily(QStringLiteral("Tahoma")) ? QStringLiteral("Tahoma") : crisp);
+    EXPECT_EQ(fallback.pixelSize(), 12);
+    EXPECT_EQ(plain.font().hintingPreference(), QFont::PreferFullHinting);
+}

@@ -8,6 +8,8 @@
 
 #include <QPointer>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -134,16 +136,77 @@ TEST_F(TabStrip, TwelveTabsScrollWithTheArrowsAndTheLastClosesByItsGlyph)
     QTest::mouseClick(Pages(), Qt::LeftButton, {}, glyph);
     ASSERT_TRUE(WaitFor([&] { return last.isNull(); }));
 
-    // Closing tabs until the rest fit takes the arrows away.
+    // Closing tabs until the rest fit takes the arrows away. Each closes by its glyph where
+    // the strip shows it once it is the active tab (closing one activates the main tab).
     while (Pages()->UpDown()) {
         QPointer<TTabSheet> closing = Pages()->Page(Pages()->PageCount() - 1);
+        Pages()->SetActivePage(closing);
         const QRect place = Pages()->TabRect(Pages()->VisibleIndexOf(closing));
-        Pages()->Refresh();
         QTest::mouseClick(Pages(), Qt::LeftButton, {}, place.topLeft() + QPoint(124 + 5, 8 + 4));
         ASSERT_TRUE(WaitFor([&] { return closing.isNull(); }));
     }
     EXPECT_EQ(Pages()->PageCount(), 8);
     EXPECT_EQ(Pages()->ScrolledTabs(), 0);
+}
+
+TEST_F(TabStrip, AGlyphLightsOnlyWhereThePointerWasLastSeenAsTheStripLiesNow)
+{
+    // Twelve tabs, scrolled as far as they go, the pointer on the glyph in the third place of
+    // the strip and then on the arrows: once the strip moves under it, by the arrows or a
+    // wider window, no glyph is lit, though another tab's glyph now lies where it was seen.
+    const QPoint onGlyph(505, 12);
+    const std::function<void(TbsSkinUpDown*)> moves[] = {
+        [&](TbsSkinUpDown* arrows) { QTest::mouseClick(arrows, Qt::LeftButton, {}, arrows->Buttons().rects[1].center()); },
+        [&](TbsSkinUpDown*) {
+            const int wider = Pages()->width() + 143;
+            form->resize(form->width() + 143, form->height());
+            ASSERT_TRUE(WaitFor([&] { return Pages()->width() == wider; }));
+        },
+    };
+    for (int i = 3; i < 12; ++i)
+        (new TbsSkinTabSheet(Pages()))->SetPageControl(Pages());
+    for (const auto& move : moves) {
+        TbsSkinUpDown* arrows = Pages()->UpDown();
+        ASSERT_NE(arrows, nullptr);
+        while (Pages()->ScrolledTabs() < 5)
+            QTest::mouseClick(arrows, Qt::LeftButton, {}, arrows->Buttons().rects[0].center());
+        MoveTo(onGlyph);
+        ASSERT_FALSE(form->CloseGlyphs()[7].PointerOutside);
+        QMouseEvent over(QEvent::MouseMove, QPoint(5, 5), arrows->mapToGlobal(QPoint(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(arrows, &over);
+        move(arrows);
+        ASSERT_EQ(Pages()->ScrolledTabs(), 4);
+        // The tab now under the old place beside the next one, both behind the active tab.
+        const QRect glyph(500, 8, 12, 13);
+        const QImage seen = Pages()->grab(glyph).toImage();
+        EXPECT_EQ(seen, Pages()->grab(glyph.translated(143, 0)).toImage()) << "a glyph is lit";
+        for (int page = 1; page < Pages()->PageCount(); ++page)
+            EXPECT_TRUE(form->CloseGlyphs()[page].PointerOutside) << page;
+    }
+}
+
+// The contrast ratio of two colours by their relative luminance, 1 to 21.
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+TEST_F(TabStrip, AHoveredCaptionStandsOutFromItsTab)
+{
+    // Its colour against the top and bottom rows of the hovered tab's picture, beside the text.
+    const QRect tab = Pages()->TabRect(1);
+    MoveTo(tab.topLeft() + QPoint(60, 15));
+    ASSERT_EQ(Pages()->HotTab(), 1);
+    const QColor caption = Pages()->Skin().TabFontColor(TabPaintFlag::MouseIn);
+    const QImage face = Pages()->grab(tab).toImage();
+    for (const int y : {3, tab.height() - 3})
+        EXPECT_GE(Contrast(caption, face.pixelColor(100, y)), 4.5) << y;
 }
 
 TEST_F(TabStrip, OtherReleasesCloseNothing)

@@ -77,10 +77,11 @@ QImage PortalLink(const QString& words, State state)
     return image;
 }
 
-// The cache dialog's face, 60 x 62: a round smiling face on white.
+// The cache dialog's face, 60 x 62: a round smiling face on the dialog's own background (the
+// default skin's client colour), since a JPEG has no transparency to show it through.
 QImage Face()
 {
-    QImage image = Canvas(60, 62, Qt::white);
+    QImage image = Canvas(60, 62, QColor(0xF4, 0xF6, 0xFA));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Shade(Blue, -20), 2));
