@@ -26,9 +26,9 @@ uint32_t X11Button(Qt::MouseButton button)
 void X11MoveResize::Cancel(QWindow* window, Qt::MouseButton button)
 {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!window || !x11)
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;  // none on the offscreen platform
+    if (!window || !connection)
         return;
-    xcb_connection_t* connection = x11->connection();
     static const char name[] = "_NET_WM_MOVERESIZE";
     xcb_intern_atom_reply_t* atom =
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);

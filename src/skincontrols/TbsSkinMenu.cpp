@@ -102,7 +102,8 @@ bool TbsSkinMenu::Popup(QWidget* control, TbsSkinData* store, bool upward, TMenu
 void TbsSkinMenu::OpenLevel(TMenuItem& item, const QRect& anchor, bool upward, int firstIndex)
 {
     const int depth = int(levels_.size());
-    auto* level = new TbsSkinPopupWindow(levelSettings_, item, firstIndex, depth,
+    QWidget* opener = levels_.isEmpty() ? owner_.data() : levels_.last().data();
+    auto* level = new TbsSkinPopupWindow(levelSettings_, item, firstIndex, depth, opener,
                                          [this, depth](int index) { ItemSelected(depth, index); });
     MenuPlacement placement;
     placement.anchor = anchor;

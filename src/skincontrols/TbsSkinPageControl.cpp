@@ -13,7 +13,6 @@
 #include "skinui/SkinRect.h"
 #include "skinui/SkinText.h"
 
-#include <QCursor>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -380,7 +379,7 @@ void TbsSkinPageControl::ClosePage(TTabSheet* page)
     if (!guard)  // the handler freed the page itself
         return;
     if (!canClose) {
-        if (!rect().contains(mapFromGlobal(QCursor::pos())) && closeHot_ == page)
+        if (!underMouse() && closeHot_ == page)
             SetCloseFlags(nullptr, nullptr);
         RepaintStrip();
         return;

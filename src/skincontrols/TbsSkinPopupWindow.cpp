@@ -5,10 +5,11 @@
 #include "skin/TbsDataSkinMenuItem.h"
 #include "skinui/CaptionAccelerator.h"
 #include "skinui/MenuPainting.h"
+#include "skinui/PointerPosition.h"
 #include "skinui/SkinRect.h"
 #include "skinui/SkinText.h"
+#include "skinui/TbsPlatformCaps.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -21,6 +22,10 @@ constexpr int kPlainSeparatorHeight = 4;
 
 Qt::WindowFlags PopupFlags()
 {
+    // Where the window system places windows itself, a level is a popup of the window it opened
+    // from, which the window system puts beside it where asked, or as near as the screen allows.
+    if (!PlatformCaps().screenPositions)
+        return Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
     // Bypassing the window manager keeps the level exactly where it is placed and out of the
     // window manager's focus handling.
     return Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
@@ -44,7 +49,7 @@ TTimer* MakeTimer(QObject* owner, const char* name, int interval)
 } // namespace
 
 TbsSkinPopupWindow::TbsSkinPopupWindow(const PopupLevelSettings& settings, TMenuItem& item, int firstIndex,
-                                       int level, std::function<void(int index)> selected)
+                                       int level, QWidget* opener, std::function<void(int index)> selected)
     : QWidget(nullptr, PopupFlags()), settings_(settings), onSelected_(std::move(selected)), level_(level),
       trackTimer_(MakeTimer(this, "TrackTimer", kTrackInterval)),
       scrollTimer_(MakeTimer(this, "ScrollTimer", kScrollInterval)),
@@ -58,6 +63,10 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(const PopupLevelSettings& settings, TMenu
     setFont(settings_.font);
     BuildItems(item, firstIndex);
     Layout();
+    if (opener && !PlatformCaps().screenPositions) {
+        winId();
+        windowHandle()->setTransientParent(opener->window()->windowHandle());
+    }
     connect(trackTimer_, &TTimer::OnTimer, this, [this] { Track(); });
     connect(scrollTimer_, &TTimer::OnTimer, this, [this] { ScrollStep(); });
     connect(fadeTimer_, &TTimer::OnTimer, this, [this] { FadeStep(); });
@@ -127,7 +136,7 @@ void TbsSkinPopupWindow::ShowAt(const QPoint& topLeft, int alpha, bool fade)
     if (alpha >= 0 && fade)
         fadeTimer_->SetEnabled(true);
     EnsureGrabs();
-    lastCursor_ = QCursor::pos();
+    lastPointer_ = PointerOver(*this);
     Highlight(FirstSelectable());
     trackTimer_->SetEnabled(true);
 }
@@ -257,15 +266,15 @@ QRect TbsSkinPopupWindow::ItemScreenRect(int index) const
 void TbsSkinPopupWindow::Track()
 {
     EnsureGrabs();
-    const QPoint cursor = QCursor::pos();
-    if (cursor == lastCursor_)
+    const std::optional<QPoint> pointer = PointerOver(*this);
+    if (pointer == lastPointer_)
         return;
-    lastCursor_ = cursor;
-    const QPoint local = mapFromGlobal(cursor);
-    if (!rect().contains(local)) {
+    lastPointer_ = pointer;
+    if (!pointer || !rect().contains(*pointer)) {
         StopScrolling();
         return;
     }
+    const QPoint local = *pointer;
     if (geometry_.Scrolling()) {
         TrackMarkers(local);
         if (marker_ != ScrollMarker::None)

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class TMenuItem;
@@ -29,7 +30,8 @@ struct PopupLevelSettings {
 };
 
 // One open level of a skinned popup menu: a frameless top-level window that never takes the
-// focus (its owner keeps its active look), holding one TbsSkinMenuItem per shown child of a
+// focus (its owner keeps its active look), a popup of the window it opened from where the
+// window system places the windows, holding one TbsSkinMenuItem per shown child of a
 // menu item. It tracks the pointer every 50 ms (the item under a moved pointer becomes the
 // selection), scrolls one item per 100 ms while the pointer rests on a scroll marker, and
 // reports every selection through its callback; its menu routes keys and clicks to it.
@@ -41,10 +43,11 @@ public:
     static constexpr int kScrollInterval = 100;
     static constexpr int kFadeInterval = 5;
 
-    // Builds the level for the children of item from firstIndex on; selected hears every
-    // selection the pointer, the keyboard or the preview makes.
+    // Builds the level for the children of item from firstIndex on, opened from the window of
+    // opener (none: from no window); selected hears every selection the pointer, the keyboard
+    // or the preview makes.
     TbsSkinPopupWindow(const PopupLevelSettings& settings, TMenuItem& item, int firstIndex, int level,
-                       std::function<void(int index)> selected);
+                       QWidget* opener, std::function<void(int index)> selected);
 
     int Level() const { return level_; }
     const MenuSkin& Skin() const { return settings_.skin; }
@@ -108,7 +111,7 @@ private:
     int selected_ = -1;
     int top_ = 0;
     ScrollMarker marker_ = ScrollMarker::None;
-    QPoint lastCursor_;
+    std::optional<QPoint> lastPointer_;
     bool dismissed_ = false;
     bool pointerGrabbed_ = false;
     bool keyboardGrabbed_ = false;

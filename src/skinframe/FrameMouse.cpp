@@ -4,9 +4,9 @@
 #include "skinframe/FrameHitTest.h"
 #include "skinframe/TbsSkinFrameTypes.h"
 #include "skinui/CompositingProbe.h"
+#include "skinui/PointerPosition.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QWidget>
@@ -77,10 +77,10 @@ void FrameMouse::PassOn(const FrameObjectNotice& notice)
 
 void FrameMouse::ShowHint(int index)
 {
-    const Context context = this->context();
+    const Context now = context();
     const TbsActiveSkinObject& hot = objects_[size_t(index)];
-    const QString hint = InAlternateState(hot, context.windowState, context.rolledUp) ? hot.RestoreHint : hot.Hint;
-    if (context.showHints && !hint.isEmpty())
+    const QString hint = InAlternateState(hot, now.windowState, now.rolledUp) ? hot.RestoreHint : hot.Hint;
+    if (now.showHints && !hint.isEmpty())
         QToolTip::showText(form_->mapToGlobal(hot.ObjectRect.bottomLeft()), hint, form_);
 }
 
@@ -100,10 +100,10 @@ void FrameMouse::HideGlow()
 
 void FrameMouse::Track(const QPoint& point, FramePointerActions& actions)
 {
-    const Context context = this->context();
-    if (!context.formActive || objects_.empty() || !context.chrome)
+    const Context now = context();
+    if (!now.formActive || objects_.empty() || !now.chrome)
         return;
-    pointer_.SetHot(objects_, pointer_.ObjectAt(objects_, point, context.client), actions);
+    pointer_.SetHot(objects_, pointer_.ObjectAt(objects_, point, now.client), actions);
 }
 
 void FrameMouse::SetHot(int index)
@@ -161,15 +161,15 @@ int FrameMouse::PressObject(const QMouseEvent& event, FramePointerActions& actio
 
 bool FrameMouse::Press(const QMouseEvent& event)
 {
-    const Context context = this->context();
-    if (!context.chrome)
+    const Context now = context();
+    if (!now.chrome)
         return false;
     FramePointerActions actions;
     const int code = PressObject(event, actions);
     if (code == HTCLIENT)
         return false;
     const bool left = event.button() == Qt::LeftButton;
-    if (left && code == HTCAPTION && context.windowState != TbsFrameWindowState::Maximized) {
+    if (left && code == HTCAPTION && now.windowState != TbsFrameWindowState::Maximized) {
         // A maximized form stays where it is.
         captionMoveArmed_ = true;
         captionPress_ = event.position().toPoint();
@@ -182,7 +182,7 @@ bool FrameMouse::Press(const QMouseEvent& event)
     Execute(actions);
     if (sizing)
         Q_EMIT Drag(code);
-    else if (event.button() == Qt::RightButton && code == HTCAPTION && !context.disableSystemMenu)
+    else if (event.button() == Qt::RightButton && code == HTCAPTION && !now.disableSystemMenu)
         Q_EMIT MenuAt(event.globalPosition().toPoint());
     return true;
 }
@@ -231,9 +231,8 @@ void FrameMouse::Leave()
 
 void FrameMouse::TrackTick()
 {
-    const QPoint point = form_->mapFromGlobal(QCursor::pos());
-    const bool over = form_->rect().contains(point) && QApplication::widgetAt(QCursor::pos()) == form_;
-    if (!over || context().client.contains(point)) {
+    const std::optional<QPoint> point = PointerOver(*form_);
+    if (!point || !form_->rect().contains(*point) || context().client.contains(*point)) {
         if (!Captured())
             SetHot(-1);
         UpdateCursor(HTCLIENT);

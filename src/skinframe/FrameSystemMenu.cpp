@@ -3,6 +3,7 @@
 #include "framework/EventWatch.h"
 #include "framework/TApplicationEvents.h"
 #include "framework/TMenuItem.h"
+#include "platform/WindowOrigin.h"
 #include "skincontrols/TbsSkinMenu.h"
 
 #include <QApplication>
@@ -46,7 +47,7 @@ void FrameSystemMenu::ShowAt(const QPoint& global)
 void FrameSystemMenu::OpenBelow(const QRect& button)
 {
     Rebuild();
-    const QRect screen(form_->mapToGlobal(button.topLeft()), button.size());
+    const QRect screen(WindowScreenOrigin(*form_) + form_->mapTo(form_->window(), button.topLeft()), button.size());
     if (!menu_.Popup(form_, menu_.FrameSkinData(), false, items_, screen))
         return;
     // Watched after the menu's own filter is in place, so that this one sees presses first.

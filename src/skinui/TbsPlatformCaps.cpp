@@ -29,6 +29,7 @@ TbsPlatformCaps TbsPlatformCaps::ForWindowSystem(const QString& name, bool compo
     caps.windowSystem = name;
     caps.layeredWindows = WindowOpacityWorks(name, compositingManager);
     caps.translucentWindows = WindowSystemComposites(name, compositingManager);
+    caps.screenPositions = !name.startsWith(QLatin1String("wayland"));
     caps.mmx = HasMmx();
     return caps;
 }
@@ -36,8 +37,8 @@ TbsPlatformCaps TbsPlatformCaps::ForWindowSystem(const QString& name, bool compo
 QString TbsPlatformCaps::Describe() const
 {
     return QStringLiteral("window system: %1\nlayered windows: %2\ntranslucent windows: %3\n"
-                          "multiple monitors: %4\nmmx: %5")
-        .arg(windowSystem, YesNo(layeredWindows), YesNo(translucentWindows),
+                          "screen positions: %4\nmultiple monitors: %5\nmmx: %6")
+        .arg(windowSystem, YesNo(layeredWindows), YesNo(translucentWindows), YesNo(screenPositions),
              YesNo(multipleMonitors), YesNo(mmx));
 }
 

@@ -7,11 +7,14 @@
 // show per-pixel alpha. Both need a compositing manager: Wayland always has one, X11 only
 // while a compositing manager runs (CompositingManagerPresent); but only X11 lets a program
 // set a window's opacity, so Wayland has translucent windows and no layered ones. The
-// offscreen, frame-buffer and minimal platforms have neither.
+// offscreen, frame-buffer and minimal platforms have neither. Screen positions: windows go
+// where the program puts them and the pointer's place on the screen is known; on Wayland the
+// compositor places the windows and the pointer is known only over the program's own windows.
 struct TbsPlatformCaps {
     QString windowSystem;
     bool layeredWindows = false;
     bool translucentWindows = false;
+    bool screenPositions = true;
     bool multipleMonitors = false;
     bool mmx = false;
 

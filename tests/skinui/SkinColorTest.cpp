@@ -48,6 +48,8 @@ TEST(SkinColor, DarkenColorReducesEachChannelByItsPercentage)
 
 TEST(PlatformProbes, CompositingWindowSystemsHaveTranslucentWindowsAndOnlyX11SetsOpacity)
 {
+    EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("wayland-egl"), true).screenPositions);
+    EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb"), false).screenPositions);
     EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("wayland-egl"), false).translucentWindows);
     EXPECT_FALSE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("wayland"), true).layeredWindows);
     EXPECT_TRUE(TbsPlatformCaps::ForWindowSystem(QStringLiteral("xcb"), true).layeredWindows);
