@@ -63,7 +63,8 @@ TEST(SystemDrag, ClicksStayClicksAndAMoveEndsWithItsRelease)
         MovableWindow window;
         window.setGeometry(300, 200, 400, 300);
         window.show();
-        ASSERT_TRUE(WaitFor([&] { return window.isActiveWindow(); }));
+        // Active, and where the window manager has put it for good: the clicks go there.
+        ASSERT_TRUE(WaitFor([&] { return window.isActiveWindow() && XWindowOrigin(window.winId()) == window.pos(); }));
         const QPoint start = window.pos();
         ASSERT_TRUE(Xdotool(at(start + QPoint(200, 100)) + c.after));
         if (c.moves)
