@@ -18,6 +18,9 @@ int main(int argc, char** argv)
     qunsetenv("DISPLAY");
     qputenv("WAYLAND_DISPLAY", session.WaylandDisplay().toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "wayland");
+    // The forms are frameless: no decoration plugin, which leaves a block behind when it is
+    // unloaded at exit.
+    qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
     PrepareTestEnvironment();
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
