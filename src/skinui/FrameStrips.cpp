@@ -4,6 +4,7 @@
 #include "skinui/SkinRect.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -146,5 +147,22 @@ void BuildMaskStrips(FrameStripImages& strips, const QImage& mask, const NinePie
                                          g.rb.x(), n.lb.x(), n.rb.x());
         plan.tileArea = SkinRect(n.lb.x(), 0, n.rb.x(), bottomHeight);
         BuildStrip(strips.bottom, mask, plan);
+    }
+}
+
+void BuildFrameStrips(FrameStripImages& strips, const ScaledSkinPicture& picture, const QRect& source,
+                      const NinePieceGeometry& geometry, const NinePieceGeometry& grown,
+                      const QSize& window, NinePieceOptions options)
+{
+    const int scale = picture.Scale();
+    FrameStripImages built;
+    BuildFrameStrips(built, picture.Source(), ScaledRect(source, scale), geometry.Scaled(scale), grown.Scaled(scale),
+                     window * scale, options);
+    for (auto [from, to] : {std::pair(&built.left, &strips.left), std::pair(&built.top, &strips.top),
+                            std::pair(&built.right, &strips.right), std::pair(&built.bottom, &strips.bottom)}) {
+        if (from->isNull())
+            continue;
+        picture.Finish(*from, from->size() / scale);
+        *to = std::move(*from);
     }
 }

@@ -21,6 +21,12 @@ void BuildFrameStrips(FrameStripImages& strips, const QImage& picture, const QRe
                       const NinePieceGeometry& geometry, const NinePieceGeometry& grown,
                       const QSize& window, NinePieceOptions options);
 
+// The same build for a device pixel ratio (ScaledSkinPicture): arguments in logical pixels,
+// the strips in device pixels; each strip's logical size is the 1x build's.
+void BuildFrameStrips(FrameStripImages& strips, const ScaledSkinPicture& picture, const QRect& source,
+                      const NinePieceGeometry& geometry, const NinePieceGeometry& grown,
+                      const QSize& window, NinePieceOptions options);
+
 // Cuts a whole mask picture into the four strips of a window windowWidth wide. The clRect of
 // geometry is the mask rectangle, the clRect of grown the new one; sides are always tiled. The
 // left and right strips are as tall as the new mask rectangle. A strip whose width or height
