@@ -27,17 +27,6 @@ ScaledSkinPicture Pictures(qreal ratio)
     return {base, CoordinateImage(48, 40), ratio};
 }
 
-// Where destination coordinate d comes from along an axis whose middle is tiled.
-int Tiled(int d, int head, int piece, int sourceLength, int destLength)
-{
-    const int tailStart = destLength - (sourceLength - head - piece);
-    if (d < head)
-        return d;
-    if (d >= tailStart)
-        return d - (destLength - sourceLength);
-    return head + (d - head) % piece;
-}
-
 // The largest difference of any colour channel between two pictures of one size.
 int MaxDifference(const QImage& a, const QImage& b)
 {
