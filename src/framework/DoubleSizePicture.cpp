@@ -9,14 +9,30 @@ bool IsDoubleSizeOf(const QImage& doubleSize, const QImage& base)
     return !base.isNull() && doubleSize.size() == base.size() * 2;
 }
 
-QImage DoubleSizeForRatio(const QImage& doubleSize, const QSize& logicalSize, qreal ratio)
+namespace {
+
+// Drawn smoothly into a picture of size: the painter's filtering is several times faster than
+// a smooth QImage::scaled, and as good for shrinking by less than half.
+QImage SmoothlyScaled(const QImage& picture, const QSize& size)
 {
-    QImage picture = ratio >= 2 ? doubleSize
-                                : doubleSize.scaled(qRound(logicalSize.width() * ratio),
-                                                    qRound(logicalSize.height() * ratio), Qt::IgnoreAspectRatio,
-                                                    Qt::SmoothTransformation);
-    picture.setDevicePixelRatio(std::min<qreal>(ratio, 2));
-    return picture;
+    QImage scaled(size, picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    scaled.fill(Qt::transparent);
+    QPainter painter(&scaled);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QRect(QPoint(0, 0), size), picture);
+    return scaled;
+}
+
+} // namespace
+
+QImage DoubleSizeForRatio(QImage doubleSize, const QSize& logicalSize, qreal ratio)
+{
+    if (ratio < 2)
+        doubleSize = SmoothlyScaled(doubleSize,
+                                    QSize(qRound(logicalSize.width() * ratio), qRound(logicalSize.height() * ratio)));
+    doubleSize.setDevicePixelRatio(std::min<qreal>(ratio, 2));
+    return doubleSize;
 }
 
 QImage PictureForRatio(const QImage& base, const QImage& doubleSize, qreal ratio)

@@ -14,7 +14,8 @@ bool IsDoubleSizeOf(const QImage& doubleSize, const QImage& base);
 // A double-size picture of something logicalSize large, prepared for a device pixel ratio above
 // 1: marked as ratio 2 from a ratio of 2 on; between 1 and 2, scaled down smoothly to
 // logicalSize times the ratio and marked with the ratio, so that it is drawn pixel for pixel.
-QImage DoubleSizeForRatio(const QImage& doubleSize, const QSize& logicalSize, qreal ratio);
+// A picture handed over (moved) is marked in place at 2, without a copy.
+QImage DoubleSizeForRatio(QImage doubleSize, const QSize& logicalSize, qreal ratio);
 
 // The picture to draw for base on a device of that pixel ratio, covering base's logical size:
 // base at a ratio of 1 or less, or when doubleSize is null or not twice base; else

@@ -2,6 +2,8 @@
 
 #include "framework/DoubleSizePicture.h"
 
+#include <utility>
+
 int ScaledSkinPicture::Scale() const
 {
     return ratio > 1 && IsDoubleSizeOf(doubleSize, picture) ? 2 : 1;
@@ -15,7 +17,7 @@ const QImage& ScaledSkinPicture::Source() const
 void ScaledSkinPicture::Finish(QImage& built, const QSize& size) const
 {
     if (Scale() == 2 && !built.isNull())
-        built = DoubleSizeForRatio(built, size, ratio);
+        built = DoubleSizeForRatio(std::move(built), size, ratio);
 }
 
 QRect ScaledRect(const QRect& rect, int scale)
