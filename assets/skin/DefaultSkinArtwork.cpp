@@ -199,21 +199,50 @@ void Bevel(Sheet& sheet, const QRect& r, QRgb top, QRgb bottom, QRgb edge)
     sheet.Frame(r, edge);
 }
 
-// The up-down arrows of one state: two triangles of four rows, centred between x 188 and 189.
-void UpDownArrows(Sheet& sheet, int top)
+// A single-line edit's face: a white field in a frame, the active one with a blue frame and a
+// light inner line.
+void EditFace(Sheet& sheet, QPoint origin, bool active)
 {
-    const QRgb ink = qRgb(0x30, 0x3A, 0x48);
+    const QRect face(origin, QSize(60, 22));
+    sheet.Fill(face, qRgb(0xFF, 0xFF, 0xFF));
+    sheet.Frame(face, active ? qRgb(0x3F, 0x84, 0xE0) : qRgb(0x7A, 0x8C, 0xA8));
+    if (active)
+        sheet.Frame(face.adjusted(1, 1, -1, -1), qRgb(0xDC, 0xE8, 0xFA));
+}
+
+// A check box's box, 13 pixels square: the frame and the field by state, with a tick when
+// checked. States: 0 normal, 1 hot, 2 disabled.
+void CheckBox(Sheet& sheet, QPoint origin, int state, bool checked)
+{
+    const QRgb edge[] = {qRgb(0x7A, 0x8C, 0xA8), qRgb(0x3F, 0x84, 0xE0), qRgb(0xB0, 0xB8, 0xC4)};
+    const QRgb field[] = {qRgb(0xFF, 0xFF, 0xFF), qRgb(0xEE, 0xF5, 0xFF), qRgb(0xF0, 0xF0, 0xF0)};
+    const QRgb ink = state == 2 ? qRgb(0xA0, 0xA0, 0xA0) : qRgb(0x1C, 0x4A, 0x8E);
+    const QRect box(origin, QSize(13, 13));
+    sheet.Fill(box, field[state]);
+    sheet.Frame(box, edge[state]);
+    if (!checked)
+        return;
+    const int tops[] = {5, 6, 7, 6, 5, 4, 3};
+    for (int i = 0; i < 7; ++i)
+        sheet.Fill(QRect(origin + QPoint(3 + i, tops[i]), QSize(1, 3)), ink);
+}
+
+// The tab strip's scroll arrow of one side in one state: a triangle of four columns, its tip
+// towards the side it scrolls to.
+void ScrollArrow(Sheet& sheet, QPoint at, int side, QRgb back, QRgb edge)
+{
+    Bevel(sheet, QRect(at, QSize(24, 24)), back, back, edge);
     for (int i = 0; i < 4; ++i) {
-        sheet.Fill(QRect(188 - i, top + 4 + i, 2 * i + 1, 1), ink);
-        sheet.Fill(QRect(188 - i, top + 19 - i, 2 * i + 1, 1), ink);
+        const int x = side == 0 ? at.x() + 10 + i : at.x() + 13 - i;
+        sheet.Fill(QRect(x, at.y() + 12 - i, 1, 2 * i + 1), qRgb(0x30, 0x3A, 0x48));
     }
 }
 
-// Tabs, page frame, buttons, gauge, up-down arrows and menu item states on one sheet; the
-// rectangles are the ones skin.ini names.
+// Tabs, page frame, buttons, gauge, up-down arrows, menu item states, edit faces and check
+// boxes on one sheet; the rectangles are the ones skin.ini names.
 QImage ControlsPicture(int scale)
 {
-    Sheet sheet(200, 160, qRgb(0xFF, 0xFF, 0xFF), scale);
+    Sheet sheet(240, 184, qRgb(0xFF, 0xFF, 0xFF), scale);
     const QRgb edge = qRgb(0x7A, 0x8C, 0xA8);
     Bevel(sheet, QRect(0, 0, 60, 24), qRgb(0xE6, 0xEB, 0xF2), qRgb(0xD0, 0xD8, 0xE4), edge);
     Bevel(sheet, QRect(60, 0, 60, 24), qRgb(0xFF, 0xFF, 0xFF), qRgb(0xF4, 0xF6, 0xFA), edge);
@@ -226,12 +255,20 @@ QImage ControlsPicture(int scale)
     Bevel(sheet, QRect(100, 88, 100, 16), qRgb(0x6C, 0xC0, 0x5A), qRgb(0x3E, 0x96, 0x30), qRgb(0x32, 0x7A, 0x27));
     Bevel(sheet, QRect(0, 104, 100, 20), qRgb(0xDC, 0xE8, 0xFA), qRgb(0xC8, 0xDA, 0xF4), qRgb(0x9D, 0xBC, 0xE8));
     sheet.Fill(QRect(4, 125, 92, 1), edge);
+    // The tab strip's arrows, side by side: left (scrolls back) and right. Normal pair at
+    // (100, 112), hot buttons right of it, pressed ones below it.
+    const QPoint places[3][2] = {{{100, 112}, {124, 112}}, {{148, 112}, {172, 112}}, {{100, 136}, {124, 136}}};
     for (int state = 0; state < 3; ++state) {
         const QRgb back = Blend(qRgb(0xE6, 0xEB, 0xF2), qRgb(0x3F, 0x84, 0xE0), state, 2);
-        Bevel(sheet, QRect(180, state * 24, 16, 12), back, back, edge);
-        Bevel(sheet, QRect(180, state * 24 + 12, 16, 12), back, back, edge);
-        UpDownArrows(sheet, state * 24);
+        for (int side = 0; side < 2; ++side)
+            ScrollArrow(sheet, places[state][side], side, back, edge);
     }
+    // Edit faces and check boxes below the arrows.
+    EditFace(sheet, QPoint(0, 160), false);
+    EditFace(sheet, QPoint(60, 160), true);
+    for (int state = 0; state < 3; ++state)
+        for (const bool checked : {false, true})
+            CheckBox(sheet, QPoint(120 + 28 * state + (checked ? 14 : 0), 160), state, checked);
     return sheet.Image();
 }
 

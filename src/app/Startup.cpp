@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/ChineseTranslations.h"
 #include "app/EngineLogging.h"
 #include "app/TApplication.h"
 #include "app/WindowSystemChoice.h"
@@ -25,6 +26,7 @@ int RunClient(int argc, char** argv, const QString& PortalBaseUrl)
     TApplication application(argc, argv);
     TApplication::setApplicationName(QStringLiteral("kestrune"));
     TApplication::setApplicationDisplayName(QStringLiteral("OrvantiKestrune"));
+    InstallChineseTranslations(application);
 
     ScreenWindowManager windows;
     SystemDefaultBrowser browser;

@@ -1,5 +1,6 @@
 #include "browser/PortalRetry.h"
 
+#include "browser/LoadFailure.h"
 #include "browser/LocalPage.h"
 #include "platform/Clock.h"
 
@@ -10,8 +11,6 @@
 namespace {
 constexpr std::chrono::milliseconds FirstPause{2000};
 constexpr std::chrono::milliseconds LongestPause{60000};
-// The engine's network error for a request that timed out outside a connection attempt.
-constexpr int TimedOut = -7;
 }  // namespace
 
 PortalRetry::PortalRetry(QWebEnginePage* page, const QUrl& home, Clock& clock)
@@ -29,26 +28,14 @@ std::chrono::milliseconds PortalRetry::Pause(int attempt)
     return attempt >= 5 ? LongestPause : std::min(LongestPause, FirstPause * (1 << attempt));
 }
 
-bool PortalRetry::Unreachable(const QWebEngineLoadingInfo& info)
-{
-    switch (info.errorDomain()) {
-    case QWebEngineLoadingInfo::ConnectionErrorDomain:
-    case QWebEngineLoadingInfo::DnsErrorDomain:
-        return true;
-    case QWebEngineLoadingInfo::InternalErrorDomain:
-        return info.errorCode() == TimedOut;
-    default:
-        return false;
-    }
-}
-
 void PortalRetry::LoadingChanged(const QWebEngineLoadingInfo& info)
 {
     if (info.url() != home_)
         return;
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         attempt_ = 0;
-    } else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && Unreachable(info)) {
+    } else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus
+               && LoadFailureOf(info.errorDomain(), info.errorCode()) == LoadFailure::NoRoute) {
         // A load the player started while a retry waits changes nothing about that retry.
         if (!pending_) {
             pause_ = Pause(attempt_++);

@@ -8,11 +8,12 @@ class Clock;
 class QWebEngineLoadingInfo;
 class QWebEnginePage;
 
-// Keeps trying the portal's home page when it cannot be reached: while a load of the home
-// page fails for want of a connection (refused, no such host, timed out), the tab shows a
-// page of the client's own saying so, and the home page is loaded again after pauses that
-// double from 2 s up to 60 s. Other failures (a page the server refuses, a bad certificate)
-// and other pages keep the engine's own error page.
+// Keeps trying the portal's home page when there is no route to it: while a load of the home
+// page fails for want of a connection (refused, reset, unreachable, no such host, timed out,
+// offline), the tab shows a page of the client's own saying so, and the home page is loaded
+// again after pauses that double from 2 s up to 60 s. Other failures (a secure connection that
+// cannot be set up, a bad certificate, a failing proxy, a page the server refuses) are not
+// tried again, and other pages are not watched.
 class PortalRetry : public QObject {
     Q_OBJECT
 public:
@@ -22,8 +23,6 @@ public:
     static std::chrono::milliseconds Pause(int attempt);
 
 private:
-    // Whether a failed load failed for want of a connection to the server.
-    static bool Unreachable(const QWebEngineLoadingInfo& info);
     void LoadingChanged(const QWebEngineLoadingInfo& info);
     void ShowUnreachable(std::chrono::milliseconds pause);
     void Retry();

@@ -1,5 +1,7 @@
 #include "browser/ProfileUrlCache.h"
 
+#include "framework/TApplicationEvents.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QWebEngineProfile>
@@ -21,7 +23,7 @@ void ProfileUrlCache::PurgeUrlCache(const QString&)
 {
     if (Purging()) {
         // A joining caller learns where the running purge stands.
-        Q_EMIT PurgeProgress(int(lastLeft_.size()), int(before_.size()));
+        Progress(int(lastLeft_.size()));
         return;
     }
     folder_ = CacheFolder(profile_);
@@ -35,7 +37,7 @@ void ProfileUrlCache::PurgeUrlCache(const QString&)
     // included: the engine takes the request in on a turn of its own, and a page asked for in
     // the same turn as a clear can stall for good.
     poll_.start();
-    Q_EMIT PurgeProgress(int(before_.size()), int(before_.size()));
+    Progress(int(before_.size()));
 }
 
 void ProfileUrlCache::Check()
@@ -44,7 +46,7 @@ void ProfileUrlCache::Check()
     if (left != lastLeft_) {
         lastLeft_ = left;
         stillTicks_ = 0;
-        Q_EMIT PurgeProgress(int(left.size()), int(before_.size()));
+        Progress(int(left.size()));
     } else if (++stillTicks_ >= kStillTicksBeforeAskingAgain) {
         stillTicks_ = 0;
         // Files that a repeated request leaves exactly as they were are none of the engine's
@@ -60,10 +62,16 @@ void ProfileUrlCache::Check()
         Finish();
 }
 
+void ProfileUrlCache::Progress(int left)
+{
+    // The notices run the cleaner's handlers; what they raise goes to the one error handler.
+    TApplicationEvents::Guard([&] { Q_EMIT PurgeProgress(left, int(before_.size())); });
+}
+
 void ProfileUrlCache::Finish()
 {
     poll_.stop();
-    Q_EMIT Purged();
+    TApplicationEvents::Guard([this] { Q_EMIT Purged(); });
 }
 
 ProfileUrlCache::EntryFiles ProfileUrlCache::ReadEntryFiles(const QString& cacheFolder)

@@ -48,6 +48,7 @@ public:
 
 private:
     void Check();
+    void Progress(int left);
     void Finish();
 
     QWebEngineProfile& profile_;

@@ -25,7 +25,8 @@ public:
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
 
-    // Silent: the page shows no script dialogs and no other pop-ups.
+    // Silent: the engine shows the player nothing of its own accord. What a page asks of the
+    // player (dialogs, files, permissions, sign-in) is asked all the same.
     bool Silent() const;
     void SetSilent(bool silent);
 

@@ -36,6 +36,19 @@ TDialogForm::TDialogForm(const QString& name, const QString& caption, QSize clie
     bsSkinFrame1->SetPositionInMonitor(TbsPositionInMonitor::bspScreenCenter);
 }
 
+TDialogForm::~TDialogForm()
+{
+    // The frame first: nothing of the dialog's own teardown may reach it half gone.
+    delete bsSkinFrame1;
+}
+
+void TDialogForm::SetClientHeight(int height)
+{
+    bsSkinFrame1->SetClientHeight(height);
+    const QMargins borders = contentsMargins();
+    resize(width(), height + borders.top() + borders.bottom());
+}
+
 void TDialogForm::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {

@@ -21,12 +21,15 @@ public:
     // border and icons: the frame's border style and the caption buttons besides close.
     TDialogForm(const QString& name, const QString& caption, QSize clientSize, TFormBorderStyle border,
                 TbsBorderIcons icons, TbsSkinData* skinData, QWidget* parent = nullptr);
+    ~TDialogForm() override;
 
     TbsSkinFrame* bsSkinFrame1 = nullptr;
 
     // The client area inside the frame, which the dialog's components are placed in: their
     // positions are the client area's, whatever borders the skin gives the frame.
     QWidget* Client() const { return client_; }
+    // Gives the client area a new height, now and under every later skin.
+    void SetClientHeight(int height);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

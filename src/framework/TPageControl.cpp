@@ -51,6 +51,7 @@ void TPageControl::SetActivePage(TTabSheet* page)
         page->setVisible(true);
         page->update();
     }
+    ActivePageChanged();
     TApplicationEvents::Guard([this] { Q_EMIT OnChange(this); });
     update();
 }
@@ -222,6 +223,10 @@ void TPageControl::PageRemoved(TTabSheet*)
 }
 
 void TPageControl::TabsMoved()
+{
+}
+
+void TPageControl::ActivePageChanged()
 {
 }
 

@@ -63,6 +63,8 @@ protected:
     // Called whenever tabs may have moved or changed: a page came or went, a tab was shown,
     // hidden or renamed, or the control laid its pages out again.
     virtual void TabsMoved();
+    // Called after the active page has changed, before OnChange fires.
+    virtual void ActivePageChanged();
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

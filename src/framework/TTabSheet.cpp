@@ -10,6 +10,7 @@ TTabSheet::TTabSheet(QWidget* parent) : TControl(parent)
 
 TTabSheet::~TTabSheet()
 {
+    Q_EMIT Destroying(this);
     SetPageControl(nullptr);
 }
 

@@ -27,6 +27,10 @@ public:
     // Moves the sheet into the control as its last page, or out of any control with nullptr.
     void SetPageControl(TPageControl* control);
 
+Q_SIGNALS:
+    // The sheet is being destroyed: it is about to leave its control, its children still in it.
+    void Destroying(TTabSheet* Sheet);
+
 private:
     friend class TPageControl;
 

@@ -1,5 +1,7 @@
 #include "mainwindow/FullScreenView.h"
 
+#include "framework/TTabSheet.h"
+
 FullScreenView::FullScreenView(QWidget* window, QWidget* rest) : QObject(window), window_(window), rest_(rest) {}
 
 void FullScreenView::Enter(QWidget* view)
@@ -14,10 +16,14 @@ void FullScreenView::Enter(QWidget* view)
     view_ = view;
     home_ = view->parentWidget();
     viewGeometry_ = view->geometry();
-    // The screen comes back when the view goes, or the tab it came from.
+    // The screen comes back when the view goes, or the tab it came from. A sheet says so as its
+    // destruction begins: it leaves its page control then, which may activate another page and
+    // so leave the whole screen, and the view must not go back into it.
     connect(view, &QObject::destroyed, this, &FullScreenView::Leave);
-    if (home_)
-        connect(home_, &QObject::destroyed, this, &FullScreenView::Leave);
+    if (auto* sheet = qobject_cast<TTabSheet*>(home_))
+        connect(sheet, &TTabSheet::Destroying, this, &FullScreenView::HomeGone);
+    else if (home_)
+        connect(home_, &QObject::destroyed, this, &FullScreenView::HomeGone);
 
     view->setParent(window_);
     rest_->hide();
@@ -28,6 +34,14 @@ void FullScreenView::Enter(QWidget* view)
     view->setFocus();
     window_->setWindowState((state_ & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
     Q_EMIT Changed();
+}
+
+void FullScreenView::HomeGone()
+{
+    if (home_)
+        disconnect(home_, nullptr, this, nullptr);
+    home_ = nullptr;
+    Leave();
 }
 
 void FullScreenView::Leave()

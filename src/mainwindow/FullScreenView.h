@@ -8,7 +8,8 @@
 
 // One view of a window shown alone on the whole screen: the window goes full screen with
 // the view filling it and everything else hidden; leaving puts the view back where it was
-// and the window back in its previous state, bounds and shape.
+// and the window back in its previous state, bounds and shape. When the view's own parent
+// goes meanwhile, leaving deletes the view instead.
 class FullScreenView : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +28,9 @@ Q_SIGNALS:
     void Changed();
 
 private:
+    // The view's own parent is going: the view goes with it.
+    void HomeGone();
+
     QWidget* window_;
     QWidget* rest_;
     bool active_ = false;

@@ -3,6 +3,7 @@
 #include "browser/EngineAddress.h"
 #include "browser/PortalRetry.h"
 #include "browser/TWebBrowser.h"
+#include "dialogs/WaitingDialogs.h"
 #include "error/KestruneError.h"
 #include "framework/DebugOutput.h"
 #include "framework/FirstFrame.h"
@@ -14,7 +15,10 @@
 #include "framework/TTimer.h"
 #include "mainwindow/FrameBands.h"
 #include "mainwindow/FullScreenView.h"
+#include "mainwindow/PageBoxes.h"
 #include "platform/DefaultBrowser.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/FileChooser.h"
 #include "platform/InstanceGuard.h"
 #include "platform/NotificationIcon.h"
 #include "platform/ResourcePack.h"
@@ -25,6 +29,7 @@
 #include "skin/TbsSkinData.h"
 #include "skincontrols/TbsSkinPageControl.h"
 #include "skincontrols/TbsSkinTabSheet.h"
+#include "skinframe/TbsSkinFrame.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -42,8 +47,7 @@ TFormMain::TFormMain(const QString& PortalBaseUrl, Services services, QWidget* p
     : QWidget(parent),
       portalBaseUrl_(EngineAddress(PortalBaseUrl)),
       services_(services),
-      ownClock_(services.Time ? nullptr : std::make_unique<SystemClock>()),
-      clock_(services.Time ? services.Time : ownClock_.get())
+      clock_(services.Time ? services.Time : &SystemClock::Instance())
 {
     PrepareForPages();
     DefineLayout();
@@ -69,6 +73,9 @@ TFormMain::TFormMain(const QString& PortalBaseUrl, Services services, QWidget* p
 
 TFormMain::~TFormMain()
 {
+    // The frame first: nothing of the window's own teardown may reach it half gone.
+    delete bsSkinFrame1;
+    bsSkinFrame1 = nullptr;
     // FormDestroy: give the single-instance guard up, then the tab records; the browsers
     // and sheets go with the window's components.
     if (InstanceMutex)
@@ -176,6 +183,8 @@ void TFormMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // A dialog still waiting is answered as its Cancel would answer, and closed, first.
+    waiting_->EndAll();
     event->accept();
     Q_EMIT Closed();
 }

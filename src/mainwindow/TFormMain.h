@@ -14,7 +14,13 @@
 
 class Clock;
 class DefaultBrowser;
+class DesktopNotifications;
 class Downloads;
+class FileChooser;
+class PageBoxes;
+class PlayerRequests;
+class QWebEngineView;
+class WaitingDialogs;
 class FullScreenView;
 class MuteSwitch;
 class NotificationIcon;
@@ -54,8 +60,10 @@ public:
         DefaultBrowser& Browser;
         QString PackDirectory;  // where the resource pack is sought, ending in "/"
         NotificationIcon* Tray = nullptr;  // nullptr: the desktop's own notification area
-        Clock* Time = nullptr;  // nullptr: the system's own clock
+        Clock* Time = nullptr;  // nullptr: the system's own clock; must outlive the window
         UrlCache* Cache = nullptr;         // nullptr: the web profile's HTTP cache
+        FileChooser* Files = nullptr;      // nullptr: the desktop's file dialog
+        DesktopNotifications* Notifications = nullptr;  // nullptr: the desktop's notification service
         QString DownloadDirectory = {};  // where downloads go; empty: the desktop's download folder
         QString SettingsDirectory = {};  // where the player's choices are kept; empty: the client's data folder
     };
@@ -215,7 +223,8 @@ public:
 
     // The tab strip: every tab painted from pack pictures, with a close glyph beside all but
     // the main tab that lights up under the pointer and closes its tab on a left release.
-    void bsSkinPageControlDrawSkinTab(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs);
+    void bsSkinPageControlDrawSkinTab(int TabIndex, int VisibleIndex, QRect Rct, bool Active, bool MouseIn,
+                                      QPainter* Cnvs);
     void bsSkinPageControlMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void bsSkinPageControlMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     const CloseGlyphTable& CloseGlyphs() const { return closeGlyphs_; }
@@ -230,6 +239,14 @@ public:
     void ToggleFullScreen();
     void WebBrowserFullScreenRequested(TWebBrowser* Sender, QWebEngineFullScreenRequest Request);
     const FullScreenView& FullScreen() const { return *fullScreen_; }
+
+    // What pages ask of the player: boxes modal to this window, the desktop's file dialog and
+    // notification service. Made with the first browser (the web profile starts the engine).
+    PlayerRequests& PageRequests();
+    // The window's dialogs that wait for the player; closing the window answers them first.
+    WaitingDialogs& Waiting() const { return *waiting_; }
+    // Brings the tab that shows view to the front of the strip.
+    void ShowTabOf(QWebEngineView* view);
 
 Q_SIGNALS:
     // The window has been closed: the client ends.
@@ -260,7 +277,7 @@ private:
     // The picture of ImageMax for a state suffix ("", "Move", "Down"): by the maximized flag.
     QString MaxPicture(const char* suffix) const;
     void OpenPayPage();
-    void DrawTab(int TabIndex, bool Active, QPainter& Cnvs);
+    void DrawTab(int TabIndex, int VisibleIndex, QPainter& Cnvs);
     // Whether the page of the tab at this index plays sound that can be heard.
     bool Audible(int TabIndex) const;
     void BindBrowserEvents(TWebBrowser* browser);
@@ -277,8 +294,6 @@ private:
     // The tray's menu at a screen point, the window brought forward first when it is shown.
     void PopupTrayMenu(QPoint At);
     void OpenWaitingTrayMenu();
-    // While a dialog of the client runs, the tray brings it forward instead; true then.
-    bool BringDialogForward();
     // The cache the cleaner empties: Services::Cache, else the profile's, made on first use
     // (the profile starts the web engine).
     UrlCache& Cache();
@@ -287,11 +302,15 @@ private:
 
     QString portalBaseUrl_;
     Services services_;
-    std::unique_ptr<Clock> ownClock_;
     Clock* clock_;
     std::unique_ptr<TBrowserTabs> tabs_;
     std::unique_ptr<NotificationIcon> ownTray_;
     std::unique_ptr<UrlCache> ownCache_;
+    WaitingDialogs* waiting_ = nullptr;
+    std::unique_ptr<PageBoxes> pageBoxes_;
+    std::unique_ptr<FileChooser> ownFiles_;
+    std::unique_ptr<DesktopNotifications> ownNotifications_;
+    PlayerRequests* pageRequests_ = nullptr;
     // Where the tray's menu opens once the window has come forward.
     std::optional<QPoint> trayMenuAt_;
     QTimer* trayMenuWait_ = nullptr;

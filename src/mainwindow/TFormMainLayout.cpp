@@ -2,8 +2,10 @@
 // properties, the pictures that come with it, and the binding of events to handlers.
 #include "mainwindow/TFormMain.h"
 
+#include "browser/PlayerRequests.h"
 #include "browser/PortalRetry.h"
 #include "browser/TWebBrowser.h"
+#include "dialogs/WaitingDialogs.h"
 #include "framework/TAnchors.h"
 #include "framework/TApplicationEvents.h"
 #include "framework/TImage.h"
@@ -221,6 +223,7 @@ void TFormMain::DefineNonVisual()
     if (!services_.Tray)
         ownTray_ = std::make_unique<DesktopNotificationIcon>();
     TrayIcon = services_.Tray ? services_.Tray : ownTray_.get();
+    waiting_ = new WaitingDialogs(this);
     DefinePageServices();
     DefineTrayMenu();
 
@@ -235,5 +238,6 @@ void TFormMain::BindBrowserEvents(TWebBrowser* browser)
     browser->OnNewWindow2 = std::bind_front(&TFormMain::WebBrowserNewWindow2, this);
     connect(browser, &TWebBrowser::OnTitleChange, this, &TFormMain::WebBrowserTitleChange);
     AttachComforts(browser);
+    PageRequests().Attach(browser, browser == WebBrowser);
     AttachPageServices(browser);
 }

@@ -57,7 +57,8 @@ QString FittedCaption(const QString& caption, const QFontMetrics& metrics, int r
 }
 }  // namespace
 
-void TFormMain::bsSkinPageControlDrawSkinTab(int TabIndex, QRect Rct, bool Active, bool, QPainter* Cnvs)
+void TFormMain::bsSkinPageControlDrawSkinTab(int TabIndex, int VisibleIndex, QRect Rct, bool Active, bool,
+                                             QPainter* Cnvs)
 {
     if (TabIndex >= bsSkinPageControl->PageCount())
         return;
@@ -65,12 +66,12 @@ void TFormMain::bsSkinPageControlDrawSkinTab(int TabIndex, QRect Rct, bool Activ
     Cnvs->save();
     TApplicationEvents::Guard([&] {
         Cnvs->drawImage(Rct.topLeft(), PackJpeg(Active ? "TabSel" : "TabUnSel", *Cnvs));
-        DrawTab(TabIndex, Active, *Cnvs);
+        DrawTab(TabIndex, VisibleIndex, *Cnvs);
     });
     Cnvs->restore();
 }
 
-void TFormMain::DrawTab(int TabIndex, bool, QPainter& Cnvs)
+void TFormMain::DrawTab(int TabIndex, int VisibleIndex, QPainter& Cnvs)
 {
     Cnvs.drawImage(QPoint(5, 6), PackPng(TabIndex == 0 ? "TabIconMain" : "TabGame", Cnvs));
 
@@ -94,9 +95,8 @@ void TFormMain::DrawTab(int TabIndex, bool, QPainter& Cnvs)
         return;
     // The glyph is hit-tested where it lies in the strip and drawn one pixel below its top.
     const QRect glyph(glyphX, textTop, GlyphSize, GlyphSize);
-    const int visibleIndex = bsSkinPageControl->VisibleIndexOf(bsSkinPageControl->Page(TabIndex));
     CloseGlyphTable::Entry& entry = closeGlyphs_[TabIndex];
-    entry.Place(bsSkinPageControl->StripGeometry().InTab(visibleIndex, glyph));
+    entry.Place(bsSkinPageControl->StripGeometry().InTab(VisibleIndex, glyph));
     Cnvs.drawImage(glyph.topLeft() + QPoint(0, 1), PackPng(entry.Contains(lastStripPointer_) ? "TabCloseMove" : "TabClose", Cnvs));
 }
 

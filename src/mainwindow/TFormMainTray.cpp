@@ -6,6 +6,7 @@
 #include "browser/TWebBrowser.h"
 #include "dialogs/TFormClearCache.h"
 #include "dialogs/TFormMsgBox.h"
+#include "dialogs/WaitingDialogs.h"
 #include "framework/TApplicationEvents.h"
 #include "framework/TMenuItem.h"
 #include "platform/NotificationIcon.h"
@@ -60,6 +61,11 @@ void TFormMain::DefineTrayMenu()
         if (state != Qt::ApplicationActive)
             OpenWaitingTrayMenu();
     });
+    // A waiting dialog brought forward for the menu.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+        if (focus && waiting_->Any() && focus == waiting_->Newest()->windowHandle())
+            OpenWaitingTrayMenu();
+    });
 
     connect(TrayIcon, &NotificationIcon::OnDblClick, this, [this](QObject* Sender) {
         TApplicationEvents::Guard([&] { TrayIconDblClick(Sender); });
@@ -69,22 +75,14 @@ void TFormMain::DefineTrayMenu()
     });
 }
 
-bool TFormMain::BringDialogForward()
-{
-    // The dialog's answer is still awaited, within a handler of this window: the window
-    // neither hides under it nor runs a handler of its own again meanwhile.
-    QWidget* dialog = QApplication::activeModalWidget();
-    if (!dialog)
-        return false;
-    dialog->raise();
-    dialog->activateWindow();
-    return true;
-}
-
 void TFormMain::TrayIconDblClick(QObject*)
 {
-    if (BringDialogForward())
+    // A dialog's answer is still awaited, within a handler of this window: the window neither
+    // hides under it nor runs a handler of its own again meanwhile.
+    if (waiting_->Any()) {
+        waiting_->BringForward();
         return;
+    }
     if (isVisible()) {
         hide();
         return;
@@ -99,14 +97,14 @@ void TFormMain::PopupTrayMenu(QPoint At)
 {
     // The menu closes as the window's activation or the client's focus changes, and both
     // come back from the window manager a little later: the menu waits for them, for a while
-    // at most where the manager answers otherwise.
-    if (BringDialogForward())
-        return;
+    // at most where the manager answers otherwise. The window in front is a dialog that waits
+    // for its answer, else the main window.
     trayMenuAt_ = At;
-    if (isVisible() && !isMinimized() && !isActiveWindow()) {
+    QWidget* front = waiting_->Any() ? static_cast<QWidget*>(waiting_->Newest()) : this;
+    if (front->isVisible() && !isMinimized() && !front->isActiveWindow()) {
         trayMenuWait_->start();
-        raise();
-        activateWindow();
+        front->raise();
+        front->activateWindow();
     } else if (const QWindow* focus = QGuiApplication::focusWindow(); focus && !focus->isVisible()) {
         trayMenuWait_->start();  // just hidden: the focus is on its way out of the client
     } else {
@@ -120,6 +118,8 @@ void TFormMain::OpenWaitingTrayMenu()
     if (!trayMenuAt_)
         return;
     const QPoint at = *std::exchange(trayMenuAt_, std::nullopt);
+    // While a dialog waits, cleaning would start a second question: only leaving is offered.
+    MenuItemClearCache->SetEnabled(!waiting_->Any());
     TApplicationEvents::Guard([&] { bsSkinPopupMenu->Popup(at.x(), at.y()); });
 }
 
@@ -139,15 +139,15 @@ void TFormMain::MenuItemClearCacheClick(QObject*)
 {
     if (!ShowConfirmBox(TFormClearCache::ConfirmationText(), TFormClearCache::ConfirmationCaption(), 4))
         return;
-    TFormClearCache cleaner(bsSkinData1, Cache());
-    cleaner.exec();
+    TFormClearCache cleaner(bsSkinData1, Cache(), this);
+    waiting_->Exec(cleaner);
 }
 
 bool TFormMain::ShowConfirmBox(const QString& Text, const QString& Caption, int Mode)
 {
-    TFormMsgBox box(bsSkinData1);
+    TFormMsgBox box(bsSkinData1, this);
     SetupMsgBox(&box, Text, Caption, Mode);
-    return box.exec() == 1;
+    return waiting_->Exec(box) == 1;
 }
 
 UrlCache& TFormMain::Cache()

@@ -2,6 +2,12 @@
 
 #include <QTimer>
 
+SystemClock& SystemClock::Instance()
+{
+    static SystemClock clock;
+    return clock;
+}
+
 SystemClock::SystemClock()
 {
     started_.start();

@@ -19,6 +19,11 @@ TbsSkinData* SkinDataLink::Store() const
     return store_;
 }
 
+bool SkinDataLink::Skinned() const
+{
+    return store_ && !store_->IsEmpty();
+}
+
 void SkinDataLink::SetStore(TbsSkinData* store)
 {
     if (store == store_)
@@ -27,20 +32,20 @@ void SkinDataLink::SetStore(TbsSkinData* store)
     store_ = store;
     if (store)
         connection_ = QObject::connect(store, &TbsSkinData::OnSkinMessage, control_, [this](int message) { Run(message); });
-    if (store && !store->IsEmpty())
+    if (Skinned())
         changed_();
+    else
+        forget_();
 }
 
-bool SkinDataLink::HandleEvent(QEvent* event)
+bool SkinDataLink::HandleEvent(QEvent* event) const
 {
     if (!TbsSkinMessageEvent::IsSkinMessage(event))
         return false;
     const auto* message = static_cast<const TbsSkinMessageEvent*>(event);
-    if (!store_ || message->Store() != store_)
-        return false;
-    Run(message->Message());
-    return message->Message() == TbsSkinMessageEvent::SkinChangeBegin
-           || message->Message() == TbsSkinMessageEvent::SkinChanged;
+    return store_ && message->Store() == store_
+           && (message->Message() == TbsSkinMessageEvent::SkinChangeBegin
+               || message->Message() == TbsSkinMessageEvent::SkinChanged);
 }
 
 void SkinDataLink::Run(int message)
@@ -54,7 +59,7 @@ void SkinDataLink::Run(int message)
 
 const TbsDataSkinControl* SkinDataLink::FindControl(const QString& name) const
 {
-    if (!store_ || store_->IsEmpty())
+    if (!Skinned())
         return nullptr;
     const int index = store_->FindControlIndex(name);
     return index < 0 ? nullptr : store_->SkinControls()[size_t(index)].get();

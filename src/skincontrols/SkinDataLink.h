@@ -11,18 +11,15 @@ class TbsDataSkinControl;
 class TbsSkinData;
 
 // A skinned control's link to its skin store and the two steps it runs when that store's skin
-// changes: forget (a load begins, message 1225: drop the skin object) and changed (the new
-// skin is in place, message 1226: the control's skin-changed step).
+// changes: forget (a load begins, message 1225, or the control is given an empty store or
+// none: drop the copied skin value) and changed (the new skin is in place, message 1226, or
+// the control is given a store that is not empty: copy the skin value again).
 //
-// The steps run:
-// - changed, when the store is set to one that is not empty;
-// - on the store's own broadcast of 1225 / 1226 (TbsSkinData::OnSkinMessage), so a control
-//   follows a load even where no form frame passes the messages on;
-// - on a TbsSkinMessageEvent 1225 / 1226 of this store sent to the control, which is how the
-//   skinned form frame passes them on to the controls of its form (HandleEvent, called from
-//   the control's event()).
-// A control may so hear one load twice; both steps only re-read the store, so running them
-// again changes nothing. Messages of other stores are not the control's business.
+// Each load reaches the control once, through the store's own broadcast
+// (TbsSkinData::OnSkinMessage), so a control follows a load wherever it sits. The skinned form
+// frame also passes the load's notices on to the controls of its form as TbsSkinMessageEvents;
+// a control hears them through HandleEvent, which takes those of its own store without
+// running anything: the broadcast ran the step already.
 class SkinDataLink {
 public:
     using Step = std::function<void()>;
@@ -33,12 +30,15 @@ public:
     SkinDataLink& operator=(const SkinDataLink&) = delete;
 
     TbsSkinData* Store() const;
+    // Runs changed for a store that is not empty, forget otherwise; nothing for the same store.
     void SetStore(TbsSkinData* store);
-    // Runs the step of a 1225 or 1226 event of this store; true when the event was one.
-    bool HandleEvent(QEvent* event);
+    // Whether the store is set and holds a skin.
+    bool Skinned() const;
+    // Takes a 1225 or 1226 event of this store (true), leaving the step to the broadcast.
+    bool HandleEvent(QEvent* event) const;
 
     // The control object of that name in the store; nullptr without a store, while the store is
-    // empty and when it has no such object. Valid until the store's next load.
+    // empty and when it has no such object. Valid until the store's next load: for the steps.
     const TbsDataSkinControl* FindControl(const QString& name) const;
     // The same, only when the object is of the kind Kind (or derived from it).
     template <class Kind>

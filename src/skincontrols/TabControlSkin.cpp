@@ -16,17 +16,6 @@ QRect OrElse(const QRect& rect, const QRect& fallback)
     return rect.isEmpty() ? fallback : rect;
 }
 
-QColor ColorOf(int skinColor)
-{
-    return SkinColorToQColor(quint32(skinColor));
-}
-
-QImage PictureAt(const TbsSkinData& store, int index)
-{
-    const QImage* picture = SkinPicture(store, index);
-    return picture ? *picture : QImage();
-}
-
 }  // namespace
 
 TabControlSkin TabControlSkin::Read(const TbsSkinData& store, const TbsDataSkinTabControl* object)
@@ -35,8 +24,8 @@ TabControlSkin TabControlSkin::Read(const TbsSkinData& store, const TbsDataSkinT
     if (!object)
         return skin;
     skin.valid = true;
-    skin.picture = PictureAt(store, object->pictureindex);
-    skin.background = PictureAt(store, object->bgpictureindex);
+    skin.picture = SkinPictureCopy(store, object->pictureindex);
+    skin.background = SkinPictureCopy(store, object->bgpictureindex);
     skin.skinRect = object->skinrect;
     skin.geometry = NinePieceGeometryOf(*object);
     skin.options = NinePieceOptionsOf(*object);
@@ -50,10 +39,10 @@ TabControlSkin TabControlSkin::Read(const TbsSkinData& store, const TbsDataSkinT
     skin.tabRightOffset = object->tabrightoffset;
     skin.tabStretch = object->tabstretcheffect;
     skin.font = SkinFont(*object);
-    skin.fontColor = ColorOf(object->fontcolor);
-    skin.activeFontColor = ColorOf(object->activefontcolor);
-    skin.focusedFontColor = ColorOf(object->focusfontcolor);
-    skin.mouseInFontColor = ColorOf(object->mouseinfontcolor);
+    skin.fontColor = SkinColorOf(object->fontcolor);
+    skin.activeFontColor = SkinColorOf(object->activefontcolor);
+    skin.focusedFontColor = SkinColorOf(object->focusfontcolor);
+    skin.mouseInFontColor = SkinColorOf(object->mouseinfontcolor);
     skin.upDownName = object->updown;
     skin.showFocus = object->showfocus;
     skin.focusOffsetX = object->focusoffsetx;
@@ -62,7 +51,7 @@ TabControlSkin TabControlSkin::Read(const TbsSkinData& store, const TbsDataSkinT
     skin.closeHotRect = OrElse(object->closebuttonactiverect, skin.closeRect);
     skin.closePressedRect = OrElse(object->closebuttondownrect, skin.closeHotRect);
     skin.closeTransparent = object->buttontransparent;
-    skin.closeTransparentColor = ColorOf(object->buttontransparentcolor);
+    skin.closeTransparentColor = SkinColorOf(object->buttontransparentcolor);
     return skin;
 }
 

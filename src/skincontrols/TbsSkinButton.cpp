@@ -1,13 +1,9 @@
 #include "skincontrols/TbsSkinButton.h"
 
 #include "framework/TApplicationEvents.h"
+#include "framework/TTimer.h"
 #include "skin/TbsDataSkinButtonControl.h"
-#include "skin/TbsSkinData.h"
 #include "skinui/CaptionAccelerator.h"
-#include "skinui/PlainFace.h"
-#include "skinui/SkinColor.h"
-#include "skinui/SkinFont.h"
-#include "skinui/SkinGlyphs.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -22,20 +18,16 @@ bool IsEnterKey(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
-
-QColor ColorOf(int skinColor)
-{
-    return SkinColorToQColor(quint32(skinColor));
-}
 }  // namespace
 
-TbsSkinButton::TbsSkinButton(QWidget* parent) : TbsSkinCustomControl(parent)
+TbsSkinButton::TbsSkinButton(QWidget* parent) : TbsSkinCustomControl(parent), repeatTimer_(new TTimer(this))
 {
     SetSkinDataName(QStringLiteral("button"));
     SetPlainClicks(false);
     setFocusPolicy(Qt::StrongFocus);
     resize(75, 25);
-    connect(&repeatTimer_, &QTimer::timeout, this, &TbsSkinButton::RepeatTick);
+    repeatTimer_->setObjectName(QStringLiteral("RepeatTimer"));
+    connect(repeatTimer_, &TTimer::OnTimer, this, [this] { RepeatTick(); });
     // Focus moving inside this window, or leaving it for nowhere, decides the active default.
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if ((now && now->window() == window()) || (!now && old && old->window() == window()))
@@ -49,12 +41,18 @@ TbsSkinButton::~TbsSkinButton()
     disconnect(focusWatch_);
 }
 
+template <class Field>
+void TbsSkinButton::SetFaceField(Field ButtonFace::*field, const Field& value)
+{
+    if (face_.*field == value)
+        return;
+    face_.*field = value;
+    update();
+}
+
 void TbsSkinButton::SetCaption(const QString& caption)
 {
-    if (caption == caption_)
-        return;
-    caption_ = caption;
-    update();
+    SetFaceField(&ButtonFace::caption, caption);
 }
 
 void TbsSkinButton::SetDefault(bool isDefault)
@@ -67,20 +65,21 @@ void TbsSkinButton::SetDefault(bool isDefault)
 
 void TbsSkinButton::SetCanFocused(bool canFocused)
 {
+    if (canFocused == canFocused_)
+        return;
     canFocused_ = canFocused;
     setFocusPolicy(canFocused ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void TbsSkinButton::SetUseSkinFontColor(bool use)
 {
-    if (use == useSkinFontColor_)
-        return;
-    useSkinFontColor_ = use;
-    update();
+    SetFaceField(&ButtonFace::useSkinFontColor, use);
 }
 
 void TbsSkinButton::SetGroupIndex(int index)
 {
+    if (index == groupIndex_)
+        return;
     groupIndex_ = index;
     if (index == 0)
         groupDown_ = false;
@@ -112,44 +111,38 @@ void TbsSkinButton::ReleaseGroup()
 
 void TbsSkinButton::SetGlyph(const QImage& glyph)
 {
-    glyph_ = glyph;
-    update();
+    SetFaceField(&ButtonFace::glyph, glyph);
 }
 
 void TbsSkinButton::SetNumGlyphs(int count)
 {
-    numGlyphs_ = qMax(1, count);
-    update();
+    SetFaceField(&ButtonFace::numGlyphs, qMax(1, count));
 }
 
-void TbsSkinButton::SetImageList(const QList<QPixmap>* images)
+void TbsSkinButton::SetImageList(const QList<QPixmap>& images)
 {
-    imageList_ = images;
+    face_.images = images;
     update();
 }
 
 void TbsSkinButton::SetImageIndex(int index)
 {
-    imageIndex_ = index;
-    update();
+    SetFaceField(&ButtonFace::imageIndex, index);
 }
 
 void TbsSkinButton::SetMargin(int margin)
 {
-    margin_ = margin;
-    update();
+    SetFaceField(&ButtonFace::margin, margin);
 }
 
 void TbsSkinButton::SetSpacing(int spacing)
 {
-    spacing_ = spacing;
-    update();
+    SetFaceField(&ButtonFace::spacing, spacing);
 }
 
 void TbsSkinButton::SetLayout(TbsButtonLayout layout)
 {
-    layout_ = layout;
-    update();
+    SetFaceField(&ButtonFace::layout, layout);
 }
 
 ButtonState TbsSkinButton::State() const
@@ -167,8 +160,7 @@ ButtonState TbsSkinButton::State() const
 
 TbsButtonLook TbsSkinButton::Look() const
 {
-    const bool skinned = SkinIndex() >= 0;
-    return ButtonLookOf(State(), skinned && !skin_.disabledRect.isEmpty(), skinned && !skin_.focusedRect.isEmpty());
+    return ButtonLookIn(CustomSkin(), skin_, State());
 }
 
 void TbsSkinButton::Click()
@@ -221,7 +213,7 @@ bool TbsSkinButton::HandleDialogKey(const QKeyEvent& key)
         clicks = cancel_ && !key.modifiers().testFlag(Qt::ShiftModifier) && CanTakeFocus();
     } else {
         const Qt::KeyboardModifiers extra = key.modifiers() & ~(Qt::AltModifier | Qt::ShiftModifier | Qt::KeypadModifier);
-        clicks = !key.text().isEmpty() && extra == Qt::NoModifier && IsAcceleratorOf(key.text().at(0), caption_)
+        clicks = !key.text().isEmpty() && extra == Qt::NoModifier && IsAcceleratorOf(key.text().at(0), face_.caption)
                  && CanTakeFocus();
         if (clicks)
             setFocus(Qt::ShortcutFocusReason);
@@ -259,7 +251,7 @@ void TbsSkinButton::changeEvent(QEvent* event)
     hot_ = false;
     pressed_ = false;
     mouseHeld_ = false;
-    repeatTimer_.stop();
+    repeatTimer_->SetEnabled(false);
     update();
 }
 
@@ -291,13 +283,15 @@ void TbsSkinButton::PressByMouse()
     pressed_ = true;
     hot_ = true;
     update();
-    if (repeatMode_)
-        repeatTimer_.start(kRepeatFirstWait);
+    if (repeatMode_) {
+        repeatTimer_->SetInterval(kRepeatFirstWait);
+        repeatTimer_->SetEnabled(true);
+    }
 }
 
 void TbsSkinButton::RepeatTick()
 {
-    repeatTimer_.setInterval(repeatInterval_);
+    repeatTimer_->SetInterval(repeatInterval_);
     if (pressed_ && hot_)
         Click();
 }
@@ -327,7 +321,7 @@ void TbsSkinButton::mouseMoveEvent(QMouseEvent* event)
 void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && mouseHeld_) {
-        repeatTimer_.stop();
+        repeatTimer_->SetEnabled(false);
         mouseHeld_ = false;
         const bool wasDown = pressed_;
         pressed_ = false;
@@ -390,106 +384,27 @@ void TbsSkinButton::GetSkinData()
 {
     TbsSkinCustomControl::GetSkinData();
     const auto* object = SkinIndex() >= 0 ? SkinObject<TbsDataSkinButtonControl>() : nullptr;
-    if (!object)
-        return;
-    skin_.font = SkinFont(*object);
-    skin_.normalColor = ColorOf(object->fontcolor);
-    skin_.activeColor = ColorOf(object->activefontcolor);
-    skin_.downColor = ColorOf(object->downfontcolor);
-    // A disabled colour the same as the normal one would not show the state: grey instead.
-    skin_.disabledColor = object->disabledfontcolor == object->fontcolor ? QColor(128, 128, 128)
-                                                                          : ColorOf(object->disabledfontcolor);
-    skin_.activeRect = object->activeskinrect.isEmpty() ? object->skinrect : object->activeskinrect;
-    skin_.downRect = object->downskinrect.isEmpty() ? skin_.activeRect : object->downskinrect;
-    skin_.focusedRect = object->focusedskinrect;
-    skin_.disabledRect = object->disabledskinrect;
-    skin_.showFocus = object->showfocus;
+    skin_ = object ? ButtonSkin::Read(*object) : ButtonSkin();
 }
 
-QRect TbsSkinButton::SkinSource(TbsButtonLook look) const
+ButtonFace TbsSkinButton::Face() const
 {
-    switch (look) {
-    case TbsButtonLook::Active: return skin_.activeRect;
-    case TbsButtonLook::Down: return skin_.downRect;
-    case TbsButtonLook::Focused: return skin_.focusedRect;
-    case TbsButtonLook::Disabled: return skin_.disabledRect;
-    case TbsButtonLook::Normal: break;
-    }
-    return SkinRect();
+    ButtonFace face = face_;
+    static_cast<ControlFontSettings&>(face) = FontSettings();
+    return face;
 }
 
-QColor TbsSkinButton::SkinTextColor(TbsButtonLook look) const
+void TbsSkinButton::Paint(QPainter& painter)
 {
-    if (!isEnabled())
-        return skin_.disabledColor;
-    if (!useSkinFontColor_)
-        return DefaultFontColor();
-    switch (look) {
-    case TbsButtonLook::Down: return skin_.downColor;
-    case TbsButtonLook::Active:
-    case TbsButtonLook::Focused: return skin_.activeColor;
-    case TbsButtonLook::Normal:
-    case TbsButtonLook::Disabled: break;
-    }
-    return skin_.normalColor;
-}
-
-int TbsSkinButton::GlyphState(TbsButtonLook look) const
-{
-    if (look == TbsButtonLook::Down && numGlyphs_ >= 3)
-        return 2;
-    if (hot_ && numGlyphs_ >= 4)
-        return 3;
-    if (!isEnabled() && numGlyphs_ >= 2)
-        return 1;
-    return 0;
+    PaintButton(painter, size(), CustomSkin(), skin_, Face(), State(), OnPaint);
 }
 
 void TbsSkinButton::PaintPlain(QPainter& painter)
 {
-    const TbsButtonLook look = Look();
-    const PlainFaceLook face = look == TbsButtonLook::Down     ? PlainFaceLook::Down
-                               : look == TbsButtonLook::Normal ? PlainFaceLook::Normal
-                                                               : PlainFaceLook::Hot;
-    PaintPlainFace(painter, rect(), face);
-    painter.setFont(DefaultFont());
-    PaintContent(painter, rect(), look, isEnabled() ? DefaultFontColor() : SystemColor(SkinColor::kButtonShadow));
+    Paint(painter);
 }
 
 void TbsSkinButton::PaintSkinned(QPainter& painter)
 {
-    const TbsButtonLook look = Look();
-    PaintSkinPicture(painter, SkinSource(look));
-    const QRect skinClient = CurrentGeometry().clRect;
-    const QRect client = skinClient.isEmpty() ? rect() : skinClient;
-    const QColor color = SkinTextColor(look);
-    painter.setFont(UseSkinFont() ? skin_.font : DefaultFont());
-    if (skin_.showFocus && State().testFlag(ButtonStateFlag::Focused)) {
-        painter.setPen(color);
-        DrawDottedFocusRect(painter, client);
-    }
-    PaintContent(painter, client, look, color);
-}
-
-void TbsSkinButton::PaintContent(QPainter& painter, const QRect& client, TbsButtonLook look, const QColor& color)
-{
-    const bool down = look == TbsButtonLook::Down;
-    const bool active = down || look == TbsButtonLook::Active || look == TbsButtonLook::Focused;
-    painter.setPen(color);
-    bool defaultPaint = true;
-    if (TApplicationEvents::CallHook(OnPaint, &painter, defaultPaint, active, down, client) && !defaultPaint)
-        return;
-    GlyphSource glyph;
-    if (imageList_ && imageIndex_ >= 0 && imageIndex_ < imageList_->size()) {
-        glyph.imageList = imageList_;
-        glyph.index = imageIndex_;
-    } else {
-        glyph.strip = glyph_;
-        glyph.glyphCount = numGlyphs_;
-        glyph.state = GlyphState(look);
-    }
-    GlyphCaptionFlags flags;
-    flags.setFlag(GlyphCaptionFlag::Enabled, isEnabled());
-    flags.setFlag(GlyphCaptionFlag::Down, down);
-    DrawGlyphAndCaption(painter, client, margin_, spacing_, layout_, caption_, glyph, flags);
+    Paint(painter);
 }

@@ -1,20 +1,13 @@
 #pragma once
 
-#include "skincontrols/ButtonLook.h"
+#include "skincontrols/ButtonPainting.h"
 #include "skincontrols/TbsSkinCustomControl.h"
-#include "skinui/GlyphCaption.h"
 
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
-#include <QTimer>
 
-#include <functional>
-
-// Draws a button's content instead of the button: canvas, a flag to clear to suppress the
-// glyph and caption, the active and down flags and the client rectangle.
-using TbsButtonPaintEvent =
-    std::function<void(QPainter* Cnvs, bool& DefaultPaint, bool IsActive, bool IsDown, QRect ClientRect)>;
+class TTimer;
 
 // A push button drawn from a "button" skin object (or plainly): normal, active (hot, focused
 // or active default), down, focused and disabled pictures, glyph and caption.
@@ -24,13 +17,15 @@ using TbsButtonPaintEvent =
 // skinned button, else the Default one), Escape a Cancel button, and the caption's accelerator
 // key focuses and clicks it, whenever the focused control leaves the key unused. A click sets
 // the dialog's result to ModalResult (a modal QDialog ends when it is not 0), then emits OnClick.
+// In RepeatMode a held button clicks on every tick of its "RepeatTimer" (after a first wait of
+// 500 ms, then every RepeatInterval ms).
 class TbsSkinButton : public TbsSkinCustomControl {
     Q_OBJECT
 public:
     explicit TbsSkinButton(QWidget* parent = nullptr);
     ~TbsSkinButton() override;
 
-    QString Caption() const { return caption_; }
+    QString Caption() const { return face_.caption; }
     void SetCaption(const QString& caption);
     bool Default() const { return default_; }
     void SetDefault(bool isDefault);
@@ -40,13 +35,13 @@ public:
     void SetModalResult(int result) { modalResult_ = result; }
     bool CanFocused() const { return canFocused_; }
     void SetCanFocused(bool canFocused);
-    bool UseSkinFontColor() const { return useSkinFontColor_; }
+    bool UseSkinFontColor() const { return face_.useSkinFontColor; }
     void SetUseSkinFontColor(bool use);
 
     bool RepeatMode() const { return repeatMode_; }
     void SetRepeatMode(bool repeat) { repeatMode_ = repeat; }
     int RepeatInterval() const { return repeatInterval_; }
-    void SetRepeatInterval(int interval) { repeatInterval_ = interval; }
+    void SetRepeatInterval(int interval) { repeatInterval_ = qMax(1, interval); }
     // Buttons of one parent with the same GroupIndex (not 0) stay down when clicked and release
     // each other; AllowAllUp lets a click release the one that is down.
     int GroupIndex() const { return groupIndex_; }
@@ -56,19 +51,20 @@ public:
     bool Down() const { return groupDown_; }
     void SetDown(bool down);
 
-    QImage Glyph() const { return glyph_; }
+    QImage Glyph() const { return face_.glyph; }
     void SetGlyph(const QImage& glyph);
-    int NumGlyphs() const { return numGlyphs_; }
+    int NumGlyphs() const { return face_.numGlyphs; }
     void SetNumGlyphs(int count);
-    const QList<QPixmap>* ImageList() const { return imageList_; }
-    void SetImageList(const QList<QPixmap>* images);
-    int ImageIndex() const { return imageIndex_; }
+    // The button keeps its own copy of the list (pictures are shared, not duplicated).
+    QList<QPixmap> ImageList() const { return face_.images; }
+    void SetImageList(const QList<QPixmap>& images);
+    int ImageIndex() const { return face_.imageIndex; }
     void SetImageIndex(int index);
-    int Margin() const { return margin_; }
+    int Margin() const { return face_.margin; }
     void SetMargin(int margin);
-    int Spacing() const { return spacing_; }
+    int Spacing() const { return face_.spacing; }
     void SetSpacing(int spacing);
-    TbsButtonLayout Layout() const { return layout_; }
+    TbsButtonLayout Layout() const { return face_.layout; }
     void SetLayout(TbsButtonLayout layout);
 
     // Whether Enter in its window clicks it.
@@ -101,20 +97,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // The fields of the skin object a button draws with.
-    struct Skin {
-        QFont font;
-        QColor normalColor;
-        QColor activeColor;
-        QColor downColor;
-        QColor disabledColor;
-        QRect activeRect;
-        QRect downRect;
-        QRect focusedRect;
-        QRect disabledRect;
-        bool showFocus = false;
-    };
-
     void PressByMouse();
     // A press and release over the button: grouped buttons change their Down, then it clicks.
     void Trigger();
@@ -125,36 +107,30 @@ private:
     void EndModal();
     void ReleaseGroup();
     void SetHot(bool hot);
-    QRect SkinSource(TbsButtonLook look) const;
-    QColor SkinTextColor(TbsButtonLook look) const;
-    int GlyphState(TbsButtonLook look) const;
-    void PaintContent(QPainter& painter, const QRect& client, TbsButtonLook look, const QColor& color);
+    // The face with the settings of the base that choose the text's look.
+    ButtonFace Face() const;
+    void Paint(QPainter& painter);
+    // Changes one field of the face and repaints, when it changes.
+    template <class Field>
+    void SetFaceField(Field ButtonFace::*field, const Field& value);
 
-    QString caption_;
     bool default_ = false;
     bool cancel_ = false;
     int modalResult_ = 0;
     bool canFocused_ = true;
-    bool useSkinFontColor_ = true;
     bool repeatMode_ = false;
     int repeatInterval_ = 100;
     int groupIndex_ = 0;
     bool allowAllUp_ = false;
     bool groupDown_ = false;
-    QImage glyph_;
-    int numGlyphs_ = 1;
-    const QList<QPixmap>* imageList_ = nullptr;
-    int imageIndex_ = -1;
-    int margin_ = -1;
-    int spacing_ = 1;
-    TbsButtonLayout layout_ = blGlyphLeft;
+    ButtonFace face_;
 
     bool hot_ = false;
     bool pressed_ = false;
     bool mouseHeld_ = false;
     bool activeDefault_ = false;
-    QTimer repeatTimer_;
+    TTimer* repeatTimer_;
     QMetaObject::Connection focusWatch_;
     QPointer<QWidget> keyWindow_;
-    Skin skin_;
+    ButtonSkin skin_;
 };

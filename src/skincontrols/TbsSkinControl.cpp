@@ -7,7 +7,7 @@
 #include <QPainter>
 
 TbsSkinControl::TbsSkinControl(QWidget* parent)
-    : TControl(parent), link_(this, [this] { ForgetSkinObject(); }, [this] { ChangeSkinData(); })
+    : TControl(parent), link_(this, [this] { ForgetSkinData(); update(); }, [this] { ChangeSkinData(); })
 {
     // The whole control is drawn on every paint; nothing of the parent needs to show first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -18,7 +18,6 @@ TbsSkinControl::~TbsSkinControl() = default;
 void TbsSkinControl::SetSkinData(TbsSkinData* store)
 {
     link_.SetStore(store);
-    update();
 }
 
 void TbsSkinControl::SetSkinDataName(const QString& name)
@@ -26,7 +25,15 @@ void TbsSkinControl::SetSkinDataName(const QString& name)
     if (name == skinDataName_)
         return;
     skinDataName_ = name;
-    update();
+    SkinSettingChanged();
+}
+
+void TbsSkinControl::SkinSettingChanged()
+{
+    if (link_.Skinned())
+        ChangeSkinData();
+    else
+        update();
 }
 
 void TbsSkinControl::ChangeSkinData()
@@ -38,10 +45,10 @@ void TbsSkinControl::ChangeSkinData()
 void TbsSkinControl::GetSkinData()
 {
     const TbsSkinData* store = SkinData();
-    skinIndex_ = store && !store->IsEmpty() ? store->FindControlIndex(skinDataName_) : -1;
+    skinIndex_ = link_.Skinned() ? store->FindControlIndex(skinDataName_) : -1;
 }
 
-void TbsSkinControl::ForgetSkinObject()
+void TbsSkinControl::ForgetSkinData()
 {
     skinIndex_ = -1;
 }
@@ -65,7 +72,6 @@ void TbsSkinControl::paintEvent(QPaintEvent*)
 {
     if (width() < 1 || height() < 1)
         return;
-    GetSkinData();
     QImage picture(size(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter canvas(&picture);

@@ -12,14 +12,12 @@ class TbsSkinData;
 // SkinDataName names in its SkinData store, or in a plain look when the store is missing or
 // empty or has no such object.
 //
-// Every paint reads the skin object again and draws the whole control into an off-screen
-// picture of its size (PaintPlain or PaintSkinned), which is then copied to the control.
-//
-// Skin changes (see SkinDataLink): a TbsSkinMessageEvent sent to the control with its own store
-// is handled in event(): 1225 (a load begins) forgets the skin object, 1226 (skin changed)
-// runs ChangeSkinData(). The same steps run when the store itself broadcasts them, and
-// ChangeSkinData() runs when SkinData is set to a store that is not empty. Events of other
-// stores are left to the base.
+// The skin is read in one place, the skin-change step (ChangeSkinData): each kind copies the
+// fields it draws with into a value of its own there. The step runs when the store's skin
+// changes (SkinDataLink), when SkinData is set to a store that is not empty, and when a
+// setter changes something the copy depends on. Painting draws the whole control into an
+// off-screen picture of its size from that value and the control's state (PaintPlain or
+// PaintSkinned), then copies it to the control; it reads no store and changes no state.
 class TbsSkinControl : public TControl {
     Q_OBJECT
 public:
@@ -30,23 +28,24 @@ public:
     void SetSkinData(TbsSkinData* store);
     QString SkinDataName() const { return skinDataName_; }
     void SetSkinDataName(const QString& name);
-    // The position of the skin object in the store's control list as the last read found it;
-    // -1 without one.
+    // The position of the skin object in the store's control list as the last skin change
+    // found it; -1 without one.
     int SkinIndex() const { return skinIndex_; }
 
-    // The skin-changed step: reads the skin object and repaints. Kinds add their own part.
+    // The skin-changed step: copies the skin and repaints. Kinds add their own part.
     virtual void ChangeSkinData();
 
 protected:
-    // Reads the skin object: its index, and the fields a kind copies from it.
+    // Copies what the kind draws with from the store (only ever called by the skin change).
     virtual void GetSkinData();
+    // Drops the copy: a load begins, or the control is left without a skin.
+    virtual void ForgetSkinData();
+    // Runs the skin change when a store with a skin is set; for setters the copy depends on.
+    void SkinSettingChanged();
     virtual void PaintPlain(QPainter& painter);
     virtual void PaintSkinned(QPainter& painter);
-    // Drops the skin object (index -1) until the next read.
-    void ForgetSkinObject();
 
-    // The skin object when it is of the kind Kind; nullptr otherwise. Valid until the store's
-    // next load, so kinds copy what they keep.
+    // The skin object when it is of the kind Kind; nullptr otherwise. For GetSkinData only.
     template <class Kind>
     const Kind* SkinObject() const
     {

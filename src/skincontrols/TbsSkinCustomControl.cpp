@@ -3,7 +3,6 @@
 #include "skin/TbsDataSkinCustomControl.h"
 #include "skin/TbsSkinData.h"
 #include "skinui/CellHeightFont.h"
-#include "skinui/RegionBuilder.h"
 #include "skinui/SkinColor.h"
 
 #include <QPainter>
@@ -36,7 +35,7 @@ void TbsSkinCustomControl::SetUseSkinFont(bool use)
     if (use == useSkinFont_)
         return;
     useSkinFont_ = use;
-    update();
+    SkinSettingChanged();
 }
 
 void TbsSkinCustomControl::SetUseSkinSize(bool use)
@@ -44,12 +43,7 @@ void TbsSkinCustomControl::SetUseSkinSize(bool use)
     if (use == useSkinSize_)
         return;
     useSkinSize_ = use;
-    ChangeSkinData();
-}
-
-NinePieceGeometry TbsSkinCustomControl::CurrentGeometry() const
-{
-    return growth_.geometry.GrownTo(skinRect_.size(), size());
+    SkinSettingChanged();
 }
 
 const TbsDataSkinCustomControl* TbsSkinCustomControl::FindSkinObject() const
@@ -60,26 +54,19 @@ const TbsDataSkinCustomControl* TbsSkinCustomControl::FindSkinObject() const
 void TbsSkinCustomControl::GetSkinData()
 {
     TbsSkinControl::GetSkinData();
-    const TbsDataSkinCustomControl* object = FindSkinObject();
+    const TbsDataSkinCustomControl* object = SkinIndex() >= 0 ? FindSkinObject() : nullptr;
     if (!object) {
-        ForgetSkinObject();
-        ClearSkinCopy();
+        ForgetSkinData();
         return;
     }
-    const QImage* picture = SkinPicture(*SkinData(), object->pictureindex);
-    const QImage* mask = SkinPicture(*SkinData(), object->maskpictureindex);
-    picture_ = picture ? *picture : QImage();
-    mask_ = mask ? *mask : QImage();
-    skinRect_ = object->skinrect;
-    growth_ = ControlGrowthOf(*object);
+    custom_ = CustomControlSkin::Read(*SkinData(), *object);
 }
 
-void TbsSkinCustomControl::ClearSkinCopy()
+void TbsSkinCustomControl::ForgetSkinData()
 {
-    picture_ = QImage();
-    mask_ = QImage();
-    skinRect_ = QRect();
-    growth_ = ControlGrowth();
+    TbsSkinControl::ForgetSkinData();
+    custom_ = CustomControlSkin();
+    clearMask();
 }
 
 void TbsSkinCustomControl::ChangeSkinData()
@@ -95,65 +82,14 @@ void TbsSkinCustomControl::ChangeSkinData()
     update();
 }
 
-bool TbsSkinCustomControl::SkinsSize() const
-{
-    return useSkinSize_ || growth_.mode == TbsResizeMode::Both;
-}
-
-QSize TbsSkinCustomControl::SizeUnderSkin(const QSize& requested) const
-{
-    return growth_.SizeFor(requested, skinRect_);
-}
-
-QImage TbsSkinCustomControl::SkinImage(const QRect& source) const
-{
-    QImage image;
-    if (!picture_.isNull())
-        BuildResizedImage(image, picture_, source, growth_.geometry, growth_.options, growth_.stretchType, size());
-    return image;
-}
-
-QImage TbsSkinCustomControl::StateImage(const QRect& source) const
-{
-    if (SkinsSize())
-        return SkinImage(source);
-    if (picture_.isNull() || source.isEmpty())
-        return QImage();
-    return picture_.copy(source).scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-QColor TbsSkinCustomControl::SkinFace() const
-{
-    return SkinColorToQColor(quint32(SkinData()->Colors().cbtnface));
-}
-
-void TbsSkinCustomControl::PaintSkinPicture(QPainter& painter, const QRect& source) const
-{
-    painter.fillRect(rect(), SkinFace());
-    painter.drawImage(0, 0, StateImage(source));
-}
-
 void TbsSkinCustomControl::PaintSkinned(QPainter& painter)
 {
-    PaintSkinPicture(painter, skinRect_);
+    custom_.PaintPicture(painter, custom_.skinRect, size(), useSkinSize_);
 }
 
 void TbsSkinCustomControl::SetSkinRegion()
 {
-    const QRect maskArea(QPoint(0, 0), mask_.size());
-    if (SkinIndex() < 0 || !useSkinSize_ || mask_.isNull() || growth_.mode == TbsResizeMode::None
-        || !maskArea.contains(skinRect_)) {
-        clearMask();
-        return;
-    }
-    // The mask has the picture's layout: the control's part lies under its skin rectangle.
-    const QImage mask = mask_.copy(skinRect_);
-    if (growth_.mode == TbsResizeMode::Fixed) {
-        setMask(RegionFromMask(mask));
-        return;
-    }
-    const std::optional<QRegion> region = BuildFramedRegion(mask, growth_.geometry, CurrentGeometry(), width());
-    if (region)
+    if (const std::optional<QRegion> region = custom_.Region(size(), useSkinSize_))
         setMask(*region);
     else
         clearMask();
@@ -162,7 +98,7 @@ void TbsSkinCustomControl::SetSkinRegion()
 void TbsSkinCustomControl::resizeEvent(QResizeEvent* event)
 {
     TbsSkinControl::resizeEvent(event);
-    if (SkinIndex() >= 0 && useSkinSize_) {
+    if (custom_.valid && useSkinSize_) {
         const QSize ruled = SizeUnderSkin(size());
         if (ruled != size()) {
             resize(ruled);

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "skincontrols/CustomControlSkin.h"
 #include "skincontrols/TbsSkinControl.h"
-#include "skinui/SkinObjectMapping.h"
 
 #include <QColor>
 #include <QFont>
-#include <QImage>
 
 class TbsDataSkinCustomControl;
 
 // A skinned control drawn from a custom-control skin object (corner points, client rectangle,
-// stretch settings). It keeps a copy of the object's common fields, grows the skin picture to
-// its size by its resize mode, follows the size rule of that mode and takes its window region
-// from the skin's mask picture.
+// stretch settings). Its skin change copies the object's common fields (CustomControlSkin),
+// applies the size rule of the resize mode they give and takes the window region from the
+// skin's mask picture; the size rule and the region follow every later resize.
 class TbsSkinCustomControl : public TbsSkinControl {
     Q_OBJECT
 public:
@@ -33,12 +32,16 @@ public:
     bool UseSkinSize() const { return useSkinSize_; }
     void SetUseSkinSize(bool use);
 
+    // Its own font and colour and whether it takes the skin's font and size.
+    ControlFontSettings FontSettings() const { return {defaultFont_, defaultFontColor_, useSkinFont_, useSkinSize_}; }
+    // The copied skin; not valid while the control draws plainly.
+    const CustomControlSkin& CustomSkin() const { return custom_; }
     // How the control grows its skin picture; None without a skin object.
-    TbsResizeMode ResizeMode() const { return growth_.mode; }
+    TbsResizeMode ResizeMode() const { return custom_.Mode(); }
     // The skin rectangle in the picture; empty without a skin object.
-    QRect SkinRect() const { return skinRect_; }
+    QRect SkinRect() const { return custom_.skinRect; }
     // The corner points and client rectangle moved to the control's size.
-    NinePieceGeometry CurrentGeometry() const;
+    NinePieceGeometry CurrentGeometry() const { return custom_.GeometryAt(size()); }
 
     void ChangeSkinData() override;
 
@@ -46,37 +49,21 @@ protected:
     // The custom-control object of the kind this control draws from; nullptr for none.
     virtual const TbsDataSkinCustomControl* FindSkinObject() const;
     void GetSkinData() override;
-    // The skin picture's part source grown to the control's size the way this control grows
-    // its skin rectangle (source is the skin rectangle or a state rectangle of its size).
-    QImage SkinImage(const QRect& source) const;
-    // SkinImage, or with UseSkinSize off and a skin that does not grow both ways, the part
-    // scaled to the control.
-    QImage StateImage(const QRect& source) const;
+    void ForgetSkinData() override;
     void PaintSkinned(QPainter& painter) override;
-    // The skin's face colour, then the part source of the picture as StateImage grows it: an
-    // object without a picture (a label that only gives fonts) sits on the skin's face.
-    void PaintSkinPicture(QPainter& painter, const QRect& source) const;
-    QColor SkinFace() const;
-    const QImage& Picture() const { return picture_; }
     // The size rule: the size the control takes when asked for requested.
-    QSize SizeUnderSkin(const QSize& requested) const;
+    QSize SizeUnderSkin(const QSize& requested) const { return custom_.SizeFor(requested); }
     // Gives the control the window region its mask describes at its size, or none.
     void SetSkinRegion();
 
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    bool SkinsSize() const;
-    void ClearSkinCopy();
-
     QFont defaultFont_;
     QColor defaultFontColor_;
     int defaultWidth_ = 0;
     int defaultHeight_ = 0;
     bool useSkinFont_ = true;
     bool useSkinSize_ = true;
-    QImage picture_;
-    QImage mask_;
-    QRect skinRect_;
-    ControlGrowth growth_;
+    CustomControlSkin custom_;
 };

@@ -1,18 +1,15 @@
 #pragma once
 
+#include "skincontrols/GaugePainting.h"
 #include "skincontrols/TbsSkinCustomControl.h"
 
-#include <QTimer>
-
-#include <functional>
-
-// Draws a gauge's progress instead of the gauge: canvas, progress area, progress rectangle.
-using TbsGaugePaintEvent = std::function<void(QPainter* Cnvs, QRect ProgressArea, QRect ProgressRect)>;
+class TTimer;
 
 // A progress bar drawn from a "gauge" skin object (or plainly). Value stays within MinValue and
-// MaxValue. With a skin that has a progress animation, a pause timer (ProgressAnimationPause
-// ms) starts a frame timer that shows each animation frame over the progress once, then the
-// pause runs again; a skin change restarts both.
+// MaxValue. With a skin that has a progress animation, a pause timer ("PauseTimer",
+// ProgressAnimationPause ms) starts a frame timer ("FrameTimer", the skin's interval) that
+// shows each animation frame over the progress once, then the pause runs again; a skin change
+// restarts both. The skin's vertical flag decides the direction while there is a skin.
 class TbsSkinGauge : public TbsSkinCustomControl {
     Q_OBJECT
 public:
@@ -24,7 +21,6 @@ public:
     void SetMaxValue(int value);
     int Value() const { return value_; }
     void SetValue(int value);
-    // The skin's own vertical flag overrides it.
     bool Vertical() const { return vertical_; }
     void SetVertical(bool vertical);
     // Negative pauses are refused.
@@ -54,36 +50,17 @@ public:
 protected:
     const TbsDataSkinCustomControl* FindSkinObject() const override;
     void GetSkinData() override;
+    void ForgetSkinData() override;
     void PaintPlain(QPainter& painter) override;
     void PaintSkinned(QPainter& painter) override;
 
 private:
-    // The fields of the skin object a gauge draws with.
-    struct Skin {
-        QRect progressArea;
-        QRect progressRect;
-        int beginOffset = 0;
-        int endOffset = 0;
-        bool vertical = false;
-        QFont font;
-        QColor fontColor;
-        bool transparent = false;
-        QColor transparentColor;
-        bool stretch = false;
-        QRect animationRect;
-        int animationFrames = 0;
-        int animationInterval = 0;
-        int animationBeginOffset = 0;
-        int animationEndOffset = 0;
-    };
-
-    bool IsVertical() const;
-    bool Animated() const;
+    GaugeState State() const;
     void StartPause();
     void NextFrame();
-    void ClampValue();
-    void PaintProgress(QPainter& painter, const QRect& progress);
-    void PaintText(QPainter& painter, const QFont& font, const QColor& color);
+    void SetValues(int minValue, int maxValue, int value);
+    template <class Field>
+    void SetField(Field& field, const Field& value);
 
     int minValue_ = 0;
     int maxValue_ = 100;
@@ -94,7 +71,7 @@ private:
     bool showPercent_ = false;
     QString progressText_;
     int frame_ = 0;
-    QTimer pauseTimer_;
-    QTimer frameTimer_;
-    Skin skin_;
+    TTimer* pauseTimer_;
+    TTimer* frameTimer_;
+    GaugeSkin skin_;
 };

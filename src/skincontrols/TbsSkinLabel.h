@@ -1,11 +1,7 @@
 #pragma once
 
+#include "skincontrols/LabelPainting.h"
 #include "skincontrols/TbsSkinCustomControl.h"
-
-// The border a skinned label draws without a skin.
-enum TbsLabelBorderStyle { bvNone, bvFrame, bvRaised, bvLowered };
-// Whether a label's caption that does not fit is shortened with "...".
-enum TbsEllipsType { bsetNoneEllips, bsetEllips };
 
 // A one-line caption drawn from a "label" skin object (or plainly, with a border), vertically
 // centred in its text area and aligned left, right or centre; optionally with a shadow or a
@@ -15,36 +11,36 @@ class TbsSkinLabel : public TbsSkinCustomControl {
 public:
     explicit TbsSkinLabel(QWidget* parent = nullptr);
 
-    QString Caption() const { return caption_; }
+    QString Caption() const { return face_.caption; }
     void SetCaption(const QString& caption);
-    TbsLabelBorderStyle BorderStyle() const { return borderStyle_; }
+    TbsLabelBorderStyle BorderStyle() const { return face_.borderStyle; }
     void SetBorderStyle(TbsLabelBorderStyle style);
     // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter.
-    Qt::Alignment Alignment() const { return alignment_; }
+    Qt::Alignment Alignment() const { return face_.alignment; }
     void SetAlignment(Qt::Alignment alignment);
     // After a caption change the control takes the caption's width.
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
-    bool UseSkinFontColor() const { return useSkinFontColor_; }
+    bool UseSkinFontColor() const { return face_.useSkinFontColor; }
     void SetUseSkinFontColor(bool use);
-    TbsEllipsType EllipsType() const { return ellipsType_; }
+    TbsEllipsType EllipsType() const { return face_.ellipsType; }
     void SetEllipsType(TbsEllipsType type);
 
-    bool ShadowEffect() const { return shadowEffect_; }
+    bool ShadowEffect() const { return face_.shadowEffect; }
     void SetShadowEffect(bool shadow);
-    int ShadowSize() const { return shadowSize_; }
+    int ShadowSize() const { return face_.shadowSize; }
     void SetShadowSize(int size);
-    int ShadowOffset() const { return shadowOffset_; }
+    int ShadowOffset() const { return face_.shadowOffset; }
     void SetShadowOffset(int offset);
-    QColor ShadowColor() const { return shadowColor_; }
+    QColor ShadowColor() const { return face_.shadowColor; }
     void SetShadowColor(const QColor& color);
-    bool ReflectionEffect() const { return reflectionEffect_; }
+    bool ReflectionEffect() const { return face_.reflectionEffect; }
     void SetReflectionEffect(bool reflection);
-    int ReflectionOffset() const { return reflectionOffset_; }
+    int ReflectionOffset() const { return face_.reflectionOffset; }
     void SetReflectionOffset(int offset);
 
     // Where the caption is drawn: the skin's client rectangle, or the control inset by 3.
-    QRect TextArea() const;
+    QRect TextArea() const { return LabelTextArea(size(), CustomSkin()); }
 
 protected:
     const TbsDataSkinCustomControl* FindSkinObject() const override;
@@ -53,22 +49,12 @@ protected:
     void PaintSkinned(QPainter& painter) override;
 
 private:
-    void PaintBorder(QPainter& painter) const;
-    void PaintCaption(QPainter& painter, const QFont& font, const QColor& color, const QColor& shadow);
+    LabelFace Face() const;
+    template <class Field>
+    void SetFaceField(Field LabelFace::*field, const Field& value);
     void ApplyAutoSize();
 
-    QString caption_;
-    TbsLabelBorderStyle borderStyle_ = bvFrame;
-    Qt::Alignment alignment_ = Qt::AlignLeft;
+    LabelFace face_;
     bool autoSize_ = false;
-    bool useSkinFontColor_ = true;
-    TbsEllipsType ellipsType_ = bsetNoneEllips;
-    bool shadowEffect_ = false;
-    int shadowSize_ = 3;
-    int shadowOffset_ = 0;
-    QColor shadowColor_ = Qt::black;
-    bool reflectionEffect_ = false;
-    int reflectionOffset_ = -5;
-    QFont skinFont_;
-    QColor skinFontColor_;
+    LabelSkin skin_;
 };

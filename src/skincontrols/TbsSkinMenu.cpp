@@ -84,6 +84,12 @@ bool TbsSkinMenu::Popup(QWidget* control, TbsSkinData* store, bool upward, TMenu
     store_ = store;
     owner_ = control;
     workArea_ = GetMonitorWorkArea(anchor, true);
+    levelSettings_.skin = MenuSkin::Of(store);
+    levelSettings_.font = levelSettings_.skin.Skinned() && useSkinFont_ ? levelSettings_.skin.itemFont : defaultItemFont_;
+    levelSettings_.defaultItemHeight = defaultItemHeight_;
+    levelSettings_.maxItems = maxMenuItemsInWindow_;
+    levelSettings_.workAreaHeight = workArea_.height();
+    levelSettings_.takeKeyboard = !QGuiApplication::focusWindow();
     if (store)
         storeWatch_ = connect(store, &QObject::destroyed, this, [this] { CloseAll(); });
     visible_ = true;
@@ -95,7 +101,9 @@ bool TbsSkinMenu::Popup(QWidget* control, TbsSkinData* store, bool upward, TMenu
 
 void TbsSkinMenu::OpenLevel(TMenuItem& item, const QRect& anchor, bool upward, int firstIndex)
 {
-    auto* level = new TbsSkinPopupWindow(*this, item, firstIndex, int(levels_.size()));
+    const int depth = int(levels_.size());
+    auto* level = new TbsSkinPopupWindow(levelSettings_, item, firstIndex, depth,
+                                         [this, depth](int index) { ItemSelected(depth, index); });
     MenuPlacement placement;
     placement.anchor = anchor;
     placement.workArea = workArea_;
@@ -195,18 +203,18 @@ void TbsSkinMenu::ChooseItem(int level, int index)
     SendMessage(notify, AfterDispatchMessage);
 }
 
-void TbsSkinMenu::ItemSelected(TbsSkinPopupWindow& level, int index)
+void TbsSkinMenu::ItemSelected(int depth, int index)
 {
-    const int depth = IndexOfLevel(&level);
-    if (depth < 0)
+    TbsSkinPopupWindow* level = Level(depth);
+    if (!level)
         return;
     CloseFrom(depth + 1);
     waitTimer_->SetEnabled(false);
     waitingLevel_ = nullptr;
     waitingIndex_ = -1;
-    if (index < 0 || !level.Item(index).HasSubMenu() || !level.Item(index).Enabled())
+    if (index < 0 || !level->Item(index).HasSubMenu() || !level->Item(index).Enabled())
         return;
-    waitingLevel_ = &level;
+    waitingLevel_ = level;
     waitingIndex_ = index;
     waitTimer_->SetEnabled(true);
 }
@@ -268,6 +276,14 @@ void TbsSkinMenu::SendMessage(QObject* receiver, int message)
 
 bool TbsSkinMenu::eventFilter(QObject* watched, QEvent* event)
 {
+    // Keys and clicks run the items' commands: nothing they raise may unwind through Qt.
+    bool taken = false;
+    TApplicationEvents::Guard([&] { taken = FilterEvent(event); });
+    return taken || QObject::eventFilter(watched, event);
+}
+
+bool TbsSkinMenu::FilterEvent(QEvent* event)
+{
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Claimed, so that no shortcut of the owner fires; the key press then comes here.
@@ -292,7 +308,7 @@ bool TbsSkinMenu::eventFilter(QObject* watched, QEvent* event)
         if (message->Message() == TbsSkinMessageEvent::SkinChangeBegin && message->Store() == store_)
             CloseAll();
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }
 
 bool TbsSkinMenu::FilterMouse(QMouseEvent* event)

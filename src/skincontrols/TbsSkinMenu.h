@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QRect>
 
+#include "skincontrols/TbsSkinPopupWindow.h"
+
 #include <functional>
 
 class QKeyEvent;
@@ -15,7 +17,6 @@ class QWidget;
 class TMenuItem;
 class TTimer;
 class TbsSkinData;
-class TbsSkinPopupWindow;
 
 // The skinned popup menus of one form: the chain of open levels (level 0 first), the sub-menu
 // wait, and the menu mode. One belongs to each form frame, which hands it its menu settings;
@@ -97,9 +98,6 @@ public:
     // (OnClick), then the owner control gets AfterDispatchMessage.
     void ChooseItem(int level, int index);
 
-    // A level's selection changed: deeper levels close and an item with a sub-menu starts
-    // the wait after which its sub-menu opens.
-    void ItemSelected(TbsSkinPopupWindow& level, int index);
 
 Q_SIGNALS:
     void OnSkinMenuOpen(QObject* Sender);
@@ -109,6 +107,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool FilterEvent(QEvent* event);
+    // A level's selection changed: deeper levels close and an item with a sub-menu starts
+    // the wait after which its sub-menu opens.
+    void ItemSelected(int depth, int index);
     void EnterMenuMode();
     void LeaveMenuMode();
     void DismissLevels(int from);
@@ -134,6 +136,8 @@ private:
     bool inMenuMode_ = false;
     bool firstShow_ = false;
     QPointer<TbsSkinData> store_;
+    // What the levels of the menu open now are built with; the skin is copied when it opens.
+    PopupLevelSettings levelSettings_;
     QMetaObject::Connection storeWatch_;
     QPointer<QWidget> owner_;
     QRect workArea_;

@@ -5,11 +5,11 @@
 #include "skin/TbsDataSkinTabControl.h"
 #include "skin/TbsSkinData.h"
 #include "skincontrols/SkinnedTabPainting.h"
+#include "skincontrols/TabStripArrows.h"
 #include "skincontrols/TbsSkinUpDown.h"
 #include "skinui/CellHeightFont.h"
 #include "skinui/PaintParentBackground.h"
 #include "skinui/SkinColor.h"
-#include "skinui/SkinGlyphs.h"
 #include "skinui/SkinRect.h"
 #include "skinui/SkinText.h"
 
@@ -29,36 +29,51 @@ constexpr int kCloseButtonSize = 14;
 TbsSkinPageControl::TbsSkinPageControl(QWidget* parent)
     : TPageControl(parent), skinDataName_(QStringLiteral("tab")),
       defaultFont_(FontWithCellHeight(QStringLiteral("Arial"), 14)), closeButtonSize_(kCloseButtonSize),
-      link_(this, [this] { skin_ = TabControlSkin(); }, [this] { ChangeSkinData(); })
+      link_(this, [this] { ForgetSkin(); }, [this] { ChangeSkinData(); }), arrows_(new TabStripArrows(this))
 {
     SetFont(defaultFont_);
+    connect(arrows_, &TabStripArrows::Scrolled, this, [this](int scroll) { ScrollTo(scroll); });
 }
 
 TbsSkinPageControl::~TbsSkinPageControl() = default;
 
+template <class Field>
+bool TbsSkinPageControl::Changed(Field& field, const Field& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 void TbsSkinPageControl::SetSkinData(TbsSkinData* store)
 {
     link_.SetStore(store);
-    update();
-}
-
-void TbsSkinPageControl::ReadSkin()
-{
-    const TbsSkinData* store = SkinData();
-    skin_ = store ? TabControlSkin::Read(*store, link_.Find<TbsDataSkinTabControl>(skinDataName_)) : TabControlSkin();
 }
 
 void TbsSkinPageControl::ChangeSkinData()
 {
-    ReadSkin();
+    const auto* object = link_.Find<TbsDataSkinTabControl>(skinDataName_);
+    ApplySkin(object ? TabControlSkin::Read(*SkinData(), object) : TabControlSkin());
+}
+
+void TbsSkinPageControl::ForgetSkin()
+{
+    // A load under way ends with its change, which lays the control out again; left without a
+    // skin, the control takes the plain look now.
+    if (SkinData() && SkinData()->Changing())
+        skin_ = TabControlSkin();
+    else
+        ApplySkin(TabControlSkin());
+}
+
+void TbsSkinPageControl::ApplySkin(const TabControlSkin& skin)
+{
+    skin_ = skin;
     closeButtonSize_ = skin_.valid && !skin_.closeRect.isEmpty() ? skin_.closeRect.width() : kCloseButtonSize;
     SetFont(skin_.valid && useSkinFont_ ? skin_.font : defaultFont_);
     SetFontColor(skin_.valid ? skin_.fontColor : SystemColor(SkinColor::kButtonText));
-    if (upDown_) {
-        upDown_->SetSkinDataName(skin_.upDownName);
-        upDown_->SetSkinData(SkinData());
-        upDown_->ChangeSkinData();
-    }
+    arrows_->SetSkin(skin_.upDownName, SkinData());
     Realign();
     if (ActivePage())
         ActivePage()->update();
@@ -71,18 +86,14 @@ bool TbsSkinPageControl::event(QEvent* event)
 
 void TbsSkinPageControl::SetTabWidth(qint16 width)
 {
-    if (width == tabWidth_)
-        return;
-    tabWidth_ = width;
-    Realign();
+    if (Changed(tabWidth_, width))
+        Realign();
 }
 
 void TbsSkinPageControl::SetTabHeight(qint16 height)
 {
-    if (height == tabHeight_)
-        return;
-    tabHeight_ = height;
-    Realign();
+    if (Changed(tabHeight_, height))
+        Realign();
 }
 
 void TbsSkinPageControl::SetTabsOffset(int offset)
@@ -107,26 +118,20 @@ void TbsSkinPageControl::SetTabsInCenter(bool center)
 
 void TbsSkinPageControl::SetTabsBGTransparent(bool transparent)
 {
-    if (transparent == tabsBGTransparent_)
-        return;
-    tabsBGTransparent_ = transparent;
-    update();
+    if (Changed(tabsBGTransparent_, transparent))
+        update();
 }
 
 void TbsSkinPageControl::SetDefaultItemHeight(int height)
 {
-    if (height == defaultItemHeight_)
-        return;
-    defaultItemHeight_ = height;
-    Realign();
+    if (Changed(defaultItemHeight_, height))
+        Realign();
 }
 
 void TbsSkinPageControl::SetTabSpacing(int spacing)
 {
-    if (spacing == tabSpacing_)
-        return;
-    tabSpacing_ = spacing;
-    update();
+    if (Changed(tabSpacing_, spacing))
+        update();
 }
 
 void TbsSkinPageControl::SetTabMargin(int margin)
@@ -139,34 +144,32 @@ void TbsSkinPageControl::SetTabMargin(int margin)
 
 void TbsSkinPageControl::SetTabExtededDraw(bool extended)
 {
-    if (extended == tabExtededDraw_)
-        return;
-    tabExtededDraw_ = extended;
-    update();
+    if (Changed(tabExtededDraw_, extended))
+        update();
 }
 
 void TbsSkinPageControl::SetTextInHorizontal(bool horizontal)
 {
-    if (horizontal == textInHorizontal_)
-        return;
-    textInHorizontal_ = horizontal;
-    update();
+    if (Changed(textInHorizontal_, horizontal))
+        update();
 }
 
 void TbsSkinPageControl::SetSkinDataName(const QString& name)
 {
-    if (name == skinDataName_)
-        return;
-    skinDataName_ = name;
-    update();
+    if (Changed(skinDataName_, name))
+        ChangeSkinData();
 }
 
 void TbsSkinPageControl::SetUseSkinFont(bool use)
 {
-    if (use == useSkinFont_)
-        return;
-    useSkinFont_ = use;
-    update();
+    if (Changed(useSkinFont_, use))
+        ChangeSkinData();
+}
+
+void TbsSkinPageControl::SetDefaultFont(const QFont& font)
+{
+    if (Changed(defaultFont_, font))
+        ChangeSkinData();
 }
 
 void TbsSkinPageControl::SetShowCloseButtons(bool show)
@@ -174,7 +177,7 @@ void TbsSkinPageControl::SetShowCloseButtons(bool show)
     if (show == showCloseButtons_)
         return;
     showCloseButtons_ = show;
-    closeButtons_.clear();
+    SetCloseFlags(nullptr, nullptr);
     update();
 }
 
@@ -190,6 +193,11 @@ QRect TbsSkinPageControl::CloseButtonRect(int visibleIndex) const
 QRect TbsSkinPageControl::TabRect(int visibleIndex) const
 {
     return StripGeometry().TabRect(visibleIndex);
+}
+
+TbsSkinUpDown* TbsSkinPageControl::UpDown() const
+{
+    return arrows_->UpDown();
 }
 
 void TbsSkinPageControl::Refresh()
@@ -318,73 +326,64 @@ TTabSheet* TbsSkinPageControl::NeighbourWithTab(int step) const
     return nullptr;
 }
 
-void TbsSkinPageControl::PageRemoved(TTabSheet* page)
+void TbsSkinPageControl::PageRemoved(TTabSheet*)
 {
-    closeButtons_.remove(page);
     // Visible indices after the removed tab have moved; the next pointer move finds the hot tab.
     hotTab_ = -1;
+}
+
+void TbsSkinPageControl::SetCloseFlags(TTabSheet* hot, TTabSheet* pressed)
+{
+    if (hot == closeHot_ && pressed == closePressed_)
+        return;
+    closeHot_ = hot;
+    closePressed_ = pressed;
+    RepaintStrip();
 }
 
 void TbsSkinPageControl::TrackCloseButton(QPoint position)
 {
     if (!showCloseButtons_)
         return;
-    const TTabSheet* hotPage = PageOfTab(hotTab_);
-    const TTabSheet* lit = hotPage && CloseButtonRect(hotTab_).contains(position) ? hotPage : nullptr;
-    if (lit && !closeButtons_.contains(lit))
-        closeButtons_.insert(lit, CloseButtonFlags());
-    bool changed = false;
-    for (auto it = closeButtons_.begin(); it != closeButtons_.end(); ++it) {
-        const bool hot = it.key() == lit;
-        changed = changed || it->hot != hot;
-        it->hot = hot;
-    }
-    if (changed)
-        RepaintStrip();
+    TTabSheet* hotPage = PageOfTab(hotTab_);
+    SetCloseFlags(hotPage && CloseButtonRect(hotTab_).contains(position) ? hotPage : nullptr, closePressed_);
 }
 
 void TbsSkinPageControl::PressCloseButton(QPoint position)
 {
-    const TTabSheet* hotPage = PageOfTab(hotTab_);
+    TTabSheet* hotPage = PageOfTab(hotTab_);
     if (!showCloseButtons_ || !hotPage || !CloseButtonRect(hotTab_).contains(position))
         return;
-    closeButtons_[hotPage].pressed = true;
-    RepaintStrip();
+    SetCloseFlags(closeHot_, hotPage);
 }
 
 void TbsSkinPageControl::ReleaseCloseButton(QPoint position)
 {
-    for (int i = 0; i < VisibleTabCount(); ++i) {
-        TTabSheet* page = PageOfTab(i);
-        if (closeButtons_.value(page).pressed && CloseButtonRect(i).contains(position)) {
-            ClosePage(page);
-            return;
-        }
+    TTabSheet* pressed = closePressed_;
+    const int index = VisibleIndexOf(pressed);
+    if (pressed && index >= 0 && CloseButtonRect(index).contains(position)) {
+        ClosePage(pressed);
+        return;
     }
-    bool changed = false;
-    for (CloseButtonFlags& flags : closeButtons_) {
-        changed = changed || flags.pressed;
-        flags.pressed = false;
-    }
-    if (changed)
-        RepaintStrip();
+    SetCloseFlags(closeHot_, nullptr);
 }
 
 void TbsSkinPageControl::ClosePage(TTabSheet* page)
 {
-    closeButtons_[page].pressed = false;
+    SetCloseFlags(closeHot_, nullptr);
     bool canClose = true;
     const QPointer<TTabSheet> guard(page);
     TApplicationEvents::CallHook(OnClose, page, canClose);
     if (!guard)  // the handler freed the page itself
         return;
     if (!canClose) {
-        if (!rect().contains(mapFromGlobal(QCursor::pos())))
-            closeButtons_.remove(page);
+        if (!rect().contains(mapFromGlobal(QCursor::pos())) && closeHot_ == page)
+            SetCloseFlags(nullptr, nullptr);
         RepaintStrip();
         return;
     }
-    closeButtons_.remove(page);
+    if (closeHot_ == page)
+        SetCloseFlags(nullptr, nullptr);
     page->SetTabVisible(false);
     if (freeOnClose_)
         delete page;
@@ -409,41 +408,37 @@ void TbsSkinPageControl::RepaintStrip()
     update(QRect(0, 0, width(), TabStripHeight() + skin_.ActiveRise()));
 }
 
-TabPaintState TbsSkinPageControl::TabState(int visibleIndex) const
+TabStripState TbsSkinPageControl::StripState() const
 {
-    TabPaintState state;
-    state.setFlag(TabPaintFlag::Active, visibleIndex == TabIndex());
-    state.setFlag(TabPaintFlag::MouseIn, visibleIndex == hotTab_);
-    state.setFlag(TabPaintFlag::Focused, hasFocus());
+    TabStripState state;
+    state.geometry = StripGeometry();
+    state.size = size();
+    state.pageArea = PageArea();
+    state.activeTab = TabIndex();
+    state.hotTab = hotTab_;
+    state.focused = hasFocus();
+    state.fixedTabHeight = tabHeight_ > 0;
+    // A control without a parent has nothing behind it to show.
+    state.transparentStrip = tabsBGTransparent_ && parentWidget();
+    state.showCloseButtons = showCloseButtons_;
+    state.closeButtonSize = closeButtonSize_;
+    state.hotClose = VisibleIndexOf(closeHot_);
+    state.pressedClose = VisibleIndexOf(closePressed_);
+    state.font = Font();
+    state.fontColor = FontColor();
+    state.useSkinFont = useSkinFont_;
     return state;
 }
 
 void TbsSkinPageControl::paintEvent(QPaintEvent* event)
 {
-    if (width() < 1 || height() < 1)
-        return;
-    ReadSkin();
     QPainter painter(this);
-    if (skin_.valid)
-        PaintSkinnedControl(painter, event->region());
-    else
-        PaintPlainControl(painter);
-}
-
-void TbsSkinPageControl::PaintPlainControl(QPainter& painter)
-{
-    PaintPlainPageFrame(painter, rect(), PageArea());
-    const TabStripGeometry geometry = StripGeometry();
-    for (int i = geometry.scrolledTabs; i < geometry.tabWidths.size(); ++i)
-        PaintTab(painter, i, geometry.TabRect(i));
-}
-
-QRect TbsSkinPageControl::ActiveTabArea() const
-{
-    const TabStripGeometry geometry = StripGeometry();
-    if (!geometry.Shown(TabIndex()))
-        return QRect();
-    return geometry.TabRect(TabIndex()).adjusted(0, 0, 0, skin_.ActiveRise());
+    PaintTabStrip(
+        painter, skin_, StripState(), event->region(),
+        [this](QPainter& canvas, int index, const QRect& bitmap, const QRect& caption, TabPaintState state) {
+            DrawTabFace(canvas, index, bitmap, caption, state);
+        },
+        [this](QPainter& canvas) { PaintParentBackground(this, canvas); });
 }
 
 bool TbsSkinPageControl::PaintSkinBackground(QPainter& painter, const QRect& area) const
@@ -454,89 +449,13 @@ bool TbsSkinPageControl::PaintSkinBackground(QPainter& painter, const QRect& are
     return true;
 }
 
-void TbsSkinPageControl::PaintSkinnedControl(QPainter& painter, const QRegion& dirty)
-{
-    const int stripHeight = TabStripHeight();
-    const QRect activeArea = ActiveTabArea();
-    painter.setClipRegion(QRegion(rect()) - activeArea);
-    // Hover and scrolling repaint the strip alone; the frame below it stays as it is.
-    const QRect frame(0, stripHeight, width(), height() - stripHeight);
-    if (dirty.intersects(frame))
-        PaintSkinnedPageFrame(painter, skin_, frame);
-    if (VisibleTabCount() == 0)
-        PaintSkinnedPageBackground(painter, skin_, PageArea());
-
-    QImage strip(width(), stripHeight, QImage::Format_ARGB32_Premultiplied);
-    strip.fill(Qt::transparent);
-    {
-        QPainter canvas(&strip);
-        // A control without a parent has nothing behind it to show.
-        if (tabsBGTransparent_ && parentWidget())
-            PaintParentBackground(this, canvas);
-        else
-            PaintSkinnedStripBackground(canvas, skin_, strip.rect());
-        const TabStripGeometry geometry = StripGeometry();
-        for (int i = geometry.scrolledTabs; i < geometry.tabWidths.size(); ++i) {
-            if (i != TabIndex())
-                PaintTab(canvas, i, geometry.TabRect(i));
-        }
-    }
-    painter.drawImage(0, 0, strip);
-    painter.setClipping(false);
-    if (!activeArea.isEmpty())
-        PaintTab(painter, TabIndex(), activeArea);
-}
-
-void TbsSkinPageControl::PaintTab(QPainter& target, int visibleIndex, QRect place)
-{
-    if (place.isEmpty())
-        return;
-    const TabPaintState state = TabState(visibleIndex);
-    QImage bitmap(place.size(), QImage::Format_ARGB32_Premultiplied);
-    bitmap.fill(Qt::transparent);
-    QRect captionRect = bitmap.rect();
-    {
-        QPainter canvas(&bitmap);
-        if (skin_.valid) {
-            canvas.setCompositionMode(QPainter::CompositionMode_Source);
-            canvas.drawImage(0, 0, SkinnedTabFace(skin_, bitmap.size(), state, tabHeight_ > 0));
-            canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            canvas.setFont(useSkinFont_ ? skin_.font : Font());
-            canvas.setPen(skin_.TabFontColor(state));
-            if (skin_.showFocus && state.testFlag(TabPaintFlag::Active) && state.testFlag(TabPaintFlag::Focused))
-                DrawDottedFocusRect(canvas, bitmap.rect().adjusted(skin_.focusOffsetX, skin_.focusOffsetY,
-                                                                   -skin_.focusOffsetX, -skin_.focusOffsetY));
-            if (skin_.ActiveRise() > 0 && !state.testFlag(TabPaintFlag::Active))
-                captionRect.translate(0, 2);
-        } else {
-            PaintPlainTabBackground(canvas, bitmap.size(), state);
-            canvas.setFont(Font());
-            canvas.setPen(FontColor());
-        }
-        canvas.setBrush(Qt::NoBrush);
-        DrawTabFace(canvas, visibleIndex, bitmap.rect(), captionRect, state);
-        if (showCloseButtons_)
-            DrawCloseButton(canvas, visibleIndex, bitmap.size());
-    }
-    target.drawImage(place.topLeft(), bitmap);
-}
-
-void TbsSkinPageControl::DrawCloseButton(QPainter& canvas, int visibleIndex, QSize bitmap)
-{
-    const CloseButtonFlags flags = closeButtons_.value(PageOfTab(visibleIndex));
-    const QRect place = CloseButtonInTab(bitmap, closeButtonSize_);
-    if (skin_.valid && !skin_.closeRect.isEmpty())
-        PaintSkinnedCloseButton(canvas, skin_, place, flags.hot, flags.pressed);
-    else
-        PaintPlainCloseButton(canvas, place, flags.hot || flags.pressed);
-}
-
-void TbsSkinPageControl::DrawTabFace(QPainter& canvas, int visibleIndex, QRect bitmapRect, QRect captionRect,
-                                     TabPaintState state)
+void TbsSkinPageControl::DrawTabFace(QPainter& canvas, int visibleIndex, const QRect& bitmapRect,
+                                     const QRect& captionRect, TabPaintState state)
 {
     const TTabSheet* page = PageOfTab(visibleIndex);
-    if (TApplicationEvents::CallHook(OnDrawSkinTab, page->PageIndex(), bitmapRect, state.testFlag(TabPaintFlag::Active),
-                                     state.testFlag(TabPaintFlag::MouseIn), &canvas))
+    if (TApplicationEvents::CallHook(OnDrawSkinTab, page->PageIndex(), visibleIndex, bitmapRect,
+                                     state.testFlag(TabPaintFlag::Active), state.testFlag(TabPaintFlag::MouseIn),
+                                     &canvas))
         return;
     const int closeRoom = showCloseButtons_ ? closeButtonSize_ + 2 : 0;
     // Tab captions here are page titles, not accelerator captions: an "&" is drawn.
@@ -546,72 +465,21 @@ void TbsSkinPageControl::DrawTabFace(QPainter& canvas, int visibleIndex, QRect b
 
 void TbsSkinPageControl::TabsMoved()
 {
-    CheckScroll();
+    ScrollTo(arrows_->Update(StripGeometry(), defaultItemHeight_, skin_.upDownName, SkinData()));
 }
 
-int TbsSkinPageControl::LastScroll(int arrowsWidth) const
+void TbsSkinPageControl::ActivePageChanged()
 {
-    TabStripGeometry geometry = StripGeometry();
-    const int last = int(geometry.tabWidths.size()) - 1;
-    const int limit = width() - 3 - arrowsWidth;
-    for (geometry.scrolledTabs = 0; geometry.scrolledTabs < last; ++geometry.scrolledTabs) {
-        if (RightOf(geometry.TabRect(last)) <= limit)
-            break;
-    }
-    return qMax(0, geometry.scrolledTabs);
+    if (arrows_->UpDown())
+        ScrollTo(StripGeometry().ScrollShowing(TabIndex(), arrows_->Width()));
 }
 
-void TbsSkinPageControl::CheckScroll()
+void TbsSkinPageControl::ScrollTo(int scroll)
 {
-    if (LastScroll(0) == 0) {
-        scrolledTabs_ = 0;
-        if (upDown_) {
-            // The arrows may be in the middle of their own click.
-            upDown_->hide();
-            upDown_->deleteLater();
-            upDown_ = nullptr;
-            RepaintStrip();
-        }
+    arrows_->SetPosition(scroll);
+    if (scroll == scrolledTabs_)
         return;
-    }
-    if (!upDown_)
-        CreateArrows();
-    PlaceArrows();
-    const int last = LastScroll(upDown_->width());
-    upDown_->SetMax(last);
-    if (scrolledTabs_ > last) {
-        scrolledTabs_ = last;
-        RepaintStrip();
-    }
-}
-
-void TbsSkinPageControl::CreateArrows()
-{
-    upDown_ = new TbsSkinUpDown(this);
-    upDown_->setObjectName(QStringLiteral("bsSkinUpDown"));
-    upDown_->resize(2 * defaultItemHeight_, defaultItemHeight_);
-    upDown_->SetSkinDataName(skin_.upDownName);
-    upDown_->SetSkinData(SkinData());
-    upDown_->SetMin(0);
-    upDown_->SetIncrement(1);
-    upDown_->SetMax(LastScroll(upDown_->width()));
-    upDown_->SetPosition(scrolledTabs_);
-    connect(upDown_, &TbsSkinUpDown::OnChange, this, [this] { ArrowsMoved(); });
-    upDown_->show();
-}
-
-void TbsSkinPageControl::PlaceArrows()
-{
-    // The skin's size rule has the last word on the arrows' size; they sit at the strip's right end.
-    upDown_->move(width() - upDown_->width(), 0);
-}
-
-void TbsSkinPageControl::ArrowsMoved()
-{
-    if (!upDown_)
-        return;
-    upDown_->SetMax(LastScroll(upDown_->width()));
-    scrolledTabs_ = upDown_->Position();
+    scrolledTabs_ = scroll;
     hotTab_ = -1;
     RepaintStrip();
 }

@@ -2,12 +2,10 @@
 
 #include "framework/TPageControl.h"
 #include "skincontrols/SkinDataLink.h"
-#include "skincontrols/TabControlSkin.h"
-#include "skinui/PlainTabPainting.h"
-#include "skinui/TabStripGeometry.h"
+#include "skincontrols/TabStripPainting.h"
 
 #include <QFont>
-#include <QHash>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
@@ -15,10 +13,14 @@
 
 class QPainter;
 class TbsSkinData;
+class TabStripArrows;
 class TbsSkinUpDown;
 
-// Events the page control asks its owner to draw or to decide; one handler each.
-using TbsDrawSkinTabEvent = std::function<void(int TabIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs)>;
+// Events the page control asks its owner to draw or to decide; one handler each. A tab is
+// drawn by its page index (TabIndex, counting pages with hidden tabs) and its place in the
+// strip (VisibleIndex).
+using TbsDrawSkinTabEvent =
+    std::function<void(int TabIndex, int VisibleIndex, QRect Rct, bool Active, bool MouseIn, QPainter* Cnvs)>;
 using TbsCloseEvent = std::function<void(TTabSheet* Page, bool& CanClose)>;
 
 // Page control whose face the skin engine paints, from the "tab" object (SkinDataName) of its
@@ -29,13 +31,13 @@ using TbsCloseEvent = std::function<void(TTabSheet* Page, bool& CanClose)>;
 // what lies behind the control.
 //
 // When the tabs do not fit, skinned arrows (TbsSkinUpDown) appear at the strip's right end;
-// each step scrolls the strip by one tab, up to the last tab lying clear of the arrows. They go
-// again once every tab fits.
+// each step scrolls the strip by one tab, up to the last tab lying clear of the arrows, and
+// every change of the active page scrolls the strip so that the active tab is wholly on show.
+// The arrows go again once every tab fits.
 //
-// Skin changes: a TbsSkinMessageEvent of its store sent to the control is handled in event():
-// 1225 (a load begins) drops the skin snapshot, 1226 (skin changed) runs ChangeSkinData(); the
-// same when the store itself broadcasts them, and ChangeSkinData() runs when SkinData is set
-// to a store that is not empty.
+// The skin is copied (TabControlSkin) in the skin-change step only, which runs on every load
+// of its store (SkinDataLink), when SkinData is set and when SkinDataName or UseSkinFont
+// change; painting (TabStripPainting) reads that copy and the control's state.
 class TbsSkinPageControl : public TPageControl {
     Q_OBJECT
 public:
@@ -44,8 +46,8 @@ public:
 
     TbsSkinData* SkinData() const { return link_.Store(); }
     void SetSkinData(TbsSkinData* store);
-    // The skin-change step: reads the skin again, takes its font, tab height and arrows, and
-    // repaints itself and the active page.
+    // The skin-change step: copies the skin again, takes its font, tab height and arrows' skin
+    // name, and repaints itself and the active page.
     void ChangeSkinData();
     // What the control draws with; not valid while it draws plainly.
     const TabControlSkin& Skin() const { return skin_; }
@@ -89,12 +91,12 @@ public:
     bool UseSkinFont() const { return useSkinFont_; }
     void SetUseSkinFont(bool use);
     QFont DefaultFont() const { return defaultFont_; }
-    void SetDefaultFont(const QFont& font) { defaultFont_ = font; }
+    void SetDefaultFont(const QFont& font);
 
     // Tabs scrolled out to the left of the strip.
     int ScrolledTabs() const { return scrolledTabs_; }
     // The scroll arrows; nullptr while every tab fits.
-    TbsSkinUpDown* UpDown() const { return upDown_; }
+    TbsSkinUpDown* UpDown() const;
     // Where the tabs lie now; painting, hover tracking and the mouse shift all read it.
     TabStripGeometry StripGeometry() const;
     // The tab's place in the control, by visible index; empty when there is no such tab.
@@ -119,6 +121,7 @@ protected:
     QRect FrameworkTabRect(int visibleIndex) const override;
     int TabStripHeight() const override;
     void TabsMoved() override;
+    void ActivePageChanged() override;
 
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -133,12 +136,6 @@ protected:
     void PageRemoved(TTabSheet* page) override;
 
 private:
-    // Per page, so that pages of any sheet class can carry a close button.
-    struct CloseButtonFlags {
-        bool hot = false;
-        bool pressed = false;
-    };
-
     // The event as the framework sees it: left-button X less the strip offset in effect.
     QMouseEvent FrameworkMouseEvent(const QMouseEvent& event) const;
     void TrackHotTab(QPoint position);
@@ -148,23 +145,19 @@ private:
     void PressCloseButton(QPoint position);
     void ReleaseCloseButton(QPoint position);
     void ClosePage(TTabSheet* page);
+    void SetCloseFlags(TTabSheet* hot, TTabSheet* pressed);
     TTabSheet* NeighbourWithTab(int step) const;
-    TabPaintState TabState(int visibleIndex) const;
-    void ReadSkin();
-    void PaintPlainControl(QPainter& painter);
-    void PaintSkinnedControl(QPainter& painter, const QRegion& dirty);
-    // The active tab's rectangle reaching into the frame as far as it is taller than the others.
-    QRect ActiveTabArea() const;
-    void PaintTab(QPainter& target, int visibleIndex, QRect place);
-    void DrawTabFace(QPainter& canvas, int visibleIndex, QRect bitmapRect, QRect captionRect, TabPaintState state);
-    void DrawCloseButton(QPainter& canvas, int visibleIndex, QSize bitmap);
-    // Shows, updates or removes the arrows as the tabs now need them.
-    void CheckScroll();
-    // The scroll that brings the last tab clear of arrows that wide.
-    int LastScroll(int arrowsWidth) const;
-    void CreateArrows();
-    void PlaceArrows();
-    void ArrowsMoved();
+    // Sets field to value; whether it changed.
+    template <class Field>
+    static bool Changed(Field& field, const Field& value);
+    // Takes a skin value: font, close buttons, tab height, arrows; repaints.
+    void ApplySkin(const TabControlSkin& skin);
+    void ForgetSkin();
+    TabStripState StripState() const;
+    void DrawTabFace(QPainter& canvas, int visibleIndex, const QRect& bitmapRect, const QRect& captionRect,
+                     TabPaintState state);
+    // Scrolls the strip by scroll tabs, and tells the arrows.
+    void ScrollTo(int scroll);
 
     qint16 tabWidth_ = 0;
     qint16 tabHeight_ = 0;
@@ -185,8 +178,10 @@ private:
     int scrolledTabs_ = 0;
     int hotTab_ = -1;
     int closeButtonSize_;
-    QHash<const TTabSheet*, CloseButtonFlags> closeButtons_;
+    // The page whose close button is under the pointer, and the one whose button is held.
+    QPointer<TTabSheet> closeHot_;
+    QPointer<TTabSheet> closePressed_;
     SkinDataLink link_;
     TabControlSkin skin_;
-    TbsSkinUpDown* upDown_ = nullptr;
+    TabStripArrows* arrows_;
 };

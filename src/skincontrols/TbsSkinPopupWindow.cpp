@@ -3,10 +3,8 @@
 #include "framework/TMenuItem.h"
 #include "framework/TTimer.h"
 #include "skin/TbsDataSkinMenuItem.h"
-#include "skincontrols/TbsSkinMenu.h"
 #include "skinui/CaptionAccelerator.h"
 #include "skinui/MenuPainting.h"
-#include "skinui/SkinFont.h"
 #include "skinui/SkinRect.h"
 #include "skinui/SkinText.h"
 
@@ -45,9 +43,9 @@ TTimer* MakeTimer(QObject* owner, const char* name, int interval)
 
 } // namespace
 
-TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu& menu, TMenuItem& item, int firstIndex, int level)
-    : QWidget(nullptr, PopupFlags()), menu_(menu), parentItem_(&item), level_(level),
-      skin_(MenuSkin::Of(menu.SkinData())),
+TbsSkinPopupWindow::TbsSkinPopupWindow(const PopupLevelSettings& settings, TMenuItem& item, int firstIndex,
+                                       int level, std::function<void(int index)> selected)
+    : QWidget(nullptr, PopupFlags()), settings_(settings), onSelected_(std::move(selected)), level_(level),
       trackTimer_(MakeTimer(this, "TrackTimer", kTrackInterval)),
       scrollTimer_(MakeTimer(this, "ScrollTimer", kScrollInterval)),
       fadeTimer_(MakeTimer(this, "FadeTimer", kFadeInterval))
@@ -57,8 +55,7 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TbsSkinMenu& menu, TMenuItem& item, int f
     setAttribute(Qt::WA_X11NetWmWindowTypePopupMenu);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    font_ = skin_.Skinned() && menu.UseSkinFont() ? SkinFont(*skin_.item) : menu.DefaultItemFont();
-    setFont(font_);
+    setFont(settings_.font);
     BuildItems(item, firstIndex);
     Layout();
     connect(trackTimer_, &TTimer::OnTimer, this, [this] { Track(); });
@@ -76,17 +73,17 @@ QList<int> TbsSkinPopupWindow::ItemHeights() const
 {
     QList<int> heights;
     for (const TbsSkinMenuItem& item : items_) {
-        if (skin_.Skinned())
-            heights << (item.IsSeparator() ? skin_.SeparatorHeight() : skin_.ItemHeight());
+        if (Skin().Skinned())
+            heights << (item.IsSeparator() ? Skin().SeparatorHeight() : Skin().ItemHeight());
         else
-            heights << (item.IsSeparator() ? kPlainSeparatorHeight : menu_.DefaultItemHeight());
+            heights << (item.IsSeparator() ? kPlainSeparatorHeight : settings_.defaultItemHeight);
     }
     return heights;
 }
 
 int TbsSkinPopupWindow::TextWidth() const
 {
-    const QFontMetrics metrics(font_);
+    const QFontMetrics metrics(settings_.font);
     int widest = 0;
     for (const TbsSkinMenuItem& item : items_) {
         if (item.IsSeparator())
@@ -102,18 +99,19 @@ int TbsSkinPopupWindow::TextWidth() const
 
 void TbsSkinPopupWindow::Layout()
 {
+    const MenuSkin& skin = Skin();
     MenuGeometry::Sizing sizing;
-    sizing.itemsMargins = skin_.Skinned() ? skin_.ItemsMargins() : QMargins(2, 2, 2, 2);
-    sizing.itemWidth = MenuItemWidth(skin_, TextWidth());
+    sizing.itemsMargins = skin.Skinned() ? skin.ItemsMargins() : QMargins(2, 2, 2, 2);
+    sizing.itemWidth = MenuItemWidth(skin, TextWidth());
     sizing.heights = ItemHeights();
-    sizing.maxItems = menu_.MaxMenuItemsInWindow();
-    sizing.limitItemHeight = skin_.Skinned() ? skin_.ItemHeight() : menu_.DefaultItemHeight();
-    sizing.workAreaHeight = menu_.WorkArea().height();
-    sizing.plainMarkers = !skin_.Skinned();
+    sizing.maxItems = settings_.maxItems;
+    sizing.limitItemHeight = skin.Skinned() ? skin.ItemHeight() : settings_.defaultItemHeight;
+    sizing.workAreaHeight = settings_.workAreaHeight;
+    sizing.plainMarkers = !skin.Skinned();
     geometry_ = MenuGeometry(sizing);
     resize(geometry_.Size());
-    background_ = BuildMenuBackground(skin_, geometry_.Size());
-    if (const std::optional<QRegion> region = MenuWindowRegion(skin_, geometry_.Size()))
+    background_ = BuildMenuBackground(skin, geometry_.Size());
+    if (const std::optional<QRegion> region = MenuWindowRegion(skin, geometry_.Size()))
         setMask(*region);
 }
 
@@ -128,7 +126,7 @@ void TbsSkinPopupWindow::ShowAt(const QPoint& topLeft, int alpha, bool fade)
     show();
     if (alpha >= 0 && fade)
         fadeTimer_->SetEnabled(true);
-    EnsurePointerGrab();
+    EnsureGrabs();
     lastCursor_ = QCursor::pos();
     Highlight(FirstSelectable());
     trackTimer_->SetEnabled(true);
@@ -142,18 +140,25 @@ void TbsSkinPopupWindow::Dismiss()
     trackTimer_->SetEnabled(false);
     scrollTimer_->SetEnabled(false);
     fadeTimer_->SetEnabled(false);
+    // The keyboard goes back to where it was before the menu took it.
+    if (keyboardGrabbed_ && windowHandle())
+        windowHandle()->setKeyboardGrabEnabled(false);
     hide();
     deleteLater();
 }
 
-void TbsSkinPopupWindow::EnsurePointerGrab()
+void TbsSkinPopupWindow::EnsureGrabs()
 {
     // The first level holds the pointer, so that a press anywhere (outside the application
     // too) reaches the menu and closes it. Where the window system refuses, presses inside the
-    // application and deactivation still close it.
-    if (level_ != 0 || pointerGrabbed_ || !windowHandle() || !PointerGrabsWork())
+    // application and deactivation still close it. Without a window of the application that
+    // has the keyboard, it holds the keyboard too: the menu's keys reach it.
+    if (level_ != 0 || !windowHandle() || !PointerGrabsWork())
         return;
-    pointerGrabbed_ = windowHandle()->setMouseGrabEnabled(true);
+    if (!pointerGrabbed_)
+        pointerGrabbed_ = windowHandle()->setMouseGrabEnabled(true);
+    if (settings_.takeKeyboard && !keyboardGrabbed_)
+        keyboardGrabbed_ = windowHandle()->setKeyboardGrabEnabled(true);
 }
 
 void TbsSkinPopupWindow::FadeStep()
@@ -170,7 +175,6 @@ void TbsSkinPopupWindow::Highlight(int index)
         return;
     if (index == selected_)
         return;
-    previous_ = selected_;
     if (selected_ >= 0) {
         items_[std::size_t(selected_)].SetSelected(false);
         RepaintItem(selected_);
@@ -191,8 +195,8 @@ void TbsSkinPopupWindow::SelectItem(int index)
     if (dismissed_)
         return;
     Highlight(index);
-    if (index == selected_)
-        menu_.ItemSelected(*this, index);
+    if (index == selected_ && onSelected_)
+        onSelected_(index);
 }
 
 void TbsSkinPopupWindow::MoveSelection(int step)
@@ -252,7 +256,7 @@ QRect TbsSkinPopupWindow::ItemScreenRect(int index) const
 
 void TbsSkinPopupWindow::Track()
 {
-    EnsurePointerGrab();
+    EnsureGrabs();
     const QPoint cursor = QCursor::pos();
     if (cursor == lastCursor_)
         return;
@@ -329,15 +333,15 @@ void TbsSkinPopupWindow::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect dirty = event->rect();
     painter.drawImage(dirty.topLeft(), background_, dirty);
-    painter.setFont(font_);
+    painter.setFont(settings_.font);
     const int last = geometry_.LastShown(top_);
     for (int i = top_; i <= last; ++i) {
         const QRect rect = geometry_.ItemRect(i, top_);
         if (rect.intersects(dirty))
-            items_[std::size_t(i)].Paint(painter, rect, skin_);
+            items_[std::size_t(i)].Paint(painter, rect, Skin());
     }
     if (geometry_.Scrolling()) {
-        PaintScrollMarker(painter, geometry_.UpMarker(), ArrowGlyph::Up, marker_ == ScrollMarker::Up, skin_);
-        PaintScrollMarker(painter, geometry_.DownMarker(), ArrowGlyph::Down, marker_ == ScrollMarker::Down, skin_);
+        PaintScrollMarker(painter, geometry_.UpMarker(), ArrowGlyph::Up, marker_ == ScrollMarker::Up, Skin());
+        PaintScrollMarker(painter, geometry_.DownMarker(), ArrowGlyph::Down, marker_ == ScrollMarker::Down, Skin());
     }
 }

@@ -1,29 +1,38 @@
 #include "skincontrols/TbsSkinTextLabel.h"
 
 #include "skin/TbsDataSkinStdLabelControl.h"
-#include "skin/TbsSkinData.h"
 #include "skinui/CellHeightFont.h"
 #include "skinui/SkinColor.h"
-#include "skinui/SkinFont.h"
-#include "skinui/SkinText.h"
 
 #include <QPainter>
 
-#include <limits>
-
 TbsSkinTextLabel::TbsSkinTextLabel(QWidget* parent)
-    : TControl(parent), link_(this, [this] { skin_ = Skin(); }, [this] { SkinChanged(); }),
-      skinDataName_(QStringLiteral("stdlabel")), font_(FontWithCellHeight(QStringLiteral("Arial"), 14)),
-      fontColor_(SystemColor(SkinColor::kWindowText)), defaultFont_(font_), defaultFontColor_(fontColor_)
+    : TControl(parent), link_(this, [this] { skin_ = TextLabelSkin(); Changed(); }, [this] { SkinChanged(); }),
+      skinDataName_(QStringLiteral("stdlabel"))
 {
+    face_.font = FontWithCellHeight(QStringLiteral("Arial"), 14);
+    face_.fontColor = SystemColor(SkinColor::kWindowText);
+    face_.defaultFont = face_.font;
+    face_.defaultFontColor = face_.fontColor;
     SetGraphicControl(true);
     resize(65, 65);
+}
+
+template <class Field>
+void TbsSkinTextLabel::SetFaceField(Field TextLabelFace::*field, const Field& value, bool layout)
+{
+    if (face_.*field == value)
+        return;
+    face_.*field = value;
+    if (layout)
+        Changed();
+    else
+        update();
 }
 
 void TbsSkinTextLabel::SetSkinData(TbsSkinData* store)
 {
     link_.SetStore(store);
-    update();
 }
 
 void TbsSkinTextLabel::SetSkinDataName(const QString& name)
@@ -39,124 +48,71 @@ void TbsSkinTextLabel::SetLines(const QStringList& lines)
     if (lines == lines_)
         return;
     lines_ = lines;
-    Changed();
-}
-
-QString TbsSkinTextLabel::Text() const
-{
     QString text;
     for (const QString& line : lines_)
         text += line + u'\n';
-    return text;
+    face_.text = text;
+    Changed();
 }
 
 void TbsSkinTextLabel::SetFont(const QFont& font)
 {
-    font_ = font;
-    Changed();
+    SetFaceField(&TextLabelFace::font, font, true);
 }
 
 void TbsSkinTextLabel::SetFontColor(const QColor& color)
 {
-    fontColor_ = color;
-    update();
+    SetFaceField(&TextLabelFace::fontColor, color, false);
 }
 
 void TbsSkinTextLabel::SetDefaultFont(const QFont& font)
 {
-    defaultFont_ = font;
-    Changed();
+    SetFaceField(&TextLabelFace::defaultFont, font, true);
 }
 
 void TbsSkinTextLabel::SetDefaultFontColor(const QColor& color)
 {
-    defaultFontColor_ = color;
-    update();
+    SetFaceField(&TextLabelFace::defaultFontColor, color, false);
 }
 
 void TbsSkinTextLabel::SetUseSkinFont(bool use)
 {
-    useSkinFont_ = use;
-    Changed();
+    SetFaceField(&TextLabelFace::useSkinFont, use, true);
 }
 
 void TbsSkinTextLabel::SetUseSkinColor(bool use)
 {
-    useSkinColor_ = use;
-    update();
+    SetFaceField(&TextLabelFace::useSkinColor, use, false);
 }
 
 void TbsSkinTextLabel::SetWordWrap(bool wrap)
 {
-    if (wrap == wordWrap_)
-        return;
-    wordWrap_ = wrap;
-    Changed();
+    SetFaceField(&TextLabelFace::wordWrap, wrap, true);
 }
 
 void TbsSkinTextLabel::SetAlignment(Qt::Alignment alignment)
 {
-    alignment_ = alignment;
-    update();
+    SetFaceField(&TextLabelFace::alignment, alignment, false);
 }
 
 void TbsSkinTextLabel::SetLayout(TbsTextLayout layout)
 {
-    layout_ = layout;
-    update();
+    SetFaceField(&TextLabelFace::layout, layout, false);
 }
 
 void TbsSkinTextLabel::SetAutoSize(bool autoSize)
 {
+    if (autoSize == autoSize_)
+        return;
     autoSize_ = autoSize;
     Changed();
 }
 
-void TbsSkinTextLabel::ReadSkin()
-{
-    skin_ = Skin();
-    const auto* object = link_.Find<TbsDataSkinStdLabelControl>(skinDataName_);
-    if (!object)
-        return;
-    skin_.found = true;
-    skin_.font = SkinFont(*object);
-    skin_.color = SkinColorToQColor(quint32(object->fontcolor));
-}
-
 void TbsSkinTextLabel::SkinChanged()
 {
-    ReadSkin();
+    const auto* object = link_.Find<TbsDataSkinStdLabelControl>(skinDataName_);
+    skin_ = object ? TextLabelSkin::Read(*SkinData(), *object) : TextLabelSkin();
     Changed();
-}
-
-QFont TbsSkinTextLabel::TextFont() const
-{
-    if (skin_.found)
-        return useSkinFont_ ? skin_.font : font_;
-    return useSkinFont_ ? defaultFont_ : font_;
-}
-
-QColor TbsSkinTextLabel::TextColor() const
-{
-    if (skin_.found)
-        return useSkinColor_ ? skin_.color : fontColor_;
-    return useSkinFont_ ? defaultFontColor_ : fontColor_;
-}
-
-int TbsSkinTextLabel::TextFlags() const
-{
-    return int(alignment_) | Qt::AlignTop | Qt::TextExpandTabs | (wordWrap_ ? Qt::TextWordWrap : 0)
-           | SkinTextFlags(SkinTextMode::Caption);
-}
-
-QSize TbsSkinTextLabel::TextSize() const
-{
-    const QFontMetrics metrics(TextFont());
-    const int room = wordWrap_ ? width() : std::numeric_limits<int>::max() / 2;
-    const QRect laid = metrics.boundingRect(QRect(0, 0, room, std::numeric_limits<int>::max() / 2),
-                                            TextFlags(), Text());
-    // The text ends with a line break, which lays out one empty line more.
-    return QSize(laid.width(), qMax(0, laid.height() - SkinTextHeight(metrics, QStringLiteral("A"))));
 }
 
 void TbsSkinTextLabel::Changed()
@@ -164,7 +120,7 @@ void TbsSkinTextLabel::Changed()
     if (autoSize_) {
         const QSize text = TextSize();
         const int right = x() + width();
-        setGeometry(alignment_ & Qt::AlignRight ? right - text.width() : x(), y(), text.width(), text.height());
+        setGeometry(face_.alignment & Qt::AlignRight ? right - text.width() : x(), y(), text.width(), text.height());
     }
     update();
 }
@@ -174,31 +130,8 @@ bool TbsSkinTextLabel::event(QEvent* event)
     return link_.HandleEvent(event) || TControl::event(event);
 }
 
-void TbsSkinTextLabel::DrawText(QPainter& painter, const QRect& rect, const QColor& color) const
-{
-    painter.setPen(color);
-    painter.drawText(rect, TextFlags(), Text());
-}
-
 void TbsSkinTextLabel::paintEvent(QPaintEvent*)
 {
-    ReadSkin();
     QPainter painter(this);
-    painter.setFont(TextFont());
-    QRect place = rect();
-    if (layout_ != tlTop) {
-        const int free = height() - TextSize().height();
-        place.translate(0, layout_ == tlCenter ? free / 2 : free);
-    }
-    if (isEnabled()) {
-        DrawText(painter, place, TextColor());
-        return;
-    }
-    // Embossed: a highlight one pixel right and down, the shadow in place.
-    const TbsSkinData* store = SkinData();
-    const bool skinned = skin_.found && store;
-    DrawText(painter, place.translated(1, 1),
-             skinned ? SkinColorToQColor(quint32(store->Colors().cbtnhighlight)) : SystemColor(SkinColor::kButtonHighlight));
-    DrawText(painter, place,
-             skinned ? SkinColorToQColor(quint32(store->Colors().cbtnshadow)) : SystemColor(SkinColor::kButtonShadow));
+    PaintTextLabel(painter, rect(), skin_, face_, isEnabled());
 }

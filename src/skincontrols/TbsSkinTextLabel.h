@@ -2,21 +2,17 @@
 
 #include "framework/TControl.h"
 #include "skincontrols/SkinDataLink.h"
+#include "skincontrols/TextLabelPainting.h"
 
-#include <QColor>
-#include <QFont>
 #include <QStringList>
-
-// Where a text label puts its text block in its height.
-enum TbsTextLayout { tlTop, tlCenter, tlBottom };
 
 // Multi-line text drawn straight on its parent (a graphic control: no window or background of
 // its own, so whatever lies behind shows between the letters), from a "stdlabel" skin object's
 // font and colour or from its own font. Disabled, the text is drawn embossed.
 //
-// Skin changes as for TbsSkinControl: a TbsSkinMessageEvent of its store sent to it is handled
-// in event() (1225 forgets the skin object, 1226 re-reads it, auto-sizes and repaints); the
-// same when the store itself broadcasts them, and when SkinData is set.
+// Its skin change (SkinDataLink: a load of its store, setting a store with a skin, a new
+// SkinDataName) copies the object's font and colours, auto-sizes and repaints; painting reads
+// only that copy.
 class TbsSkinTextLabel : public TControl {
     Q_OBJECT
 public:
@@ -30,25 +26,25 @@ public:
     QStringList Lines() const { return lines_; }
     void SetLines(const QStringList& lines);
     // The lines, each followed by a line break.
-    QString Text() const;
-    QFont Font() const { return font_; }
+    QString Text() const { return face_.text; }
+    QFont Font() const { return face_.font; }
     void SetFont(const QFont& font);
-    QColor FontColor() const { return fontColor_; }
+    QColor FontColor() const { return face_.fontColor; }
     void SetFontColor(const QColor& color);
-    QFont DefaultFont() const { return defaultFont_; }
+    QFont DefaultFont() const { return face_.defaultFont; }
     void SetDefaultFont(const QFont& font);
-    QColor DefaultFontColor() const { return defaultFontColor_; }
+    QColor DefaultFontColor() const { return face_.defaultFontColor; }
     void SetDefaultFontColor(const QColor& color);
-    bool UseSkinFont() const { return useSkinFont_; }
+    bool UseSkinFont() const { return face_.useSkinFont; }
     void SetUseSkinFont(bool use);
-    bool UseSkinColor() const { return useSkinColor_; }
+    bool UseSkinColor() const { return face_.useSkinColor; }
     void SetUseSkinColor(bool use);
-    bool WordWrap() const { return wordWrap_; }
+    bool WordWrap() const { return face_.wordWrap; }
     void SetWordWrap(bool wrap);
     // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter.
-    Qt::Alignment Alignment() const { return alignment_; }
+    Qt::Alignment Alignment() const { return face_.alignment; }
     void SetAlignment(Qt::Alignment alignment);
-    TbsTextLayout Layout() const { return layout_; }
+    TbsTextLayout Layout() const { return face_.layout; }
     void SetLayout(TbsTextLayout layout);
     // After a change of text, font, wrapping or skin the control takes the text's size,
     // keeping its right edge when right-aligned.
@@ -56,42 +52,28 @@ public:
     void SetAutoSize(bool autoSize);
 
     // The font and colour the text is drawn in.
-    QFont TextFont() const;
-    QColor TextColor() const;
+    QFont TextFont() const { return face_.TextFont(skin_); }
+    QColor TextColor() const { return face_.TextColor(skin_); }
     // The text's size laid out in the control's width (wrapping) or unbounded, without the
     // empty line the last line break adds.
-    QSize TextSize() const;
+    QSize TextSize() const { return face_.TextSize(skin_, width()); }
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The fields of the skin object a text label draws with.
-    struct Skin {
-        bool found = false;
-        QFont font;
-        QColor color;
-    };
-
-    void ReadSkin();
     void SkinChanged();
+    // A change that moves the text: auto-size, then repaint.
     void Changed();
-    int TextFlags() const;
-    void DrawText(QPainter& painter, const QRect& rect, const QColor& color) const;
+    // Sets one field of the face; relays the text out when layout, else only repaints.
+    template <class Field>
+    void SetFaceField(Field TextLabelFace::*field, const Field& value, bool layout);
 
     SkinDataLink link_;
     QString skinDataName_;
     QStringList lines_;
-    QFont font_;
-    QColor fontColor_;
-    QFont defaultFont_;
-    QColor defaultFontColor_;
-    bool useSkinFont_ = true;
-    bool useSkinColor_ = true;
-    bool wordWrap_ = false;
-    Qt::Alignment alignment_ = Qt::AlignLeft;
-    TbsTextLayout layout_ = tlTop;
+    TextLabelFace face_;
     bool autoSize_ = true;
-    Skin skin_;
+    TextLabelSkin skin_;
 };

@@ -1,13 +1,9 @@
 #include "skincontrols/TbsSkinUpDown.h"
 
 #include "framework/TApplicationEvents.h"
+#include "framework/TTimer.h"
 #include "skin/TbsDataSkinButtonControl.h"
 #include "skin/TbsDataSkinUpDownControl.h"
-#include "skin/TbsSkinData.h"
-#include "skinui/NinePieceImage.h"
-#include "skinui/PlainFace.h"
-#include "skinui/SkinColor.h"
-#include "skinui/SkinGlyphs.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,11 +14,24 @@ namespace {
 const QString kResizeButton = QStringLiteral("resizebutton");
 }  // namespace
 
-TbsSkinUpDown::TbsSkinUpDown(QWidget* parent) : TbsSkinCustomControl(parent)
+TbsSkinUpDown::TbsSkinUpDown(QWidget* parent) : TbsSkinCustomControl(parent), timer_(new TTimer(this))
 {
     SetSkinDataName(QStringLiteral("hupdown"));
     resize(50, 25);
-    connect(&timer_, &QTimer::timeout, this, &TbsSkinUpDown::Tick);
+    timer_->setObjectName(QStringLiteral("RepeatTimer"));
+    connect(timer_, &TTimer::OnTimer, this, [this] { Tick(); });
+}
+
+int TbsSkinUpDown::RepeatWait() const
+{
+    return timer_->Enabled() ? timer_->Interval() : 0;
+}
+
+void TbsSkinUpDown::StartTimer(int wait)
+{
+    timer_->SetEnabled(false);
+    timer_->SetInterval(wait);
+    timer_->SetEnabled(true);
 }
 
 void TbsSkinUpDown::SetMin(int min)
@@ -49,6 +58,8 @@ void TbsSkinUpDown::SetPosition(int position)
 
 void TbsSkinUpDown::SetOrientation(Qt::Orientation orientation)
 {
+    if (orientation == orientation_)
+        return;
     orientation_ = orientation;
     update();
 }
@@ -62,28 +73,20 @@ void TbsSkinUpDown::GetSkinData()
 {
     TbsSkinCustomControl::GetSkinData();
     const auto* object = SkinIndex() >= 0 ? SkinObject<TbsDataSkinUpDownControl>() : nullptr;
-    if (!object)
-        return;
-    skin_.up = object->upbuttonrect;
-    skin_.activeUp = object->activeupbuttonrect;
-    skin_.downUp = object->downupbuttonrect.isEmpty() ? object->activeupbuttonrect : object->downupbuttonrect;
-    skin_.down = object->downbuttonrect;
-    skin_.activeDown = object->activedownbuttonrect;
-    skin_.downDown =
-        object->downdownbuttonrect.isEmpty() ? object->activedownbuttonrect : object->downdownbuttonrect;
+    skin_ = object ? UpDownSkin::Read(*object) : UpDownSkin();
+    if (const auto* button = object ? SkinObjectNamed<TbsDataSkinButtonControl>(kResizeButton) : nullptr)
+        skin_.resizeButton = ResizeButtonSkin::Read(*SkinData(), *button);
+}
+
+void TbsSkinUpDown::ForgetSkinData()
+{
+    TbsSkinCustomControl::ForgetSkinData();
+    skin_ = UpDownSkin();
 }
 
 UpDownButtons TbsSkinUpDown::Buttons() const
 {
-    if (SkinIndex() < 0 || !UseSkinSize())
-        return UpDownButtons::Halves(size(), orientation_);
-    // The skin gives the buttons where they lie in its picture; in the control they lie where
-    // they lie in the skin rectangle.
-    const QPoint origin = SkinRect().topLeft();
-    UpDownButtons buttons;
-    buttons.rects[0] = skin_.up.translated(-origin);
-    buttons.rects[1] = skin_.down.translated(-origin);
-    return buttons;
+    return UpDownButtonsOf(size(), CustomSkin(), skin_, UseSkinSize(), orientation_);
 }
 
 void TbsSkinUpDown::TrackHot(const QPoint& point)
@@ -93,15 +96,15 @@ void TbsSkinUpDown::TrackHot(const QPoint& point)
     if (hot_ == previous)
         return;
     if (previous >= 0) {
-        hotFlags_[previous] = false;
+        flags_.hot[previous] = false;
         if (increment_ != 0 && previous == pressed_)
-            timer_.stop();
+            timer_->SetEnabled(false);
     }
     if (hot_ >= 0) {
-        hotFlags_[hot_] = true;
-        hotFlags_[1 - hot_] = false;
+        flags_.hot[hot_] = true;
+        flags_.hot[1 - hot_] = false;
         if (increment_ != 0 && hot_ == pressed_)
-            timer_.start(kComeBackWait);
+            StartTimer(kComeBackWait);
     }
     update();
 }
@@ -115,8 +118,8 @@ void TbsSkinUpDown::enterEvent(QEnterEvent* event)
 void TbsSkinUpDown::leaveEvent(QEvent* event)
 {
     hot_ = -1;
-    if (hotFlags_[0] || hotFlags_[1]) {
-        hotFlags_[0] = hotFlags_[1] = false;
+    if (flags_.hot[0] || flags_.hot[1]) {
+        flags_.hot[0] = flags_.hot[1] = false;
         update();
     }
     TbsSkinCustomControl::leaveEvent(event);
@@ -132,18 +135,18 @@ void TbsSkinUpDown::Press(const QPoint& point)
 {
     TrackHot(point);
     if (hot_ < 0) {
-        hotFlags_[0] = hotFlags_[1] = false;
+        flags_.hot[0] = flags_.hot[1] = false;
         return;
     }
-    hotFlags_[1 - hot_] = false;
+    flags_.hot[1 - hot_] = false;
     pressed_ = hot_;
-    hotFlags_[pressed_] = true;
-    pressedFlags_[pressed_] = true;
+    flags_.hot[pressed_] = true;
+    flags_.pressed[pressed_] = true;
     update();
     if (increment_ != 0) {
         direction_ = pressed_ == 0 ? Increase : Decrease;
         firstWait_ = true;
-        timer_.start(kFirstWait);
+        StartTimer(kFirstWait);
     }
 }
 
@@ -163,7 +166,7 @@ void TbsSkinUpDown::Tick()
 {
     if (firstWait_) {
         firstWait_ = false;
-        timer_.start(kRepeatInterval);
+        StartTimer(kRepeatInterval);
         return;
     }
     Step(direction_);
@@ -183,14 +186,14 @@ void TbsSkinUpDown::Release(const QPoint& point)
     if (button < 0)
         return;
     if (increment_ != 0) {
-        timer_.stop();
+        timer_->SetEnabled(false);
         direction_ = NoRepeat;
     }
-    pressedFlags_[button] = false;
+    flags_.pressed[button] = false;
     const UpDownButtons buttons = Buttons();
     const bool over = !buttons.rects[button].isEmpty() && buttons.ButtonAt(point, button) == button;
     if (!over)
-        hotFlags_[button] = false;
+        flags_.hot[button] = false;
     pressed_ = -1;
     update();
     if (!over)
@@ -214,70 +217,10 @@ void TbsSkinUpDown::mouseReleaseEvent(QMouseEvent* event)
 
 void TbsSkinUpDown::PaintPlain(QPainter& painter)
 {
-    const UpDownButtons buttons = Buttons();
-    painter.fillRect(rect(), SystemColor(SkinColor::kButtonFace));
-    for (int i = 0; i < 2; ++i) {
-        const PlainFaceLook look = !hotFlags_[i]       ? PlainFaceLook::Normal
-                                   : pressedFlags_[i] ? PlainFaceLook::Down
-                                                      : PlainFaceLook::Hot;
-        PaintPlainFace(painter, buttons.rects[i], look);
-        DrawArrowGlyph(painter, ArrowOf(i), buttons.rects[i], Qt::black);
-    }
-}
-
-ArrowGlyph TbsSkinUpDown::ArrowOf(int button) const
-{
-    if (orientation_ == Qt::Vertical)
-        return button == 0 ? ArrowGlyph::Up : ArrowGlyph::Down;
-    return button == 0 ? ArrowGlyph::Right : ArrowGlyph::Left;
-}
-
-QRect TbsSkinUpDown::SkinStateRect(int button) const
-{
-    if (!hotFlags_[button])
-        return QRect();
-    if (pressedFlags_[button])
-        return button == 0 ? skin_.downUp : skin_.downDown;
-    return button == 0 ? skin_.activeUp : skin_.activeDown;
+    PaintUpDown(painter, size(), CustomSkin(), skin_, flags_, UseSkinSize(), orientation_);
 }
 
 void TbsSkinUpDown::PaintSkinned(QPainter& painter)
 {
-    if (!UseSkinSize()) {
-        painter.fillRect(rect(), SkinFace());
-        PaintResizeButton(painter, 0);
-        PaintResizeButton(painter, 1);
-        return;
-    }
-    TbsSkinCustomControl::PaintSkinned(painter);
-    const UpDownButtons buttons = Buttons();
-    for (int i = 0; i < 2; ++i) {
-        const QRect source = SkinStateRect(i);
-        if (!source.isEmpty() && !buttons.rects[i].isEmpty())
-            painter.drawImage(buttons.rects[i], Picture(), source);
-    }
-}
-
-void TbsSkinUpDown::PaintResizeButton(QPainter& painter, int button)
-{
-    const auto* object = SkinObjectNamed<TbsDataSkinButtonControl>(kResizeButton);
-    const QImage* picture = object ? SkinPicture(*SkinData(), object->pictureindex) : nullptr;
-    const QRect place = Buttons().rects[button];
-    if (!picture || place.isEmpty())
-        return;
-    const bool hot = hotFlags_[button];
-    const bool down = hot && pressedFlags_[button];
-    const QRect active = object->activeskinrect.isEmpty() ? object->skinrect : object->activeskinrect;
-    const QRect source = down ? (object->downskinrect.isEmpty() ? active : object->downskinrect)
-                         : hot ? active
-                               : object->skinrect;
-    const NinePieceGeometry geometry = NinePieceGeometryOf(*object);
-    QImage face;
-    BuildNinePieceImage(face, *picture, source, geometry, geometry.GrownTo(source.size(), place.size()), place.size(),
-                        NinePieceOptionsOf(*object) | NinePieceOption::DrawClient,
-                        MiddleStretchTypeOf(object->stretchtype));
-    painter.drawImage(place.topLeft(), face);
-    const int color = down ? object->downfontcolor : hot ? object->activefontcolor : object->fontcolor;
-    DrawArrowGlyph(painter, ArrowOf(button), down ? place.adjusted(2, 2, 0, 0) : place,
-                   SkinColorToQColor(quint32(color)));
+    PaintUpDown(painter, size(), CustomSkin(), skin_, flags_, UseSkinSize(), orientation_);
 }

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "skincontrols/TbsSkinCustomControl.h"
-#include "skincontrols/UpDownGeometry.h"
-#include "skinui/SkinGlyphs.h"
+#include "skincontrols/UpDownPainting.h"
 
-#include <QTimer>
+class TTimer;
 
 // Two arrow buttons that step Position between Min and Max by Increment: button 0 up, button 1
-// down, drawn from an "updown" skin object (or plainly). Holding a button repeats its step:
-// nothing for 500 ms, then one step every 100 ms; a pointer that leaves the held button stops
-// the repeat and one that comes back restarts it after 50 ms. With Increment 0 the buttons only
-// report their clicks.
+// down, drawn from an "updown" skin object (or plainly). Holding a button repeats its step on
+// the ticks of its "RepeatTimer": nothing for 500 ms, then one step every 100 ms; a pointer
+// that leaves the held button stops the repeat and one that comes back restarts it after
+// 50 ms. With Increment 0 the buttons only report their clicks.
 class TbsSkinUpDown : public TbsSkinCustomControl {
     Q_OBJECT
 public:
@@ -38,7 +37,7 @@ public:
     int HotButton() const { return hot_; }
     int PressedButton() const { return pressed_; }
     // The wait of the repeat timer now running: 500, 100 or 50 ms; 0 while none runs.
-    int RepeatWait() const { return timer_.isActive() ? timer_.interval() : 0; }
+    int RepeatWait() const;
 
 Q_SIGNALS:
     void OnChange(QObject* Sender);
@@ -48,6 +47,7 @@ Q_SIGNALS:
 protected:
     const TbsDataSkinCustomControl* FindSkinObject() const override;
     void GetSkinData() override;
+    void ForgetSkinData() override;
     void PaintPlain(QPainter& painter) override;
     void PaintSkinned(QPainter& painter) override;
 
@@ -59,15 +59,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // The up-down object's state rectangles, in the skin picture.
-    struct Skin {
-        QRect up;
-        QRect activeUp;
-        QRect downUp;
-        QRect down;
-        QRect activeDown;
-        QRect downDown;
-    };
     enum Direction { NoRepeat = 0, Decrease = 1, Increase = 2 };
 
     void TrackHot(const QPoint& point);
@@ -75,9 +66,7 @@ private:
     void Release(const QPoint& point);
     void Tick();
     void Step(Direction direction);
-    void PaintResizeButton(QPainter& painter, int button);
-    QRect SkinStateRect(int button) const;
-    ArrowGlyph ArrowOf(int button) const;
+    void StartTimer(int wait);
 
     int min_ = 0;
     int max_ = 100;
@@ -87,10 +76,9 @@ private:
 
     int hot_ = -1;
     int pressed_ = -1;
-    bool hotFlags_[2] = {false, false};
-    bool pressedFlags_[2] = {false, false};
+    UpDownState flags_;
     Direction direction_ = NoRepeat;
     bool firstWait_ = false;
-    QTimer timer_;
-    Skin skin_;
+    TTimer* timer_;
+    UpDownSkin skin_;
 };

@@ -57,12 +57,13 @@ int SkinnedEdgeCode(const QPoint& p, const FrameGeometry& g)
     return 0;
 }
 
-// The sizing code of a point in the default frame's 3-pixel border; 0 inside it.
+// The sizing code of a point in the default frame's border; 0 inside it. The border takes
+// x <= 2 and x >= W - 2, y <= 2 and y >= H - 2.
 int DefaultEdgeCode(const QPoint& p, const QSize& form)
 {
     const int b = DefaultFrame::kBorder;
-    const bool left = p.x() < b, right = p.x() >= form.width() - b;
-    const bool top = p.y() < b, bottom = p.y() >= form.height() - b;
+    const bool left = p.x() < b, right = p.x() >= form.width() - (b - 1);
+    const bool top = p.y() < b, bottom = p.y() >= form.height() - (b - 1);
     if (top)
         return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
     if (bottom)
@@ -87,8 +88,12 @@ int FrameHitTestAt(const QPoint& p, const FrameHitInput& in)
     const FrameHitState s = in.state;
     const bool sizable = s.testFlag(FrameHitFlag::Resizable) && !s.testFlag(FrameHitFlag::Maximized);
     const bool shown = !s.testFlag(FrameHitFlag::RolledUp) && !s.testFlag(FrameHitFlag::Minimized);
-    const QList<QRect> captions = g.skinned ? in.captionObjects : QList<QRect>{g.captionRect};
-    if (shown && s.testFlag(FrameHitFlag::HotObject) && !s.testFlag(FrameHitFlag::SizeMoving)
+    // The default frame's caption answers from (3, 3) to (W - 3, caption height).
+    const QRect& bar = g.captionRect;
+    const QList<QRect> captions =
+        g.skinned ? in.captionObjects
+                  : QList<QRect>{SkinRect(bar.x(), bar.y(), RightOf(bar), BottomOf(bar) - DefaultFrame::kBorder)};
+    if (shown && s.testFlag(FrameHitFlag::HotObject)
         && !InAny(in.captionObjects, p) && !g.ClientRect().contains(p))
         return HTOBJECT;
     if (shown && sizable) {

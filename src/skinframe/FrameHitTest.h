@@ -21,7 +21,6 @@ enum class FrameHitFlag {
     Minimized = 0x04,
     Resizable = 0x08,   // the border style or AlwaysResize lets the user size the form
     HotObject = 0x10,   // a frame object is under the pointer
-    SizeMoving = 0x20,  // a move or size is running
 };
 Q_DECLARE_FLAGS(FrameHitState, FrameHitFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(FrameHitState)

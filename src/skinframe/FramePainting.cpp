@@ -2,6 +2,7 @@
 
 #include "skin/TbsSkinData.h"
 #include "skinframe/FrameGeometry.h"
+#include "skinframe/FrameObjectPainting.h"
 #include "skinui/SkinColor.h"
 #include "skinui/SkinObjectMapping.h"
 #include "skinui/SkinRect.h"
@@ -30,9 +31,9 @@ void DrawObjects(QImage& strip, int shift, const FrameObjectList& objects, const
         return;
     QPainter painter(&strip);
     painter.translate(0, -shift);
-    for (const auto& object : objects)
-        if (object->Visible && (BottomOf(object->ObjectRect) > clientTop) == below)
-            object->Draw(painter, paint);
+    for (const TbsActiveSkinObject& object : objects)
+        if (object.Visible && (BottomOf(object.ObjectRect) > clientTop) == below)
+            PaintFrameObject(painter, object, paint);
 }
 
 // Draws the piece of picture (not empty) over area: stretched by the stretch type, or tiled
@@ -106,14 +107,14 @@ void PaintDefaultFrame(QPainter& painter, const FrameGeometry& geometry, const Q
     painter.setPen(SystemColor(SkinColor::kButtonShadow));
     painter.drawRect(form.adjusted(0, 0, -1, -1));
     QRect text = geometry.captionRect.adjusted(2, 0, -2, 0);
-    for (const auto& object : objects) {
-        if (!object->Visible)
+    for (const TbsActiveSkinObject& object : objects) {
+        if (!object.Visible)
             continue;
-        object->Draw(painter, paint);
-        if (object->ObjectRect.center().x() < text.center().x())
-            text.setLeft(std::max(text.left(), RightOf(object->ObjectRect) + 2));
+        PaintFrameObject(painter, object, paint);
+        if (object.ObjectRect.center().x() < text.center().x())
+            text.setLeft(std::max(text.left(), RightOf(object.ObjectRect) + 2));
         else
-            text.setRight(std::min(text.right(), object->ObjectRect.x() - 3));
+            text.setRight(std::min(text.right(), object.ObjectRect.x() - 3));
     }
     painter.setFont(captionFont);
     painter.setPen(SystemColor(paint.formActive ? SkinColor::kButtonText : SkinColor::kButtonShadow));
@@ -134,6 +135,6 @@ void PaintClientBackground(QPainter& painter, const TbsSkinData* store, const QR
     else if (const QRect piece = frame ? info->clientrect.intersected(frame->rect()) : QRect(); !piece.isEmpty())
         FillWithPiece(painter, *frame, piece, client, info->stretcheffect, info->stretchtype);
     else
-        painter.fillRect(client, skinned ? SkinColorToQColor(quint32(store->Colors().cbtnface))
+        painter.fillRect(client, skinned ? SkinColorOf(store->Colors().cbtnface)
                                          : SystemColor(SkinColor::kButtonFace));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skinframe/FrameObjectFactory.h"
 #include "skinframe/FrameObjectLook.h"
+#include "skinframe/TbsActiveSkinObject.h"
 #include "skinui/FrameStrips.h"
 
 #include <QFont>

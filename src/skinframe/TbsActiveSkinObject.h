@@ -1,83 +1,93 @@
 #pragma once
 
 #include "skin/SkinValueTypes.h"
-#include "skinframe/FrameObjectLook.h"
+#include "skinframe/TbsSkinFrameTypes.h"
 
+#include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
-class QPainter;
-class TbsDataSkinObject;
-class TbsFrameObjectHost;
-class TbsSkinData;
+#include <vector>
 
-// One object of a skinned frame: a part of the frame picture (or of a picture of its own) with
-// a normal, a hot and an inactive look, placed on the form and fed the pointer's moves and
-// presses by the frame. The base of the caption buttons, the caption and the user objects.
-class TbsActiveSkinObject {
-public:
-    // The object of a skin object, with its pictures taken from store's picture list.
-    TbsActiveSkinObject(TbsFrameObjectHost& host, const TbsDataSkinObject& data, const TbsSkinData& store);
-    virtual ~TbsActiveSkinObject();
-    TbsActiveSkinObject(const TbsActiveSkinObject&) = delete;
-    TbsActiveSkinObject& operator=(const TbsActiveSkinObject&) = delete;
+// The kinds of frame object: a bare user object, a button, a caption button with a window
+// command, the caption, and an animated part (a button with a command here).
+enum class FrameObjectKind { User, Button, StdButton, Caption, Animate };
 
-    // Whether (x, y) relative to the object's top-left counts as inside: with a mask picture
-    // only its black pixels do.
-    virtual bool PointTest(const QPoint& relative) const;
-    virtual void ShowGlow();
-    virtual void HideGlow();
-    // Whether the object still blends between its normal and hot looks.
-    virtual bool MorphRunning() const;
-    // Draws the object's current look at ObjectRect; painter in form coordinates.
-    virtual void Draw(QPainter& painter, const FrameObjectPaint& paint) const;
-    virtual void DblClick();
-    virtual void MouseDown(Qt::MouseButton button, const QPoint& at);
-    virtual void MouseUp(Qt::MouseButton button, const QPoint& at);
-    virtual void MouseMove(const QPoint& at);
-    virtual void MouseEnter();
-    virtual void MouseLeave();
+// What a caption object draws its text with.
+struct FrameCaptionLook {
+    QFont font;
+    QColor fontColor;
+    QColor activeFontColor;
+    TbsSkinAlignment alignment = TbsSkinAlignment::Center;
+    QRect textRect;  // in the frame picture, like the skin rectangle
+    bool light = false;
+    QColor lightColor;
+    QColor activeLightColor;
+    bool shadow = false;
+    QColor shadowColor;
+    QColor activeShadowColor;
+};
 
-    // One step of the morph (a fifth of the way per tick); true while it goes on.
-    bool MorphStep();
-
+// One object of a skinned frame, as data: a part of the frame picture (or of a picture of its
+// own) with its looks, where it lies on the form, and its pointer state. The frame's pointer
+// core (FramePointer) changes the state, the frame object painters (FrameObjectPainting) draw
+// it, and the frame holds them by index in a FrameObjectList.
+struct TbsActiveSkinObject {
+    FrameObjectKind Kind = FrameObjectKind::User;
     QString Name;
     QString Hint;
+    QString RestoreHint;  // shown instead while a caption button is in its alternate state
     QRect SkinRect;
     QRect ActiveSkinRect;    // the hot look
     QRect InActiveSkinRect;  // the look while the form is inactive
+    QRect DownRect;
+    QRect DisabledRect;
+    // The looks of a caption button in its alternate state (maximize while maximized, minimize
+    // while minimized, roll-up while rolled up).
+    QRect RestoreRect;
+    QRect RestoreActiveRect;
+    QRect RestoreDownRect;
+    QRect RestoreInActiveRect;
     bool SkinRectInAPicture = false;
-    QImage Picture;      // the object's own picture; null: the frame picture's
+    QImage Picture;  // the object's own picture; null: the frame picture's
     QImage MaskPicture;
-    bool Morphing = false;  // blends between its looks (with the store's skin effects on)
+    bool Morphing = false;  // blends between its normal and hot looks (skin effects on)
+    double Morph = 0;       // how far the blend has come: 0 normal .. 1 hot
     QImage GlowPicture;
     QImage GlowMask;
     QPoint GlowOffset;
     int GlowAlpha = 255;
+    TbsSkinCommand Command = TbsSkinCommand::Default;
+    bool DefaultLook = false;  // a button of the default frame: a flat cell with a glyph
+    FrameCaptionLook Caption;
+
     QRect ObjectRect;  // where it lies on the form
     bool Enabled = true;
     bool Visible = true;
     bool Active = true;  // offered by the form (a caption button of an icon the form has)
     bool MouseIn = false;
+    bool Down = false;
 
-protected:
-    // An object without skin data (the default frame's caption buttons).
-    TbsActiveSkinObject(TbsFrameObjectHost& host, const QString& name);
-
-    virtual ObjectLooks Looks(const FrameObjectPaint& paint) const;
-    virtual ObjectLookState LookState(const FrameObjectPaint& paint) const;
-    // Whether the look comes from the object's own picture rather than the frame picture.
-    virtual bool FromOwnPicture(ObjectLookKind kind) const;
-    // Draws one look, scaled to the object's rectangle.
-    void DrawLook(QPainter& painter, const FrameObjectPaint& paint, ObjectLookKind kind) const;
-    // Draws the blend of the normal and the hot look the morph has reached.
-    void DrawBlend(QPainter& painter, const FrameObjectPaint& paint, const ObjectLooks& looks) const;
-    void SetHot(bool hot);
-
-    TbsFrameObjectHost& host_;
-
-private:
-    double morph_ = 0;  // 0 normal .. 1 hot
+    bool IsButton() const;
+    // Whether pressing it opens a menu: the system-menu button.
+    bool HasMenu() const;
+    // Whether (x, y) relative to the object's top-left counts as inside: with a mask picture
+    // only its black pixels do.
+    bool PointTest(const QPoint& relative) const;
+    // Whether the blend between its looks still has a way to go towards the pointer's state.
+    bool MorphRunning() const;
+    // One step of the blend (a fifth of the way); true while it goes on.
+    bool MorphStep();
 };
+
+using FrameObjectList = std::vector<TbsActiveSkinObject>;
+
+// Whether a caption button shows its restore looks (and hint) in that window state.
+bool InAlternateState(const TbsActiveSkinObject& object, TbsFrameWindowState state, bool rolledUp);
+
+// The first object of a kind (a caption button: with that command); -1 for none.
+int FindFrameObject(const FrameObjectList& objects, FrameObjectKind kind,
+                    TbsSkinCommand command = TbsSkinCommand::Default);

@@ -1,60 +1,34 @@
-// The frame's construction, its properties, the skin change and the frame's shape.
 #include "skinframe/TbsSkinFrame.h"
 
 #include "framework/TApplicationEvents.h"
 #include "platform/NotificationIcon.h"
 #include "platform/ScreenWindowManager.h"
+#include "platform/WindowManager.h"
 #include "skin/SkinResourceString.h"
 #include "skin/TbsSkinData.h"
 #include "skin/TbsSkinFormRegistry.h"
 #include "skin/TbsSkinMessageEvent.h"
-#include "skinframe/FrameObjectLayout.h"
-#include "skinframe/FrameSizeLimits.h"
-#include "skinframe/TbsSkinAnimateObject.h"
-#include "skinframe/TbsSkinCaptionObject.h"
-#include "skinframe/TbsSkinStdButtonObject.h"
 #include "skincontrols/TbsSkinMenu.h"
-#include "framework/TMenuItem.h"
+#include "skinframe/FrameHitTest.h"
+#include "skinframe/FrameObjectFactory.h"
+#include "skinframe/FramePainting.h"
+#include "skinframe/FrameSystemMenu.h"
+#include "skinframe/SkinMessageForwarding.h"
 #include "skinui/CellHeightFont.h"
-#include "skinui/RegionBuilder.h"
+#include "skinui/CompositingProbe.h"
 
-#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QShortcut>
-#include <QStyle>
 #include <QWidget>
 
 namespace {
-
-constexpr int kTrackInterval = 50;
-constexpr int kMorphInterval = 25;
 
 QFont DefaultCaptionFont()
 {
     QFont font = FontWithCellHeight(QStringLiteral("Arial"), 14);
     font.setBold(true);
     return font;
-}
-
-// The hint keys of a caption button: its own and the one of its restore look.
-const char* HintKey(TbsSkinCommand command)
-{
-    switch (command) {
-    case TbsSkinCommand::Close: return "CLOSEBUTTON_HINT";
-    case TbsSkinCommand::Maximize: return "MAXBUTTON_HINT";
-    case TbsSkinCommand::Minimize: return "MINBUTTON_HINT";
-    case TbsSkinCommand::SysMenu: return "MENUBUTTON_HINT";
-    case TbsSkinCommand::RollUp: return "ROLLUPBUTTON_HINT";
-    case TbsSkinCommand::MinimizeToTray: return "TRAYBUTTON_HINT";
-    case TbsSkinCommand::Default: break;
-    }
-    return nullptr;
-}
-
-// The small icon a system-menu button shows the form's icon at.
-QSize SmallIconSize()
-{
-    const int side = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
-    return QSize(side, side);
 }
 
 }  // namespace
@@ -66,23 +40,25 @@ TbsSkinFrame::TbsSkinFrame(QWidget* form, TFormBorderStyle style, WindowManager*
       windows_(windows ? *windows : *ownWindows_),
       borderStyle_(style),
       defCaptionFont_(DefaultCaptionFont()),
-      fade_(form),
-      glow_(nullptr, true)
+      shape_(form),
+      window_(new FrameWindowState(form, windows_, [this] { return WindowSettings(); }, this)),
+      mouse_(new FrameMouse(form, this)),
+      fade_(form)
 {
     setObjectName(QStringLiteral("bsSkinFrame"));
     TbsSkinFormRegistry::Instance().Register(form);
     form->installEventFilter(this);
-    trackTimer_.setInterval(kTrackInterval);
-    connect(&trackTimer_, &QTimer::timeout, this, [this] { TrackTick(); });
-    morphTimer_.setInterval(kMorphInterval);
-    connect(&morphTimer_, &QTimer::timeout, this, [this] { MorphTick(); });
     skinMenu_ = new TbsSkinMenu(form, this);
     connect(skinMenu_, &TbsSkinMenu::OnSkinMenuOpen, this, [this] { Fire(&TbsSkinFrame::OnSkinMenuOpen); });
     connect(skinMenu_, &TbsSkinMenu::OnSkinMenuClose, this, [this] { Fire(&TbsSkinFrame::OnSkinMenuClose); });
-    systemMenu_ = new TMenuItem(this);
+    systemMenu_ = new FrameSystemMenu(
+        form, *skinMenu_, [this] { return SystemMenuItems(); },
+        [this](SystemMenuCommand command) { RunSystemMenuCommand(command); }, this);
     systemMenuKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form);
     systemMenuKey_->setContext(Qt::WindowShortcut);
     connect(systemMenuKey_, &QShortcut::activated, this, [this] { ShortCut(systemMenuKey_->key()); });
+    ConnectPointer();
+    ConnectWindowState();
     formActive_ = form->isActiveWindow();
     SkinChange();
 }
@@ -95,45 +71,89 @@ TbsSkinFrame::~TbsSkinFrame()
     }
 }
 
+void TbsSkinFrame::ConnectPointer()
+{
+    mouse_->context = [this] { return MouseContext(); };
+    mouse_->hitTest = [this](const QPoint& point) { return HitTest(point); };
+    connect(mouse_, &FrameMouse::Command, this, [this](TbsSkinCommand command) { window_->RunCommand(command); });
+    connect(mouse_, &FrameMouse::MenuBelow, systemMenu_, &FrameSystemMenu::OpenBelow);
+    connect(mouse_, &FrameMouse::MenuAt, systemMenu_, &FrameSystemMenu::ShowAt);
+    connect(mouse_, &FrameMouse::Drag, this, [this](int code) { windows_.BeginSystemDrag(form_, code); });
+    connect(mouse_, &FrameMouse::CaptionDoubleClicked, this,
+            [this] { window_->CaptionDoubleClick(Resizable(), borderIcons_.testFlag(biMaximize)); });
+    connect(mouse_, &FrameMouse::CursorChanged, this, [this](int code) {
+        if (code == HTCLIENT)
+            form_->unsetCursor();
+        else
+            form_->setCursor(CursorOfHitCode(code));
+    });
+    connect(mouse_, &FrameMouse::ObjectMouseDown, this, &TbsSkinFrame::OnMouseDownEvent);
+    connect(mouse_, &FrameMouse::ObjectMouseUp, this, &TbsSkinFrame::OnMouseUpEvent);
+    connect(mouse_, &FrameMouse::ObjectMouseMove, this, &TbsSkinFrame::OnMouseMoveEvent);
+    connect(mouse_, &FrameMouse::ObjectMouseEnter, this, &TbsSkinFrame::OnMouseEnterEvent);
+    connect(mouse_, &FrameMouse::ObjectMouseLeave, this, &TbsSkinFrame::OnMouseLeaveEvent);
+}
+
+void TbsSkinFrame::ConnectWindowState()
+{
+    connect(window_, &FrameWindowState::Maximized, this, &TbsSkinFrame::OnMaximize);
+    connect(window_, &FrameWindowState::Minimized, this, &TbsSkinFrame::OnMinimize);
+    connect(window_, &FrameWindowState::Restored, this, &TbsSkinFrame::OnRestore);
+    connect(window_, &FrameWindowState::RollUpChanged, this, &TbsSkinFrame::OnChangeRollUpState);
+    connect(window_, &FrameWindowState::MinimizedToTray, this, &TbsSkinFrame::OnMinimizeToTray);
+    connect(window_, &FrameWindowState::RestoredFromTray, this, &TbsSkinFrame::OnRestoreFromTray);
+}
+
+void TbsSkinFrame::Fire(void (TbsSkinFrame::*signal)())
+{
+    TApplicationEvents::Guard([&] { Q_EMIT(this->*signal)(); });
+}
+
+// ---- Properties ----
+
 void TbsSkinFrame::SetSkinData(TbsSkinData* store)
 {
     skinData_ = store;
     if (store)
         skinnable_ = store->SkinnableForm();
-    UpdateMenuStore();
+    SetMenusSkinData(menusSkinData_);
+    SkinChange();
+}
+
+void TbsSkinFrame::SetMenusSkinData(TbsSkinData* store)
+{
+    menusSkinData_ = store;
+    skinMenu_->SetFrameSkinData(menusSkinData_ ? menusSkinData_.data() : skinData_.data());
+}
+
+// Setters of what the skin change builds run it again when the value changes.
+template <class Field>
+void TbsSkinFrame::Rebuild(Field& field, const Field& value)
+{
+    if (field == value)
+        return;
+    field = value;
     SkinChange();
 }
 
 void TbsSkinFrame::SetBorderStyle(TFormBorderStyle style)
 {
-    if (borderStyle_ == style)
-        return;
-    borderStyle_ = style;
-    SkinChange();
+    Rebuild(borderStyle_, style);
 }
 
 void TbsSkinFrame::SetBorderIcons(TbsBorderIcons icons)
 {
-    if (borderIcons_ == icons)
-        return;
-    borderIcons_ = icons;
-    SkinChange();
+    Rebuild(borderIcons_, icons);
 }
 
 void TbsSkinFrame::SetHideCaptionButtons(bool hide)
 {
-    if (hideCaptionButtons_ == hide)
-        return;
-    hideCaptionButtons_ = hide;
-    SkinChange();
+    Rebuild(hideCaptionButtons_, hide);
 }
 
 void TbsSkinFrame::SetDisableSystemMenu(bool disable)
 {
-    if (disableSystemMenu_ == disable)
-        return;
-    disableSystemMenu_ = disable;
-    SkinChange();
+    Rebuild(disableSystemMenu_, disable);
 }
 
 void TbsSkinFrame::SetShowIcon(bool value)
@@ -147,12 +167,16 @@ void TbsSkinFrame::SetShowIcon(bool value)
 
 void TbsSkinFrame::SetDefCaptionFont(const QFont& font)
 {
+    if (font == defCaptionFont_)
+        return;
     defCaptionFont_ = font;
     RepaintFrame();
 }
 
 void TbsSkinFrame::SetTrayIcon(NotificationIcon* icon)
 {
+    if (trayIcon_ == icon)
+        return;
     if (trayIcon_)
         trayIcon_->disconnect(this);
     trayIcon_ = icon;
@@ -166,88 +190,93 @@ void TbsSkinFrame::SetSizeLimits(int minWidth, int minHeight, int maxWidth, int 
     minHeight_ = minHeight;
     maxWidth_ = maxWidth;
     maxHeight_ = maxHeight;
-    ApplySizeLimits();
+    window_->ApplySizeLimits();
 }
 
-bool TbsSkinFrame::DrawsChrome() const
+const TbsActiveSkinObject* TbsSkinFrame::FindObject(const QString& name) const
 {
-    return skinnable_ && borderStyle_ != TFormBorderStyle::bsNone;
-}
-
-TbsActiveSkinObject* TbsSkinFrame::FindObject(const QString& name) const
-{
-    for (const auto& object : objects_)
-        if (object->Name == name)
-            return object.get();
+    for (const TbsActiveSkinObject& object : Objects())
+        if (object.Name == name)
+            return &object;
     return nullptr;
 }
 
-TbsActiveSkinObject* TbsSkinFrame::HotObject() const
+bool TbsSkinFrame::IsMainForm() const
 {
-    return hotIndex_ >= 0 ? objects_[size_t(hotIndex_)].get() : nullptr;
+    const QList<QObject*> forms = TbsSkinFormRegistry::Instance().Forms();
+    return !forms.isEmpty() && forms.first() == form_;
 }
 
-bool TbsSkinFrame::Resizable() const
+FrameWindowSettings TbsSkinFrame::WindowSettings() const
 {
-    return alwaysResize_ || borderStyle_ == TFormBorderStyle::bsSizeable
-        || borderStyle_ == TFormBorderStyle::bsSizeToolWin;
-}
-
-QSize TbsSkinFrame::MinimumSize() const
-{
-    FrameSizeInput in;
-    in.skinned = skinLoaded_;
+    FrameWindowSettings settings;
+    settings.chrome = DrawsChrome();
+    FrameSizeInput& size = settings.size;
+    size.skinned = skinLoaded_;
     if (skinLoaded_) {
-        in.picture = skinData_->FramePicture().size();
-        in.clientRect = skinData_->FormInfo().clientrect;
-        in.formMinWidth = skinData_->FormInfo().formminwidth;
+        size.picture = skinData_->FramePicture().size();
+        size.clientRect = skinData_->FormInfo().clientrect;
+        size.formMinWidth = skinData_->FormInfo().formminwidth;
     }
-    in.minWidth = minWidth_;
-    in.minHeight = minHeight_;
-    in.minimized = windowState_ == TbsFrameWindowState::Minimized;
-    in.rolledUp = rolledUp_;
-    in.borderStyle = borderStyle_;
-    return FrameMinimumSize(in);
+    size.minWidth = minWidth_;
+    size.minHeight = minHeight_;
+    size.maxWidth = maxWidth_;
+    size.maxHeight = maxHeight_;
+    size.borderStyle = borderStyle_;
+    settings.maximizeOnFullScreen = maximizeOnFullScreen_;
+    settings.alwaysMinimizeToTray = alwaysMinimizeToTray_;
+    settings.mainForm = IsMainForm();
+    settings.rollUpOffered = borderIcons_.testFlag(biRollUp);
+    const QMargins borders = Geometry().Borders();
+    settings.unrolledHeight = clientHeight_ > 0 ? clientHeight_ + borders.top() + borders.bottom() : 0;
+    settings.tray = trayIcon_;
+    settings.alwaysShowInTray = alwaysShowInTray_;
+    return settings;
 }
 
-QSize TbsSkinFrame::MaximumSize() const
+FrameMouse::Context TbsSkinFrame::MouseContext() const
 {
-    FrameSizeInput in;
-    in.maxWidth = maxWidth_;
-    in.maxHeight = maxHeight_;
-    in.screenArea = windows_.ScreenArea(form_, !maximizeOnFullScreen_).size();
-    return FrameMaximumSize(in);
-}
-
-bool TbsSkinFrame::BelowMinimum() const
-{
-    const QSize minimum = MinimumSize();
-    return form_->width() < minimum.width() || form_->height() < minimum.height();
+    FrameMouse::Context context;
+    context.chrome = DrawsChrome();
+    context.formActive = formActive_;
+    context.windowState = window_->State();
+    context.rolledUp = window_->RolledUp();
+    context.disableSystemMenu = disableSystemMenu_;
+    context.showHints = showObjectHint_;
+    context.glowFrames = skinData_ && skinData_->ShowCaptionButtonGlowFrames();
+    context.client = Geometry().ClientRect();
+    return context;
 }
 
 // ---- The skin change ----
 
 void TbsSkinFrame::SkinChange()
 {
-    ClearObjects();
-    HideGlow();
+    mouse_->HideGlow();
     skinLoaded_ = skinData_ && !skinData_->IsEmpty() && !skinData_->FramePicture().isNull();
+    FrameObjectList objects;
     if (DrawsChrome())
-        objects_ = skinLoaded_ ? CreateFrameObjects(*this, *skinData_)
-                               : CreateDefaultButtons(*this, borderIcons_, borderStyle_);
-    ApplyBorderIcons();
-    ApplyWindowFlags();
-    ApplySizeLimits();
+        objects = skinLoaded_ ? CreateFrameObjects(*skinData_) : CreateDefaultButtons(borderIcons_, borderStyle_);
+    SetFrameButtonHints(objects, skinData_);
+    mouse_->SetObjects(std::move(objects));
+    // The hook may change the icons or the skin, which builds the objects anew.
+    FrameButtonOffer offer;
+    offer.icons = borderIcons_;
+    offer.disableSystemMenu = disableSystemMenu_;
+    offer.hideCaptionButtons = hideCaptionButtons_;
+    OfferFrameButtons(mouse_->Objects(), offer, OnActivateCustomObject);
+    shape_.SetFrameless(borderStyle_ != TFormBorderStyle::bsNone, skinnable_);
+    window_->ApplySizeLimits();
     if (DrawsChrome()) {
         // The frame follows the pointer over its borders without a button down.
         form_->setMouseTracking(true);
-        EnsureMinimumSize();
+        window_->EnsureMinimumSize();
     }
     UpdateGeometry();
     RepaintFrame();
     Fire(&TbsSkinFrame::OnChangeSkinData);
-    if (DrawsChrome() && !rolledUp_ && (clientWidth_ > 0 || clientHeight_ > 0)) {
-        const QMargins borders = geometry_.Borders();
+    if (DrawsChrome() && !window_->RolledUp() && (clientWidth_ > 0 || clientHeight_ > 0)) {
+        const QMargins borders = Geometry().Borders();
         form_->resize(clientWidth_ > 0 ? clientWidth_ + borders.left() + borders.right() : form_->width(),
                       clientHeight_ > 0 ? clientHeight_ + borders.top() + borders.bottom() : form_->height());
     }
@@ -261,196 +290,16 @@ void TbsSkinFrame::SetSkinnable(bool skinnable)
     SkinChange();
 }
 
-void TbsSkinFrame::ApplyWindowFlags()
-{
-    if (borderStyle_ == TFormBorderStyle::bsNone)
-        return;
-    Qt::WindowFlags wanted = form_->windowFlags();
-    wanted.setFlag(Qt::FramelessWindowHint, skinnable_);
-    if (wanted == form_->windowFlags())
-        return;
-    const bool visible = form_->isVisible();
-    form_->setWindowFlags(wanted);
-    if (visible)
-        form_->show();
-}
-
-bool TbsSkinFrame::CommandOffered(TbsSkinCommand command) const
-{
-    switch (command) {
-    case TbsSkinCommand::Close: return true;
-    case TbsSkinCommand::Maximize: return borderIcons_.testFlag(biMaximize);
-    case TbsSkinCommand::Minimize: return borderIcons_.testFlag(biMinimize);
-    case TbsSkinCommand::SysMenu: return borderIcons_.testFlag(biSystemMenu) && !disableSystemMenu_;
-    case TbsSkinCommand::RollUp: return borderIcons_.testFlag(biRollUp);
-    case TbsSkinCommand::MinimizeToTray: return borderIcons_.testFlag(biMinimizeToTray);
-    case TbsSkinCommand::Default: break;
-    }
-    return false;
-}
-
-void TbsSkinFrame::ApplyBorderIcons()
-{
-    for (const auto& object : objects_) {
-        TbsSkinCommand command;
-        if (auto* button = dynamic_cast<TbsSkinStdButtonObject*>(object.get()))
-            command = button->Command;
-        else if (auto* animate = dynamic_cast<TbsSkinAnimateObject*>(object.get()))
-            command = animate->Command;
-        else
-            continue;
-        bool active = !hideCaptionButtons_ && CommandOffered(command);
-        if (command == TbsSkinCommand::Default && !hideCaptionButtons_) {
-            active = false;
-            TApplicationEvents::CallHook(OnActivateCustomObject, object->Name, active);
-            object->Visible = active;
-        } else {
-            object->Visible = active || !object->SkinRectInAPicture;
-        }
-        object->Active = active;
-    }
-    RefreshHints();
-}
-
-void TbsSkinFrame::RefreshHints()
-{
-    const TbsSkinData* store = skinData_;
-    for (const auto& object : objects_) {
-        auto* button = dynamic_cast<TbsSkinStdButtonObject*>(object.get());
-        if (!button)
-            continue;
-        if (const char* key = HintKey(button->Command))
-            button->Hint = SkinResourceString(store, QLatin1String(key));
-        if (button->Command == TbsSkinCommand::Maximize || button->Command == TbsSkinCommand::Minimize
-            || button->Command == TbsSkinCommand::RollUp)
-            button->RestoreHint = SkinResourceString(store, QStringLiteral("RESTORE_HINT"));
-    }
-}
-
-void TbsSkinFrame::ApplySizeLimits()
-{
-    if (!DrawsChrome()) {
-        // Limits the frame set go with its chrome; a form's own limits stay.
-        if (limitsApplied_) {
-            form_->setMinimumSize(0, 0);
-            form_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        }
-        limitsApplied_ = false;
-        return;
-    }
-    limitsApplied_ = true;
-    const QSize minimum = MinimumSize();
-    form_->setMinimumSize(minimum);
-    form_->setMaximumSize(MaximumSize().expandedTo(minimum));
-}
-
-void TbsSkinFrame::EnsureMinimumSize()
-{
-    const QSize minimum = MinimumSize();
-    QSize size = form_->size();
-    if (rolledUp_ || windowState_ == TbsFrameWindowState::Minimized)
-        size.setHeight(minimum.height());
-    if (windowState_ == TbsFrameWindowState::Minimized)
-        size.setWidth(minimum.width());
-    form_->resize(size.expandedTo(minimum));
-}
-
-// ---- Geometry, object positions and region ----
-
 void TbsSkinFrame::UpdateGeometry()
 {
-    frameStrips_.reset();
     if (!DrawsChrome()) {
         // A form without border keeps the shape its program gives it.
-        if (borderStyle_ != TFormBorderStyle::bsNone)
-            form_->clearMask();
-        masked_ = false;
-        form_->setContentsMargins(0, 0, 0, 0);
-        geometry_ = FrameGeometry();
-        geometry_.form = form_->size();
-        geometry_.grown.clRect = form_->rect();
+        shape_.Clear(borderStyle_ == TFormBorderStyle::bsNone);
         return;
     }
-    if (skinLoaded_ && BelowMinimum())
+    if (skinLoaded_ && window_->BelowMinimum())
         return;
-    geometry_ = skinLoaded_ ? FrameGeometry::OfSkin(skinData_->FormInfo(), skinData_->FramePicture().size(),
-                                                    form_->size())
-                            : FrameGeometry::OfDefault(borderStyle_, form_->size());
-    form_->setContentsMargins(geometry_.Borders());
-    PositionObjects();
-    UpdateRegion();
-}
-
-TbsSkinCaptionObject* TbsSkinFrame::CaptionObject() const
-{
-    for (const auto& object : objects_)
-        if (auto* caption = dynamic_cast<TbsSkinCaptionObject*>(object.get()))
-            return caption;
-    return nullptr;
-}
-
-TbsSkinStdButtonObject* TbsSkinFrame::SystemMenuButton() const
-{
-    for (const auto& object : objects_)
-        if (auto* button = dynamic_cast<TbsSkinStdButtonObject*>(object.get());
-            button && button->Command == TbsSkinCommand::SysMenu)
-            return button;
-    return nullptr;
-}
-
-void TbsSkinFrame::PositionObjects()
-{
-    for (const auto& object : objects_)
-        object->ObjectRect = skinLoaded_ ? GrownObjectRect(object->SkinRect, geometry_) : object->SkinRect;
-    // The caption buttons in layout order, then the custom objects.
-    const TbsSkinCommand order[] = {TbsSkinCommand::Close,  TbsSkinCommand::Maximize,       TbsSkinCommand::Minimize,
-                                    TbsSkinCommand::RollUp, TbsSkinCommand::MinimizeToTray, TbsSkinCommand::Default};
-    std::vector<std::pair<TbsSkinStdButtonObject*, FrameButtonSlot>> slots;
-    for (const TbsSkinCommand command : order)
-        for (const auto& object : objects_)
-            if (auto* button = dynamic_cast<TbsSkinStdButtonObject*>(object.get()); button && button->Command == command)
-                slots.push_back({button, {button->SkinRect.size(), button->Visible, {}, false}});
-    TbsSkinStdButtonObject* menuButton = SystemMenuButton();
-    FrameButtonSlot menuSlot;
-    if (menuButton) {
-        const bool icon = showIcon_ && menuButton->SkinRectInAPicture && !form_->windowIcon().isNull();
-        menuSlot = {icon ? SmallIconSize() : menuButton->SkinRect.size(), menuButton->Visible, {}, false};
-    }
-    TbsSkinCaptionObject* caption = CaptionObject();
-    FrameButtonLayout layout;
-    for (auto& entry : slots)
-        layout.buttons.push_back(&entry.second);
-    layout.systemMenu = menuButton ? &menuSlot : nullptr;
-    layout.caption = caption ? &caption->ObjectRect : nullptr;
-    LayOutFrameButtons(geometry_, layout);
-    for (auto& [button, slot] : slots)
-        if (slot.placed)
-            button->ObjectRect = slot.rect;
-    if (menuButton && menuSlot.placed)
-        menuButton->ObjectRect = menuSlot.rect;
-}
-
-void TbsSkinFrame::UpdateRegion()
-{
-    const QImage& mask = skinLoaded_ ? skinData_->FrameMask() : QImage();
-    masked_ = false;
-    if (mask.isNull()) {
-        form_->clearMask();
-        return;
-    }
-    const TbsDataSkinFormInfo& info = skinData_->FormInfo();
-    NinePieceGeometry maskGeometry = geometry_.skin;
-    maskGeometry.clRect = info.maskrectarea;
-    NinePieceGeometry grown = geometry_.grown;
-    grown.clRect = geometry_.maskRect;
-    const std::optional<QRegion> region =
-        BuildFramedRegion(mask, maskGeometry, grown, geometry_.form.width(), &maskStrips_);
-    if (!region) {
-        form_->clearMask();
-        return;
-    }
-    masked_ = true;
-    form_->setMask(*region);
+    shape_.Update(skinLoaded_ ? skinData_.data() : nullptr, borderStyle_, mouse_->Objects(), showIcon_);
 }
 
 void TbsSkinFrame::RepaintFrame()
@@ -459,24 +308,18 @@ void TbsSkinFrame::RepaintFrame()
         form_->update();
 }
 
-// ---- Skin notifications ----
-
-void TbsSkinFrame::ForwardSkinMessage(TbsSkinMessageEvent& event)
+int TbsSkinFrame::HitTest(const QPoint& point) const
 {
-    // The form's own controls, not those of other forms it happens to own.
-    QList<QWidget*> pending{form_};
-    while (!pending.isEmpty()) {
-        QWidget* parent = pending.takeFirst();
-        for (QObject* child : parent->children()) {
-            auto* widget = qobject_cast<QWidget*>(child);
-            if (!widget || widget->isWindow())
-                continue;
-            TbsSkinMessageEvent copy(event.Message(), event.Store(), event.Param());
-            QCoreApplication::sendEvent(widget, &copy);
-            pending.append(widget);
-        }
-    }
+    FrameHitState state;
+    state.setFlag(FrameHitFlag::Maximized, window_->State() == TbsFrameWindowState::Maximized);
+    state.setFlag(FrameHitFlag::Minimized, window_->State() == TbsFrameWindowState::Minimized);
+    state.setFlag(FrameHitFlag::RolledUp, window_->RolledUp());
+    state.setFlag(FrameHitFlag::Resizable, Resizable());
+    state.setFlag(FrameHitFlag::HotObject, mouse_->Hot() >= 0);
+    return shape_.HitTest(point, Objects(), state);
 }
+
+// ---- Skin notifications ----
 
 void TbsSkinFrame::HandleSkinMessage(TbsSkinMessageEvent& event)
 {
@@ -486,24 +329,22 @@ void TbsSkinFrame::HandleSkinMessage(TbsSkinMessageEvent& event)
         if (!ours)
             return;
         painting_ = false;
-        trackTimer_.stop();
-        morphTimer_.stop();
-        ClearObjects();
-        objects_.clear();
-        ForwardSkinMessage(event);
+        mouse_->StopTimers();
+        mouse_->SetObjects({});
+        PassOnToControls(form_, event);
         Fire(&TbsSkinFrame::OnBeforeChangeSkinData);
         return;
     case TbsSkinMessageEvent::SkinChanged:
         painting_ = true;
         if (ours)
             SkinChange();
-        ForwardSkinMessage(event);
+        PassOnToControls(form_, event);
         return;
     case TbsSkinMessageEvent::SkinChangeEnd:
         Fire(&TbsSkinFrame::OnAfterChangeSkinData);
         return;
     case TbsSkinMessageEvent::ResourceStringsChanged:
-        RefreshHints();
+        SetFrameButtonHints(mouse_->Objects(), skinData_);
         return;
     case TbsSkinMessageEvent::SkinnableFormChanged:
         if (ours)
@@ -512,4 +353,168 @@ void TbsSkinFrame::HandleSkinMessage(TbsSkinMessageEvent& event)
     default:
         return;
     }
+}
+
+// ---- The form's events ----
+
+bool TbsSkinFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != form_)
+        return false;
+    bool consumed = false;
+    TApplicationEvents::Guard([&] { consumed = FormEvent(event); });
+    return consumed;
+}
+
+bool TbsSkinFrame::FormEvent(QEvent* event)
+{
+    if (int(event->type()) == TbsSkinMenu::CloseSkinMenuMessage) {
+        MenuClosed();
+        return false;
+    }
+    if (TbsSkinMessageEvent::IsSkinMessage(event)) {
+        HandleSkinMessage(static_cast<TbsSkinMessageEvent&>(*event));
+        return false;
+    }
+    CloseMenuOn(*event);
+    switch (event->type()) {
+    case QEvent::Paint: Paint(static_cast<QPaintEvent&>(*event)); return false;
+    case QEvent::Resize: Sized(); return false;
+    case QEvent::Show: Shown(); return false;
+    case QEvent::Hide:
+        fade_.Stop();
+        mouse_->HideGlow();
+        return false;
+    case QEvent::ActivationChange: ActivationChanged(); return false;
+    case QEvent::WindowIconChange:
+        UpdateGeometry();
+        RepaintFrame();
+        return false;
+    case QEvent::WindowTitleChange: RepaintFrame(); return false;
+    case QEvent::MouseMove: return mouse_->Move(static_cast<QMouseEvent&>(*event));
+    case QEvent::MouseButtonPress: return mouse_->Press(static_cast<QMouseEvent&>(*event));
+    case QEvent::MouseButtonRelease: return mouse_->Release(static_cast<QMouseEvent&>(*event));
+    case QEvent::MouseButtonDblClick: return mouse_->DoubleClick(static_cast<QMouseEvent&>(*event));
+    case QEvent::Leave: mouse_->Leave(); return false;
+    default: return false;
+    }
+}
+
+// The form's moves, sizes, activation changes and presses close an open skinned menu.
+void TbsSkinFrame::CloseMenuOn(const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ActivationChange:
+    case QEvent::FocusOut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (skinMenu_->Visible())
+            skinMenu_->CloseAll();
+        return;
+    default:
+        return;
+    }
+}
+
+void TbsSkinFrame::MenuClosed()
+{
+    systemMenu_->Closed();
+    mouse_->MenuClosed();
+}
+
+// ---- Painting ----
+
+FrameObjectPaint TbsSkinFrame::ObjectPaint() const
+{
+    FrameObjectPaint paint;
+    paint.formActive = formActive_;
+    paint.framePicture = skinLoaded_ ? &FormFramePicture(*skinData_, formActive_) : nullptr;
+    paint.windowState = window_->State();
+    paint.rolledUp = window_->RolledUp();
+    paint.caption = form_->windowTitle();
+    paint.icon = form_->windowIcon();
+    paint.showIcon = showIcon_;
+    return paint;
+}
+
+void TbsSkinFrame::Paint(QPaintEvent& event)
+{
+    if (!painting_)
+        return;
+    QPainter painter(form_);
+    painter.setClipRegion(event.region());
+    const bool chrome = DrawsChrome();
+    PaintClientBackground(painter, skinData_, chrome ? Geometry().ClientRect() : form_->rect());
+    if (!chrome)
+        return;
+    const FrameObjectPaint paint = ObjectPaint();
+    if (!skinLoaded_)
+        PaintDefaultFrame(painter, Geometry(), defCaptionFont_, Objects(), paint);
+    else if (!window_->BelowMinimum())
+        PaintSkinFrame(painter, shape_.Strips(*skinData_, formActive_), Geometry(), Objects(), paint);
+}
+
+// ---- Activation, showing and sizing ----
+
+void TbsSkinFrame::ActivationChanged()
+{
+    const bool active = form_->isActiveWindow();
+    if (active == formActive_)
+        return;
+    formActive_ = active;
+    shape_.DropStrips();
+    if (active)
+        mouse_->HideGlow();
+    else
+        mouse_->Deactivated();
+    RepaintFrame();
+    Fire(active ? &TbsSkinFrame::OnActivate : &TbsSkinFrame::OnDeActivate);
+}
+
+void TbsSkinFrame::Shown()
+{
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (positionInMonitor_ != TbsPositionInMonitor::bspDefault)
+            window_->Centre(positionInMonitor_ == TbsPositionInMonitor::bspDesktopCenter);
+    }
+    if (!skinnable_ || !WindowOpacityAvailable())
+        return;
+    const FadePlan plan = FormFadeIn::Plan(alphaBlend_, alphaBlendAnimation_, alphaBlendValue_,
+                                           skinData_ && skinData_->AnimationForAllWindows());
+    fade_.Start(plan);
+}
+
+void TbsSkinFrame::Sized()
+{
+    if (!DrawsChrome())
+        return;
+    UpdateGeometry();
+    RepaintFrame();
+}
+
+// ---- The system menu ----
+
+QList<SystemMenuItem> TbsSkinFrame::SystemMenuItems() const
+{
+    SystemMenuState state;
+    state.windowState = window_->State();
+    state.rolledUp = window_->RolledUp();
+    state.icons = borderIcons_;
+    return BuildSystemMenuItems(state, skinData_);
+}
+
+bool TbsSkinFrame::ShortCut(const QKeySequence& key)
+{
+    bool handled = false;
+    TApplicationEvents::CallHook(OnShortCut, key, handled);
+    if (handled || key != QKeySequence(Qt::ALT | Qt::Key_Space))
+        return handled;
+    const int index = FindFrameObject(Objects(), FrameObjectKind::StdButton, TbsSkinCommand::SysMenu);
+    const TbsActiveSkinObject* button = index >= 0 ? &Objects()[size_t(index)] : nullptr;
+    if (button && button->Active && button->Visible && DrawsChrome())
+        systemMenu_->OpenBelow(button->ObjectRect);
+    return true;
 }

@@ -4,33 +4,33 @@
 #include "skin/TbsSkinData.h"
 #include "skinframe/FormFadeIn.h"
 #include "skinframe/FrameGeometry.h"
-#include "skinframe/FrameObjectFactory.h"
+#include "skinframe/FrameObjectLook.h"
+#include "skinframe/FrameMouse.h"
+#include "skinframe/FrameShape.h"
+#include "skinframe/FrameSystemMenu.h"
+#include "skinframe/FrameWindowState.h"
 #include "skinframe/SystemMenuItems.h"
-#include "skinframe/TbsFrameObjectHost.h"
+#include "skinframe/TbsActiveSkinObject.h"
 #include "skinframe/TbsSkinFrameTypes.h"
 #include "skinui/FrameStrips.h"
-#include "skinui/TbsLayerManager.h"
 
 #include <QFont>
-#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
 #include <optional>
 
+class FrameSystemMenu;
+class QMouseEvent;
 class QPaintEvent;
 class QShortcut;
 class TMenuItem;
-class TbsSkinButtonObject;
 class TbsSkinMenu;
-class TbsSkinCaptionObject;
 class TbsSkinMessageEvent;
-class TbsSkinStdButtonObject;
 class WindowManager;
 
 // The skinned frame of a form (a top-level widget). It watches the form's events and, while
@@ -43,8 +43,13 @@ class WindowManager;
 // form it paints the client background, fades the window in as it is shown (where a
 // compositing manager allows window opacity) and offers Alt+Space for the system menu.
 // Without a skin (or with an empty one) it draws the default frame. Skin notifications reach
-// it through the form; it passes the load's begin and end on to the form's skinned controls.
-class TbsSkinFrame : public QObject, private TbsFrameObjectHost {
+// it through the form; it passes the load's begin and end on to the form's controls.
+//
+// Its frame objects are data (TbsActiveSkinObject) held by index; the pointer core
+// (FramePointer) turns the pointer into state changes and actions, which the frame carries
+// out with the user's notices last, looking the objects up again after anything that runs a
+// handler. The window state lives in FrameWindowState, the system menu in FrameSystemMenu.
+class TbsSkinFrame : public QObject {
     Q_OBJECT
 public:
     // The frame of form, whose border style is style. windows: the window-system services for
@@ -108,40 +113,45 @@ public:
     bool Skinnable() const { return skinnable_; }
     bool SkinLoaded() const { return skinLoaded_; }
     // Whether the frame draws the window's chrome: skinnable and a border style other than none.
-    bool DrawsChrome() const;
-    const FrameGeometry& Geometry() const { return geometry_; }
-    const FrameObjectList& Objects() const { return objects_; }
-    TbsActiveSkinObject* FindObject(const QString& name) const;
-    TbsActiveSkinObject* HotObject() const;
-    TbsFrameWindowState WindowState() const { return windowState_; }
-    bool RollUpState() const { return rolledUp_; }
+    bool DrawsChrome() const { return skinnable_ && borderStyle_ != TFormBorderStyle::bsNone; }
+    const FrameGeometry& Geometry() const { return shape_.Geometry(); }
+    const FrameObjectList& Objects() const { return mouse_->Objects(); }
+    // The object of that name, or the hot one; nullptr for none. Valid until the next skin
+    // change, border-icon change or handler.
+    const TbsActiveSkinObject* FindObject(const QString& name) const;
+    const TbsActiveSkinObject* HotObject() const
+    {
+        return mouse_->Hot() >= 0 ? &Objects()[size_t(mouse_->Hot())] : nullptr;
+    }
+    TbsFrameWindowState WindowState() const { return window_->State(); }
+    bool RollUpState() const { return window_->RolledUp(); }
     bool FormActive() const { return formActive_; }
-    QSize MinimumSize() const;
-    QSize MaximumSize() const;
+    QSize MinimumSize() const { return window_->MinimumSize(); }
+    QSize MaximumSize() const { return window_->MaximumSize(); }
     // The frame code of a point in form coordinates.
     int HitTest(const QPoint& point) const;
     // Whether the form is in the middle of its fade-in.
     bool Fading() const { return fade_.Running(); }
 
     // Window commands of the caption buttons and the system menu.
-    void MaximizeWindow();
-    void MinimizeWindow();
-    void RestoreWindow();
-    void RollUpWindow();
-    void MinimizeToTray();
-    void RestoreFromTray();
+    void MaximizeWindow() { window_->Maximize(); }
+    void MinimizeWindow() { window_->Minimize(); }
+    void RestoreWindow() { window_->Restore(); }
+    void RollUpWindow() { window_->RollUp(); }
+    void MinimizeToTray() { window_->MinimizeToTray(); }
+    void RestoreFromTray() { window_->RestoreFromTray(); }
     // Runs one item of the system menu.
-    void RunSystemMenuCommand(SystemMenuCommand command);
+    void RunSystemMenuCommand(SystemMenuCommand command) { window_->RunSystemMenuCommand(command); }
 
     // The built system menu for the form's state now.
     QList<SystemMenuItem> SystemMenuItems() const;
     // Opens the system menu at a point on the screen.
-    void ShowSystemMenu(const QPoint& global);
+    void ShowSystemMenu(const QPoint& global) { systemMenu_->ShowAt(global); }
     // The skinned menus of the form: the system menu, and the form's popup menus, open
     // through it.
     TbsSkinMenu* SkinMenu() const { return skinMenu_; }
     // The system menu's items as last built.
-    TMenuItem* SystemMenu() const { return systemMenu_; }
+    TMenuItem* SystemMenu() const { return systemMenu_->Items(); }
     // The form's shortcut key: Alt+Space opens the system menu below an active system-menu
     // button. Returns whether the key was consumed (Alt+Space always is).
     bool ShortCut(const QKeySequence& key);
@@ -175,72 +185,34 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // TbsFrameObjectHost
-    void RepaintObject(const TbsActiveSkinObject& object) override;
-    void StartMorphTimer() override;
-    void RunCommand(TbsSkinCommand command) override;
-    void OpenSystemMenuAt(const QRect& button) override;
-    void ShowGlow(const TbsActiveSkinObject& object) override;
-    void HideGlow() override;
-    void ObjectMouse(FrameObjectMouse what, const QString& name, Qt::MouseButton button, const QPoint& at) override;
-
-    // Skin and shape (TbsSkinFrame.cpp).
+    // Skin and shape.
     void SkinChange();
     void SetSkinnable(bool skinnable);
-    void ApplyWindowFlags();
-    void ApplyBorderIcons();
-    bool CommandOffered(TbsSkinCommand command) const;
-    void RefreshHints();
-    void EnsureMinimumSize();
     void UpdateGeometry();
-    void PositionObjects();
-    void UpdateRegion();
-    void ApplySizeLimits();
     void RepaintFrame();
-    bool Resizable() const;
-    bool BelowMinimum() const;
-    TbsSkinCaptionObject* CaptionObject() const;
-    TbsSkinStdButtonObject* SystemMenuButton() const;
-    void ForwardSkinMessage(TbsSkinMessageEvent& event);
+    bool Resizable() const
+    {
+        return alwaysResize_ || borderStyle_ == TFormBorderStyle::bsSizeable
+               || borderStyle_ == TFormBorderStyle::bsSizeToolWin;
+    }
+    FrameWindowSettings WindowSettings() const;
+    FrameMouse::Context MouseContext() const;
     void HandleSkinMessage(TbsSkinMessageEvent& event);
 
-    // Events, painting and tracking (TbsSkinFrameEvents.cpp).
+    // The form's events and painting.
+    bool FormEvent(QEvent* event);
     void CloseMenuOn(const QEvent& event);
     void Paint(QPaintEvent& event);
     FrameObjectPaint ObjectPaint() const;
-    // The part of a press and a double click they share: tracking, the hit code, and the
-    // press on the hot object (captured unless it is a caption). Returns the hit code.
-    int PressObject(QMouseEvent& event);
-    bool MousePress(QMouseEvent& event);
-    bool MouseRelease(QMouseEvent& event);
-    bool MouseDoubleClick(QMouseEvent& event);
-    bool MouseMove(QMouseEvent& event);
-    // Hands a move (HTCAPTION) or size (a border code) to the window system.
-    void BeginDrag(int code);
-    void CaptionDoubleClick();
-    void Track(const QPoint& point);
-    void TrackTick();
-    void SetHotObject(int index);
-    void ClearObjects();
-    void UpdateCursor(int code);
     void ActivationChanged();
     void Shown();
     void Sized();
-    void MorphTick();
-    const FrameStripImages& FrameStrips();
-
-    // The system menu (TbsSkinFrameMenus.cpp).
-    void RebuildSystemMenu();
-    void UpdateMenuStore();
     void MenuClosed();
-    // While the system menu opened by its button is up, a second press on the button within
-    // the double-click time closes the form.
-    bool WatchMenuButton(QEvent* event);
-
-    // Commands (TbsSkinFrameCommands.cpp).
+    void ConnectPointer();
+    void ConnectWindowState();
+    template <class Field>
+    void Rebuild(Field& field, const Field& value);
     bool IsMainForm() const;
-    void RememberBounds();
-    void PlaceOnFirstShow();
     // Emits a notification through the handler guard.
     void Fire(void (TbsSkinFrame::*signal)());
 
@@ -272,36 +244,14 @@ private:
 
     bool skinnable_ = true;
     bool skinLoaded_ = false;
-    bool limitsApplied_ = false;  // the form's size limits are the frame's
     bool painting_ = true;
     bool formActive_ = false;
     bool shownOnce_ = false;
-    FrameGeometry geometry_;
-    FrameStripImages maskStrips_;
-    bool masked_ = false;
-    QRect normalBounds_;
-    TbsFrameWindowState windowState_ = TbsFrameWindowState::Normal;
-    bool rolledUp_ = false;
-    int rollUpHeight_ = 0;
-
-    FrameObjectList objects_;
-    int hotIndex_ = -1;
-    int capturedIndex_ = -1;
-    bool sizingCursor_ = false;
-    bool captionMoveArmed_ = false;
-    QPoint captionPress_;
-
-    std::optional<FrameStripImages> frameStrips_;  // the frame picture cut for geometry_ and formActive_
-    QTimer trackTimer_;
-    QTimer morphTimer_;
+    FrameShape shape_;
+    FrameWindowState* window_;
+    FrameMouse* mouse_;
     FormFadeIn fade_;
-    TbsLayerManager glow_;
     QShortcut* systemMenuKey_ = nullptr;
     TbsSkinMenu* skinMenu_ = nullptr;
-    TMenuItem* systemMenu_ = nullptr;
-    // Sees the application's presses while the system menu opened by its button is up; an
-    // object of its own, as the frame itself filters the form's events.
-    QObject* menuButtonWatch_ = nullptr;
-    QRect menuButton_;  // the system-menu button on the screen, while watched
-    QElapsedTimer menuOpened_;
+    FrameSystemMenu* systemMenu_ = nullptr;
 };

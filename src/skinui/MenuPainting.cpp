@@ -1,7 +1,5 @@
 #include "skinui/MenuPainting.h"
 
-#include "skin/TbsDataSkinMenuItem.h"
-#include "skin/TbsDataSkinPopupWindow.h"
 #include "skinui/NinePieceImage.h"
 #include "skinui/PieceStripImage.h"
 #include "skinui/RegionBuilder.h"
@@ -25,11 +23,6 @@ constexpr int kSkinArrowGap = 8;
 constexpr QSize kFrameGlyphCell(11, 10);
 constexpr QSize kCheckGlyphCell(8, 8);
 
-NinePieceGeometry WindowGeometry(const TbsDataSkinPopupWindow& window)
-{
-    return NinePieceGeometryOf(window, window.itemsrect);
-}
-
 QImage PlainBackground(const QSize& size)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -46,13 +39,11 @@ QImage PlainBackground(const QSize& size)
 
 QImage SkinnedBackground(const MenuSkin& skin, const QSize& size)
 {
-    const TbsDataSkinPopupWindow& window = *skin.window;
-    const NinePieceGeometry geometry = WindowGeometry(window);
+    const NinePieceGeometry& geometry = skin.windowGeometry;
     QImage image;
-    BuildNinePieceImage(image, *skin.windowPicture, skin.windowPicture->rect(), geometry,
-                        geometry.GrownTo(skin.windowPicture->size(), size), size,
-                        NinePieceOptionsOf(window) | NinePieceOption::DrawClient,
-                        MiddleStretchTypeOf(window.stretchtype));
+    BuildNinePieceImage(image, skin.windowPicture, skin.windowPicture.rect(), geometry,
+                        geometry.GrownTo(skin.windowPicture.size(), size), size,
+                        skin.windowOptions | NinePieceOption::DrawClient, skin.windowStretch);
     return image;
 }
 
@@ -63,7 +54,7 @@ void DrawItemPiece(QPainter& painter, const QRect& rect, const MenuSkin& skin, c
     if (piece.isEmpty())
         return;
     QImage image;
-    BuildHorizontalPieceImage(head, tail, image, *skin.itemPicture, piece, rect.width(), stretch);
+    BuildHorizontalPieceImage(head, tail, image, skin.itemPicture, piece, rect.width(), stretch);
     painter.drawImage(rect.topLeft(), image);
 }
 
@@ -147,30 +138,29 @@ void PaintPlainItem(QPainter& painter, const QRect& rect, const MenuItemFace& fa
         DrawArrowGlyph(painter, ArrowGlyph::Right, QRect(innerRight - kPlainArrowGap, rect.y(), 1, rect.height()), text);
 }
 
-QColor SkinnedTextColor(const TbsDataSkinMenuItem& item, MenuItemStates state)
+QColor SkinnedTextColor(const MenuSkin& skin, MenuItemStates state)
 {
     if (state.testFlag(MenuItemState::Disabled))
-        return SkinColorToQColor(quint32(item.unenabledfontcolor));
+        return skin.disabledFontColor;
     if (state.testFlag(MenuItemState::Selected))
-        return SkinColorToQColor(quint32(item.activefontcolor));
-    return SkinColorToQColor(quint32(item.fontcolor));
+        return skin.activeFontColor;
+    return skin.fontColor;
 }
 
 // The picture part for a mark, when the skin gives one.
-QRect SkinnedMarkPiece(const TbsDataSkinMenuItem& item, MenuItemStates state)
+QRect SkinnedMarkPiece(const MenuSkin& skin, MenuItemStates state)
 {
     if (!state.testFlag(MenuItemState::Checked))
         return QRect();
     const bool hot = state.testFlag(MenuItemState::Selected);
     if (state.testFlag(MenuItemState::RadioItem))
-        return hot ? item.activeradioimagerect : item.radioimagerect;
-    return hot ? item.activecheckimagerect : item.checkimagerect;
+        return hot ? skin.activeRadioRect : skin.radioRect;
+    return hot ? skin.activeCheckRect : skin.checkRect;
 }
 
 void DrawSkinnedImage(QPainter& painter, const QRect& rect, const QRect& textRect, const MenuItemFace& face,
                       MenuItemStates state, const MenuSkin& skin, const QColor& text)
 {
-    const TbsDataSkinMenuItem& item = *skin.item;
     QRect area = skin.ImageRect(rect);
     if (area.isEmpty())
         area = SkinRect(rect.x(), rect.y(), textRect.x(), BottomOf(rect));
@@ -178,44 +168,41 @@ void DrawSkinnedImage(QPainter& painter, const QRect& rect, const QRect& textRec
         painter.drawImage(Centred(area, face.bitmap.size()), face.bitmap);
         return;
     }
-    const QRect piece = SkinnedMarkPiece(item, state);
+    const QRect piece = SkinnedMarkPiece(skin, state);
     if (!piece.isEmpty() && !MenuItemGlyph(face.glyphName)) {
-        painter.drawImage(Centred(area, piece.size()), *skin.itemPicture, piece);
+        painter.drawImage(Centred(area, piece.size()), skin.itemPicture, piece);
         return;
     }
     const bool hot = state.testFlag(MenuItemState::Selected);
-    const QColor glyph = item.useimagecolor ? SkinColorToQColor(quint32(hot ? item.activeimagecolor : item.imagecolor))
-                                            : text;
+    const QColor glyph = skin.useImageColor ? (hot ? skin.activeImageColor : skin.imageColor) : text;
     DrawMark(painter, area, face, state, glyph);
 }
 
 void DrawSkinnedArrow(QPainter& painter, const QRect& rect, MenuItemStates state, const MenuSkin& skin,
                       const QColor& text)
 {
-    const TbsDataSkinMenuItem& item = *skin.item;
-    const QRect piece = state.testFlag(MenuItemState::Selected) ? item.activearrowimagerect : item.arrowimagerect;
+    const QRect piece = state.testFlag(MenuItemState::Selected) ? skin.activeArrowRect : skin.arrowRect;
     if (piece.isEmpty()) {
         DrawArrowGlyph(painter, ArrowGlyph::Right, QRect(RightOf(rect) - kSkinArrowGap, rect.y(), 1, rect.height()), text);
         return;
     }
-    const QRect end = SkinRect(RightOf(rect) - item.itemrightoffset - piece.width(), rect.y(),
-                               RightOf(rect) - item.itemrightoffset, BottomOf(rect));
-    painter.drawImage(Centred(end, piece.size()), *skin.itemPicture, piece);
+    const QRect end = SkinRect(RightOf(rect) - skin.itemRightOffset - piece.width(), rect.y(),
+                               RightOf(rect) - skin.itemRightOffset, BottomOf(rect));
+    painter.drawImage(Centred(end, piece.size()), skin.itemPicture, piece);
 }
 
 void PaintSkinnedItem(QPainter& painter, const QRect& rect, const MenuItemFace& face, MenuItemStates state,
                       const MenuSkin& skin)
 {
-    const TbsDataSkinMenuItem& item = *skin.item;
     if (face.IsSeparator()) {
-        DrawItemPiece(painter, rect, skin, item.dividerrect, item.dividerleftoffset, item.dividerrightoffset,
-                      item.dividerstretcheffect);
+        DrawItemPiece(painter, rect, skin, skin.dividerRect, skin.dividerLeftOffset, skin.dividerRightOffset,
+                      skin.dividerStretch);
         return;
     }
     const bool hot = state.testFlag(MenuItemState::Selected);
-    DrawItemPiece(painter, rect, skin, hot ? skin.HotRect() : skin.NormalRect(), item.itemleftoffset,
-                  item.itemrightoffset, item.stretcheffect);
-    const QColor text = SkinnedTextColor(item, state);
+    DrawItemPiece(painter, rect, skin, hot ? skin.HotRect() : skin.NormalRect(), skin.itemLeftOffset,
+                  skin.itemRightOffset, skin.itemStretch);
+    const QColor text = SkinnedTextColor(skin, state);
     const QRect textRect = skin.TextRect(rect);
     DrawSkinnedImage(painter, rect, textRect, face, state, skin, text);
     DrawCaptionAndShortcut(painter, textRect, RightOf(rect) - kSkinShortcutGap, face, text);
@@ -232,8 +219,7 @@ int MenuItemWidth(const MenuSkin& skin, int textWidth)
     const QRect itemRect(QPoint(0, 0), QSize(skin.HotRect().width(), 1));
     const QRect textRect = skin.TextRect(itemRect);
     const int margins = textRect.x() + (RightOf(itemRect) - RightOf(textRect));
-    return qMax(textWidth + 2 + margins + kSkinShortcutGap,
-                skin.item->itemleftoffset + skin.item->itemrightoffset + 1);
+    return qMax(textWidth + 2 + margins + kSkinShortcutGap, skin.itemLeftOffset + skin.itemRightOffset + 1);
 }
 
 QImage BuildMenuBackground(const MenuSkin& skin, const QSize& size)
@@ -243,11 +229,10 @@ QImage BuildMenuBackground(const MenuSkin& skin, const QSize& size)
 
 std::optional<QRegion> MenuWindowRegion(const MenuSkin& skin, const QSize& size)
 {
-    if (!skin.Skinned() || !skin.maskPicture)
+    if (!skin.Skinned() || skin.maskPicture.isNull())
         return std::nullopt;
-    const NinePieceGeometry geometry = WindowGeometry(*skin.window);
-    return BuildFramedRegion(*skin.maskPicture, geometry, geometry.GrownTo(skin.maskPicture->size(), size),
-                             size.width());
+    const NinePieceGeometry& geometry = skin.windowGeometry;
+    return BuildFramedRegion(skin.maskPicture, geometry, geometry.GrownTo(skin.maskPicture.size(), size), size.width());
 }
 
 void PaintMenuItem(QPainter& painter, const QRect& rect, const MenuItemFace& face, MenuItemStates state,
@@ -268,11 +253,11 @@ void PaintScrollMarker(QPainter& painter, const QRect& rect, ArrowGlyph arrow, b
         const QRect normal = skin.NormalRect();
         if (!normal.isEmpty()) {
             QImage piece;
-            BuildHorizontalPieceImage(skin.item->itemleftoffset, skin.item->itemrightoffset, piece, *skin.itemPicture,
-                                      normal, rect.width(), skin.item->stretcheffect);
+            BuildHorizontalPieceImage(skin.itemLeftOffset, skin.itemRightOffset, piece, skin.itemPicture, normal,
+                                      rect.width(), skin.itemStretch);
             painter.drawImage(rect, piece);
         }
-        color = SkinColorToQColor(quint32(active ? skin.window->scrollmarkeractivecolor : skin.window->scrollmarkercolor));
+        color = active ? skin.scrollMarkerActiveColor : skin.scrollMarkerColor;
     } else {
         color = SystemColor(active ? SkinColor::kButtonText : SkinColor::kButtonShadow);
     }

@@ -2,6 +2,8 @@
 
 #include "skin/TbsDataSkinMenuItem.h"
 #include "skin/TbsSkinData.h"
+#include "skinui/SkinColor.h"
+#include "skinui/SkinFont.h"
 #include "skinui/SkinObjectMapping.h"
 #include "skinui/SkinRect.h"
 
@@ -31,6 +33,44 @@ bool ItemFitsPicture(const TbsDataSkinMenuItem& item, const QImage& picture)
         && Inside(picture, item.activeradioimagerect);
 }
 
+void CopyWindow(MenuSkin& skin, const TbsDataSkinPopupWindow& window)
+{
+    skin.itemsRect = window.itemsrect;
+    skin.windowGeometry = NinePieceGeometryOf(window, window.itemsrect);
+    skin.windowOptions = NinePieceOptionsOf(window);
+    skin.windowStretch = MiddleStretchTypeOf(window.stretchtype);
+    skin.scrollMarkerColor = SkinColorOf(window.scrollmarkercolor);
+    skin.scrollMarkerActiveColor = SkinColorOf(window.scrollmarkeractivecolor);
+}
+
+void CopyItem(MenuSkin& skin, const TbsDataSkinMenuItem& item)
+{
+    skin.itemFont = SkinFont(item);
+    skin.normalRect = item.skinrect;
+    skin.activeRect = item.activeskinrect;
+    skin.dividerRect = item.dividerrect;
+    skin.dividerLeftOffset = item.dividerleftoffset;
+    skin.dividerRightOffset = item.dividerrightoffset;
+    skin.dividerStretch = item.dividerstretcheffect;
+    skin.itemLeftOffset = item.itemleftoffset;
+    skin.itemRightOffset = item.itemrightoffset;
+    skin.itemStretch = item.stretcheffect;
+    skin.textRect = item.textrect;
+    skin.imageRect = item.imagerect;
+    skin.fontColor = SkinColorOf(item.fontcolor);
+    skin.activeFontColor = SkinColorOf(item.activefontcolor);
+    skin.disabledFontColor = SkinColorOf(item.unenabledfontcolor);
+    skin.useImageColor = item.useimagecolor;
+    skin.imageColor = SkinColorOf(item.imagecolor);
+    skin.activeImageColor = SkinColorOf(item.activeimagecolor);
+    skin.checkRect = item.checkimagerect;
+    skin.activeCheckRect = item.activecheckimagerect;
+    skin.radioRect = item.radioimagerect;
+    skin.activeRadioRect = item.activeradioimagerect;
+    skin.arrowRect = item.arrowimagerect;
+    skin.activeArrowRect = item.activearrowimagerect;
+}
+
 } // namespace
 
 MenuSkin MenuSkin::Of(const TbsSkinData* store)
@@ -45,50 +85,49 @@ MenuSkin MenuSkin::Of(const TbsSkinData* store)
     const QImage* itemPicture = item ? SkinPicture(*store, item->activepictureindex) : nullptr;
     if (!itemPicture || !ItemFitsPicture(*item, *itemPicture))
         return {};
+    MenuSkin skin;
+    skin.skinned = true;
+    skin.windowPicture = *windowPicture;
     const QImage* mask = SkinPicture(*store, window.maskpictureindex);
-    if (mask && mask->size() != windowPicture->size())
-        mask = nullptr;
-    return {&window, windowPicture, mask, item, itemPicture};
-}
-
-QRect MenuSkin::NormalRect() const
-{
-    return item->skinrect;
+    if (mask && mask->size() == windowPicture->size())
+        skin.maskPicture = *mask;
+    skin.itemPicture = *itemPicture;
+    CopyWindow(skin, window);
+    CopyItem(skin, *item);
+    return skin;
 }
 
 QRect MenuSkin::HotRect() const
 {
-    return item->activeskinrect.isEmpty() ? item->skinrect : item->activeskinrect;
+    return activeRect.isEmpty() ? normalRect : activeRect;
 }
 
 int MenuSkin::ItemHeight() const
 {
-    return item->skinrect.isEmpty() ? item->activeskinrect.height() : item->skinrect.height();
+    return normalRect.isEmpty() ? activeRect.height() : normalRect.height();
 }
 
 int MenuSkin::SeparatorHeight() const
 {
-    return item->dividerrect.isEmpty() ? 0 : item->dividerrect.height();
+    return dividerRect.isEmpty() ? 0 : dividerRect.height();
 }
 
 QMargins MenuSkin::ItemsMargins() const
 {
-    const QRect& items = window->itemsrect;
-    return QMargins(items.x(), items.y(), windowPicture->width() - RightOf(items),
-                    windowPicture->height() - BottomOf(items));
+    return QMargins(itemsRect.x(), itemsRect.y(), windowPicture.width() - RightOf(itemsRect),
+                    windowPicture.height() - BottomOf(itemsRect));
 }
 
 QRect MenuSkin::TextRect(const QRect& itemRect) const
 {
-    const QRect& text = item->textrect;
-    if (text.isEmpty())
+    if (textRect.isEmpty())
         return itemRect;
     const int skinWidth = HotRect().width();
-    return SkinRect(itemRect.x() + text.x(), itemRect.y() + text.y(),
-                    RightOf(itemRect) - (skinWidth - RightOf(text)), itemRect.y() + BottomOf(text));
+    return SkinRect(itemRect.x() + textRect.x(), itemRect.y() + textRect.y(),
+                    RightOf(itemRect) - (skinWidth - RightOf(textRect)), itemRect.y() + BottomOf(textRect));
 }
 
 QRect MenuSkin::ImageRect(const QRect& itemRect) const
 {
-    return item->imagerect.translated(itemRect.topLeft());
+    return imageRect.translated(itemRect.topLeft());
 }

@@ -37,6 +37,11 @@ QColor SystemColor(int index);
 
 // A skin colour (plain 0x00BBGGRR or system 0xFF0000nn) as a QColor.
 QColor SkinColorToQColor(quint32 value);
+// The same for a colour key of a skin object, which the description keeps as a signed integer.
+inline QColor SkinColorOf(int value)
+{
+    return SkinColorToQColor(quint32(value));
+}
 
 // A QColor in the plain 0x00BBGGRR encoding.
 quint32 QColorToSkinColor(const QColor& color);

@@ -20,6 +20,12 @@ const QImage* SkinPicture(const TbsSkinData& store, int index)
     return &store.Pictures()[index];
 }
 
+QImage SkinPictureCopy(const TbsSkinData& store, int index)
+{
+    const QImage* picture = SkinPicture(store, index);
+    return picture ? *picture : QImage();
+}
+
 QSize ControlGrowth::SizeFor(const QSize& requested, const QRect& skinRect) const
 {
     return SizeUnderRule(mode, skinRect.size(), requested);

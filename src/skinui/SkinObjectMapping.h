@@ -53,6 +53,8 @@ NinePieceOptions NinePieceOptionsOf(const Skin& skin)
 // The picture of a skin store's list at index; nullptr for -1, an index beyond the list or a
 // picture that could not be read.
 const QImage* SkinPicture(const TbsSkinData& store, int index);
+// A copy of that picture to keep past the store's next load; null for none.
+QImage SkinPictureCopy(const TbsSkinData& store, int index);
 
 // How a control object grows: the nine-piece settings of the custom-control kinds, nothing for
 // the others (which keep their skin rectangle's size), and the resize mode they give.

@@ -1,5 +1,7 @@
 #include "skinui/TabStripGeometry.h"
 
+#include "skinui/SkinRect.h"
+
 #include <numeric>
 
 int TabStripGeometry::StripOffset() const
@@ -60,4 +62,35 @@ QRect TabStripGeometry::InTab(int visibleIndex, const QRect& inTab) const
 QRect CloseButtonInTab(QSize tab, int buttonSize)
 {
     return QRect(tab.width() - buttonSize - 2, (tab.height() - buttonSize) / 2, buttonSize, buttonSize);
+}
+
+namespace {
+
+// Whether the tab at index lies clear of arrows that wide with the strip scrolled by scroll.
+bool ClearAt(TabStripGeometry geometry, int index, int scroll, int arrowsWidth)
+{
+    geometry.scrolledTabs = scroll;
+    return RightOf(geometry.TabRect(index)) <= geometry.controlWidth - 3 - arrowsWidth;
+}
+
+}  // namespace
+
+int TabStripGeometry::LastScroll(int arrowsWidth) const
+{
+    const int last = int(tabWidths.size()) - 1;
+    int scroll = 0;
+    while (scroll < last && !ClearAt(*this, last, scroll, arrowsWidth))
+        ++scroll;
+    return qMax(0, scroll);
+}
+
+int TabStripGeometry::ScrollShowing(int visibleIndex, int arrowsWidth) const
+{
+    if (visibleIndex < 0 || visibleIndex >= tabWidths.size())
+        return scrolledTabs;
+    const int last = LastScroll(arrowsWidth);
+    int scroll = qMin(scrolledTabs, visibleIndex);
+    while (scroll < qMin(visibleIndex, last) && !ClearAt(*this, visibleIndex, scroll, arrowsWidth))
+        ++scroll;
+    return qMin(scroll, last);
 }

@@ -35,6 +35,14 @@ struct TabStripGeometry {
     // A point as the framework reports it (left-button positions less the offset in effect)
     // back in control coordinates.
     QPoint FromFramework(QPoint point) const { return point + QPoint(EffectiveOffset(), 0); }
+
+    // Scrolling, for arrows arrowsWidth wide at the strip's right end (0: none). A tab is clear
+    // of them when its right edge lies at most at the control's width less 3 less their width.
+    // The least scroll that brings the last tab clear; 0 when every tab fits.
+    int LastScroll(int arrowsWidth) const;
+    // The scroll nearest to scrolledTabs at which the tab at a visible index is wholly on show
+    // and clear of the arrows, never beyond LastScroll.
+    int ScrollShowing(int visibleIndex, int arrowsWidth) const;
 };
 
 // A tab's close button, relative to the tab: at its right end, vertically centred.

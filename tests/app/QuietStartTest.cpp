@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(EngineNotes, StayOffUnlessAskedForWhileWarningsAlwaysShow)
@@ -27,6 +29,9 @@ TEST(EngineNotes, StayOffUnlessAskedForWhileWarningsAlwaysShow)
         EXPECT_EQ(context.isInfoEnabled(), c.notes) << (c.switchValue ? c.switchValue : "(unset)");
         EXPECT_TRUE(context.isWarningEnabled());
         EXPECT_TRUE(QLoggingCategory::defaultCategory()->isWarningEnabled());
+        const QLoggingCategory console("js", QtWarningMsg);  // pages' console messages
+        EXPECT_EQ(console.isInfoEnabled(), c.notes);
+        EXPECT_EQ(console.isCriticalEnabled(), c.notes);
     }
     qunsetenv("KESTRUNE_ENGINE_LOG");
     QLoggingCategory::setFilterRules(QString());
@@ -75,6 +80,50 @@ TEST(QuietStart, ANormalStartKeepsItsFirstWindowAndPrintsNothingOnStandardError)
     EXPECT_EQ(client.exitStatus(), QProcess::NormalExit);  // the signal closes the window
     EXPECT_EQ(client.exitCode(), 0);
     EXPECT_EQ(errors.toStdString(), "");
+}
+
+// What a page writes to its console stays off standard error, unless the engine's notes are
+// asked for: then every message shows, whatever its level.
+TEST(PageConsole, StaysOffStandardErrorUnlessAskedFor)
+{
+    const XvfbSession display(XvfbSession::Tray::Trayer);
+    ASSERT_TRUE(display.Ready()) << display.Error().toStdString();
+    PortalFixture portal;
+    for (const bool asked : {false, true}) {
+        SCOPED_TRACE(asked ? "KESTRUNE_ENGINE_LOG=1" : "by default");
+        QTemporaryDir home;
+        ASSERT_TRUE(home.isValid());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        display.Apply(environment);
+        environment.remove(QStringLiteral("KESTRUNE_ENGINE_LOG"));
+        if (asked)
+            environment.insert(QStringLiteral("KESTRUNE_ENGINE_LOG"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        for (const char* variable : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME"})
+            environment.insert(QLatin1String(variable), home.filePath(QLatin1String(variable)));
+        QProcess client;
+        client.setProcessEnvironment(environment);
+        const int written = portal.Server().CountRequests(QStringLiteral("/console/written.txt"));
+        client.start(QStringLiteral(KESTRUNE_DEV_CLIENT), {portal.Url(QStringLiteral("console/"))});
+        ASSERT_TRUE(client.waitForStarted(10000));
+        EXPECT_TRUE(WaitFor([&] { return portal.Server().CountRequests(QStringLiteral("/console/written.txt")) > written; }, 60000));
+        // The page's messages reach the client on a way of their own, which the request that
+        // follows them may overtake: where they are to show, they are waited for.
+        const QList<QByteArray> messages{"console-info from the page", "console-warning from the page",
+                                         "console-error from the page"};
+        QByteArray errors;
+        const auto allShown = [&] {
+            errors += client.readAllStandardError();
+            return std::all_of(messages.begin(), messages.end(), [&](const QByteArray& m) { return errors.contains(m); });
+        };
+        if (asked)
+            WaitFor(allShown);
+        client.terminate();
+        client.waitForFinished(10000);
+        allShown();
+        for (const QByteArray& message : messages)
+            EXPECT_EQ(errors.contains(message), asked) << message.constData();
+    }
 }
 
 }  // namespace

@@ -37,11 +37,12 @@ protected:
         display->Apply(environment);
     }
 
-    QProcess& Start()
+    // The client for the demo portal, or for the portal at the demo's page start.
+    QProcess& Start(const QString& start = QString())
     {
         auto& client = *clients.emplace_back(std::make_unique<QProcess>());
         client.setProcessEnvironment(environment);
-        client.start(QStringLiteral(KESTRUNE_DEV_CLIENT), {portal.BaseUrl()});
+        client.start(QStringLiteral(KESTRUNE_DEV_CLIENT), {portal.Url(start)});
         EXPECT_TRUE(client.waitForStarted(10000));
         return client;
     }
@@ -115,6 +116,45 @@ TEST_F(TrayOnDesktop, HiddenInTheTrayItStaysTheOnlyClientAndKeepsRunning)
     EXPECT_EQ(windows.Shown().first().bounds, bounds);
     EXPECT_TRUE(WaitFor([&] { return display->ActiveWindow() == windows.Shown().first().id; })) << "in front";
     EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+// While a page's box waits for its answer, the tray is the player's: its double click brings
+// the box forward, its menu opens, "清理缓存" asks nothing more, and "退出" ends the client
+// with exit code 0, its login kept for the next start; so does the system's request to end.
+TEST_F(TrayOnDesktop, WhileAPageBoxWaitsTheClientStillEndsCleanly)
+{
+    OpenDisplay(XvfbSession::Tray::Trayer, XvfbSession::Desktop::WindowManager);
+    const QString welcome = QStringLiteral("login/welcome/");  // logs in, then greets with a box
+    QProcess& first = Start(welcome);
+    const ClientWindows windows(*display, first);
+    ASSERT_TRUE(WaitFor([&] { return windows.TrayIcon() && windows.Shown().size() == 2; }, 60000)) << "the window and its box";
+    const QList<XvfbSession::Window> shown = windows.Shown();
+    const bool boxFirst = shown.at(0).bounds.width() < shown.at(1).bounds.width();
+    const quint32 box = shown.at(boxFirst ? 0 : 1).id;
+    const quint32 main = shown.at(boxFirst ? 1 : 0).id;
+
+    display->RunOnDisplay(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(main)});
+    ASSERT_TRUE(windows.DoubleClickTrayIcon());
+    EXPECT_TRUE(WaitFor([&] { return display->ActiveWindow() == box; })) << "the box in front";
+
+    const auto menu = windows.OpenTrayMenu();
+    ASSERT_TRUE(menu) << "the menu opens";
+    ASSERT_TRUE(windows.ChooseItem(*menu, 0, 3));
+    EXPECT_FALSE(WaitFor([&] { return windows.Shown().size() > 2; }, 1000)) << "no question about the cache on top";
+    ASSERT_TRUE(windows.Menu()) << "a disabled item leaves the menu open";
+    ASSERT_TRUE(windows.ChooseItem(*menu, 2, 3));
+    ASSERT_TRUE(first.waitForFinished(30000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 0);
+
+    QProcess& second = Start(welcome);
+    const ClientWindows again(*display, second);
+    ASSERT_TRUE(WaitFor([&] { return again.Shown().size() == 2; }, 60000));
+    EXPECT_EQ(portal.Server().CookieOf(QLatin1Char('/') + welcome), "player=kestrune") << "the login kept";
+    second.terminate();
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
 }
 
 }  // namespace

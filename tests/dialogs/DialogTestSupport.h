@@ -1,6 +1,8 @@
 #pragma once
 
+#include "support/Wait.h"
 #include "dialogs/TDialogForm.h"
+#include "skinframe/ShownFrameObjects.h"
 #include "skinframe/TbsSkinFrame.h"
 
 #include <QApplication>
@@ -26,16 +28,6 @@ inline void Key(QDialog& dialog, Qt::Key key)
     QTest::keyClick(focus && focus->window() == &dialog ? focus : &dialog, key);
 }
 
-// The frame objects that show and act, by name.
-inline QStringList FrameButtons(const TbsSkinFrame& frame)
-{
-    QStringList names;
-    for (const auto& object : frame.Objects())
-        if (object->Visible && object->Active)
-            names << object->Name;
-    return names;
-}
-
 // A click on the frame's close button, as the pointer gives it.
 inline void ClickCloseButton(TDialogForm& dialog)
 {
@@ -44,11 +36,6 @@ inline void ClickCloseButton(TDialogForm& dialog)
     const QPoint at = close->ObjectRect.center();
     QTest::mouseMove(&dialog, at);
     QTest::mouseClick(&dialog, Qt::LeftButton, {}, at);
-}
-
-inline bool WaitForHidden(const QWidget& widget)
-{
-    return QTest::qWaitFor([&] { return !widget.isVisible(); }, 5000);
 }
 
 // The dialog's chrome as the shipped skin draws it: the frame of the given border style and
@@ -61,7 +48,7 @@ inline void ExpectSkinnedFrame(const TDialogForm& dialog, TFormBorderStyle borde
     EXPECT_EQ(frame.objectName(), QStringLiteral("bsSkinFrame1"));
     EXPECT_EQ(frame.BorderStyle(), border);
     EXPECT_TRUE(frame.DrawsChrome() && frame.SkinLoaded());
-    EXPECT_EQ(FrameButtons(frame), buttons);
+    EXPECT_EQ(ShownFrameObjects(frame), buttons);
     EXPECT_FALSE(dialog.mask().isEmpty()) << "shaped by the skin's mask";
     EXPECT_EQ(dialog.contentsRect().size(), client);
     EXPECT_EQ(dialog.Client()->geometry(), dialog.contentsRect());

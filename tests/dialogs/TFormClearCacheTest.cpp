@@ -13,6 +13,7 @@
 #include "skincontrols/TbsSkinLabel.h"
 #include "dialogs/DialogTestSupport.h"
 #include "support/PortalFixture.h"
+#include "support/TimerTick.h"
 #include "support/Wait.h"
 
 #include <QApplication>
@@ -75,12 +76,20 @@ struct Cleaner : ClientSkin {
     TFormClearCache dialog;
 
     explicit Cleaner(UrlCache& cache) : dialog(&store, cache) {}
-    void Show() { DialogTest::ShowActive(dialog); }
-    // Runs check once the first tick has been handled by the dialog.
-    void AtFirstTick(std::function<void()> check)
+    // Shown as the modal dialog it is, its timer in the test's hands from the start: the first
+    // tick comes when the test gives it. timerStarted: whether the showing started the timer
+    // for its 500 ms.
+    void Show()
     {
-        QObject::connect(dialog.TimerWork, &TTimer::OnTimer, &dialog, std::move(check));
+        dialog.setModal(true);
+        dialog.show();
+        timerStarted = dialog.TimerWork->Enabled() && dialog.TimerWork->Interval() == 500;
+        dialog.TimerWork->SetEnabled(false);
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
+    void FirstTick() { Tick(dialog.TimerWork); }
+    bool timerStarted = false;
     bool Done() const
     {
         return dialog.bsSkinButtonOK->isEnabled() && !dialog.bsSkinGauge->isVisible() && dialog.ImageFace->isVisible()
@@ -109,16 +118,13 @@ TEST(TFormClearCache, WaitsInItsSkinnedFrameWithItsGaugeHalfFullAndOkDisabled)
                                    {QStringLiteral("caption"), QStringLiteral("closebutton")}, QSize(314, 142));
     EXPECT_EQ(dialog.bsSkinFrame1->SkinData(), &cleaner.store);
     EXPECT_EQ(dialog.font().family(), QStringLiteral("Tahoma"));
-    EXPECT_TRUE(dialog.TimerWork->Enabled());
-    EXPECT_EQ(dialog.TimerWork->Interval(), 500);
+    EXPECT_TRUE(cleaner.timerStarted);
     EXPECT_EQ(dialog.bsSkinGauge->geometry(), QRect(24, 56, 273, 20));
     EXPECT_EQ(dialog.bsSkinGauge->Value(), 50);
     EXPECT_EQ(dialog.bsSkinGauge->MaxValue(), 100);
     EXPECT_EQ(dialog.bsSkinGauge->SkinData(), &cleaner.store);
     EXPECT_EQ(dialog.bsSkinButtonOK->geometry(), QRect(222, 98, 75, 25));
     EXPECT_FALSE(dialog.bsSkinButtonOK->isEnabled());
-    EXPECT_TRUE(dialog.bsSkinButtonOK->Default());
-    EXPECT_EQ(dialog.bsSkinButtonOK->ModalResult(), 1);
     EXPECT_TRUE(dialog.ImageFace->isHidden());
     EXPECT_TRUE(dialog.bsSkinLabelTitle->isHidden());
     EXPECT_EQ(dialog.bsSkinLabelTitle->Caption(), QStringLiteral("清理完成"));
@@ -134,13 +140,12 @@ TEST(TFormClearCache, AnEmptyCacheIsDoneRightAfterTheFirstTickWithTheFacePicture
     cache.Empty();
     Cleaner cleaner(cache.cache);
     QSignalSpy progress(&cache.cache, &UrlCache::PurgeProgress);
-    bool cleaningAtTick = false;
-    cleaner.AtFirstTick([&] { cleaningAtTick = cleaner.dialog.Cleaning(); });
     cleaner.Show();
     cleaner.Key(Qt::Key_Escape);  // no cancel button: Escape closes nothing
     EXPECT_TRUE(cleaner.dialog.isVisible());
+    cleaner.FirstTick();
+    EXPECT_TRUE(cleaner.dialog.Cleaning());
     ASSERT_TRUE(WaitFor([&] { return cleaner.Done(); }));
-    EXPECT_TRUE(cleaningAtTick);
     ASSERT_EQ(progress.count(), 1);
     EXPECT_EQ(progress.at(0), (QVariantList{0, 0}));
     EXPECT_FALSE(cleaner.dialog.TimerWork->Enabled());
@@ -154,7 +159,7 @@ TEST(TFormClearCache, AnEmptyCacheIsDoneRightAfterTheFirstTickWithTheFacePicture
     // Shown again (back from minimized, say), the done dialog starts no second cleaning.
     cleaner.dialog.hide();
     cleaner.Show();
-    EXPECT_FALSE(cleaner.dialog.TimerWork->Enabled());
+    EXPECT_FALSE(cleaner.timerStarted);
     cleaner.Key(Qt::Key_Return);
     EXPECT_FALSE(cleaner.dialog.isVisible());
     EXPECT_EQ(cleaner.dialog.result(), 1);
@@ -192,22 +197,17 @@ TEST(TFormClearCache, WhileCleaningItTakesNoInputAndItsGaugeRepaints)
         &cache.cache, &UrlCache::PurgeProgress, &dialog, [&] { progressPictures << dialog.bsSkinGauge->grab().toImage(); },
         Qt::QueuedConnection);
 
-    bool cleaningAtTick = false;
-    bool stayedOpen = false;
-    cleaner.AtFirstTick([&] {
-        cleaningAtTick = dialog.Cleaning() && cache.cache.Purging();
-        cleaner.Key(Qt::Key_Escape);
-        cleaner.Key(Qt::Key_Return);
-        QTest::mouseClick(dialog.bsSkinButtonOK, Qt::LeftButton);
-        DialogTest::ClickCloseButton(dialog);
-        dialog.close();
-        QCoreApplication::processEvents();  // the close button's close comes queued
-        stayedOpen = dialog.isVisible() && !dialog.bsSkinButtonOK->isEnabled();
-    });
     cleaner.Show();
+    cleaner.FirstTick();
+    EXPECT_TRUE(dialog.Cleaning() && cache.cache.Purging());
+    cleaner.Key(Qt::Key_Escape);
+    cleaner.Key(Qt::Key_Return);
+    QTest::mouseClick(dialog.bsSkinButtonOK, Qt::LeftButton);
+    DialogTest::ClickCloseButton(dialog);
+    dialog.close();
+    QCoreApplication::processEvents();  // the close button's close comes queued
+    EXPECT_TRUE(dialog.isVisible() && !dialog.bsSkinButtonOK->isEnabled()) << "nothing closes it while it cleans";
     ASSERT_TRUE(WaitFor([&] { return cleaner.Done(); }));
-    EXPECT_TRUE(cleaningAtTick);
-    EXPECT_TRUE(stayedOpen);
     EXPECT_FALSE(dialog.Cleaning());
     EXPECT_TRUE(ProfileUrlCache::Remaining(before, cache.Entries()).isEmpty()) << "done means empty";
     EXPECT_GT(paintsWhileCleaning, 0) << "the dialog painted while the cache emptied";
@@ -227,14 +227,17 @@ TEST(TFormClearCache, ClosedBeforeTheFirstTickItEndsWithoutCleaning)
     auto cleaner = std::make_unique<Cleaner>(cache.cache);
     cleaner->Show();
     DialogTest::ClickCloseButton(cleaner->dialog);
-    EXPECT_TRUE(DialogTest::WaitForHidden(cleaner->dialog));
+    EXPECT_TRUE(WaitForHidden(cleaner->dialog));
     EXPECT_NE(cleaner->dialog.result(), 1);
     const QPointer<TTimer> timer = cleaner->dialog.TimerWork;
     cleaner.reset();
     EXPECT_TRUE(timer.isNull()) << "the timer went with the dialog";
     EXPECT_EQ(progress.count(), 0);
     EXPECT_FALSE(cache.cache.Purging());
-    EXPECT_EQ(ProfileUrlCache::Remaining(before, cache.Entries()).size(), before.size());
+    // By name: the engine may still rewrite an entry of the page that filled the cache.
+    const ProfileUrlCache::EntryFiles after = cache.Entries();
+    for (const QString& name : before.keys())
+        EXPECT_TRUE(after.contains(name)) << "not deleted: " << name.toStdString();
 }
 
 TEST(TFormClearCache, APackWithoutTheFacePictureIsReportedAndTheDialogStillRuns)
@@ -259,6 +262,7 @@ TEST(TFormClearCache, APackWithoutTheFacePictureIsReportedAndTheDialogStillRuns)
     cleaner.Show();
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_NE(errors.find("Resource Face not found"), std::string::npos);
+    cleaner.FirstTick();
     EXPECT_TRUE(WaitFor([&] { return cleaner.Done(); }));
     EXPECT_TRUE(cleaner.dialog.ImageFace->Picture().isNull());
 }

@@ -107,7 +107,7 @@ TEST(TFormMsgBox, OnlyOkAnswersYesWhetherByEnterTheMouseOrTheFrame)
         else
             DialogTest::Key(box, c.action == Enter ? Qt::Key_Return : Qt::Key_Escape);
         if (c.closes)
-            EXPECT_TRUE(DialogTest::WaitForHidden(box)) << c.what;
+            EXPECT_TRUE(WaitForHidden(box)) << c.what;
         else
             EXPECT_TRUE(box.isVisible()) << c.what;
         EXPECT_EQ(box.result(), c.result) << c.what;

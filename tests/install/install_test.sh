@@ -40,7 +40,7 @@ check "appstreamcli validate" appstreamcli validate --no-net "$prefix/share/meta
 deb=$(ls "$work"/deb/kestrune_*.deb 2>/dev/null | head -n 1)
 if [ -n "$deb" ]; then
   depends=$(dpkg-deb -f "$deb" Depends)
-  for needed in libqt6webenginewidgets6 libqt6widgets6 libc6 libqt6webenginecore6-bin fonts-wqy-zenhei; do
+  for needed in libqt6webenginewidgets6 libqt6widgets6 libc6 libqt6webenginecore6-bin qt6-translations-l10n fonts-wqy-zenhei; do
     grep -q "$needed" <<<"$depends" || fail "package Depends lacks $needed: $depends"
   done
   contents=$(dpkg-deb -c "$deb")

@@ -1,5 +1,6 @@
 #include "GameTabFixture.h"
 
+#include "framework/TPageControl.h"
 #include "framework/TPanel.h"
 #include "framework/TTabSheet.h"
 #include "mainwindow/FullScreenView.h"
@@ -95,6 +96,37 @@ TEST_F(FullScreen, F11TogglesTheActiveTabUntilAnotherTabComesToTheFrontOrItClose
     EXPECT_EQ(form->mask(), shape);
     EXPECT_TRUE(form->PanelMain->isVisible());
     EXPECT_EQ(form->bsSkinPageControl->PageCount(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The view's tab goes while the view has the screen: its sheet leaves the page control as its
+// destruction begins, another page becomes active and the window leaves the whole screen (as
+// the main window does on every page change); the view is deleted, never put back into the
+// dying sheet.
+TEST(FullScreenView, ItsSheetsDestructionEndsTheFullScreenAndTakesTheView)
+{
+    QWidget window;
+    auto* rest = new QWidget(&window);
+    auto* pages = new TPageControl(rest);
+    auto* home = new TTabSheet(pages);
+    home->SetPageControl(pages);
+    (new TTabSheet(pages))->SetPageControl(pages);
+    pages->SetActivePage(home);
+    const QPointer<QWidget> view = new QWidget(home);
+    auto* screen = new FullScreenView(&window, rest);
+    QObject::connect(pages, &TPageControl::OnChange, screen, [screen] { screen->Leave(); });
+    window.show();
+    screen->Enter(view);
+    ASSERT_EQ(view->parentWidget(), &window);
+    delete home;
+    ASSERT_FALSE(view.isNull()) << "not taken down inside the sheet";
+    EXPECT_EQ(view->parentWidget(), &window);
+    EXPECT_FALSE(screen->Active());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(view.isNull()) << "deleted once control is back in the event loop";
 }
 
 }  // namespace

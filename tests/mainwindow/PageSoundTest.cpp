@@ -66,11 +66,11 @@ TEST_F(PageSound, TheTrayMutesEveryTabAndTheChoiceOutlastsTheClient)
     TWebBrowser* later = form->OpenTab(portal.Url(QStringLiteral("games.html")), nullptr);
     EXPECT_TRUE(later->page()->isAudioMuted());
 
-    Start();
+    Open(PortalUrl());
     EXPECT_TRUE(form->MenuItemMute->Checked());
     EXPECT_TRUE(form->WebBrowser->page()->isAudioMuted());
     form->MenuItemMuteClick(form->MenuItemMute);
-    Start();
+    Open(PortalUrl());
     EXPECT_FALSE(form->MenuItemMute->Checked());
     EXPECT_FALSE(form->WebBrowser->page()->isAudioMuted());
 }

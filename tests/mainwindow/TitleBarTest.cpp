@@ -9,9 +9,12 @@
 #include "skincontrols/TbsSkinPageControl.h"
 #include "skincontrols/TbsSkinTabSheet.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -110,6 +113,21 @@ TEST_F(TitleBar, CloseButtonClosesTheWindow)
 {
     QTest::mouseClick(form->ImageClose, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(form->isVisible());
+}
+
+// The end of the desktop session closes the window as its close button does, with the window
+// hidden in the tray and a tab still loading, without asking; the client ends with it.
+TEST_F(TitleBar, TheEndOfTheSessionClosesTheWindowWhateverItShows)
+{
+    QSignalSpy closed(form.get(), &TFormMain::Closed);
+    form->OpenTab(portal.Url(QStringLiteral("games.html")), nullptr);
+    form->hide();
+    form->SessionEnding();
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(form->isVisible());
+    const QWidgetList shown = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::none_of(shown.begin(), shown.end(), [](QWidget* window) { return window->isVisible(); }))
+        << "no dialog asks anything";
 }
 
 TEST_F(TitleBar, StartUpLoadsTheSkinAndLeavesNoPackageFileBehind)

@@ -1,6 +1,7 @@
 #include "skincontrols/TbsSkinButton.h"
 
 #include "skincontrols/CraftedSkin.h"
+#include "support/TimerTick.h"
 #include "skinui/SkinColor.h"
 
 #include <QDialog>
@@ -194,13 +195,21 @@ TEST(TbsSkinButton, RepeatModeClicksWhileHeld)
     Form f;
     f.button->SetRepeatMode(true);
     f.button->SetRepeatInterval(20);
+    TTimer* repeat = TimerOf(f.button, "RepeatTimer");
     QTest::mousePress(f.button, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(f.clicks.size(), 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.clicks.size() >= 3; }, 5000));
+    ASSERT_TRUE(repeat->Enabled());
+    EXPECT_EQ(repeat->Interval(), 500) << "the first wait";
+    Tick(repeat);
+    EXPECT_EQ(f.clicks.size(), 1);
+    repeat->SetEnabled(true);  // as the running timer would be
+    EXPECT_EQ(repeat->Interval(), 20) << "then every RepeatInterval";
+    Tick(repeat);
+    EXPECT_EQ(f.clicks.size(), 2);
+    repeat->SetEnabled(true);
     QTest::mouseRelease(f.button, Qt::LeftButton, {}, QPoint(5, 5));
-    const qsizetype released = f.clicks.size();
-    QTest::qWait(100);  // the repeat has stopped: nothing more arrives
-    EXPECT_EQ(f.clicks.size(), released);
+    EXPECT_FALSE(repeat->Enabled()) << "the release stops the repeat";
+    EXPECT_EQ(f.clicks.size(), 3) << "and clicks once more";
 }
 
 TEST(TbsSkinButton, GroupedButtonsStayDownAndReleaseEachOther)

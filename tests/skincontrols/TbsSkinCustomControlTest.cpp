@@ -87,12 +87,10 @@ TEST(TbsSkinCustomControl, FollowsItsStoreThroughLoadsAndSkinMessages)
     EXPECT_EQ(f.control->size(), QSize(20, 10));
     EXPECT_EQ(f.control->grab().toImage().pixel(5, 5), kSkin);
 
+    // The notices a form frame passes on: the store's broadcast has run the steps already.
     f.Send(TbsSkinMessageEvent::SkinChangeBegin, other.get());
-    EXPECT_GE(f.control->SkinIndex(), 0) << "another store's message changes nothing";
     f.Send(TbsSkinMessageEvent::SkinChangeBegin, store.get());
-    EXPECT_EQ(f.control->SkinIndex(), -1) << "a load begins: the skin object is forgotten";
-    f.Send(TbsSkinMessageEvent::SkinChanged, store.get());
-    EXPECT_EQ(f.control->SkinIndex(), 0);
+    EXPECT_GE(f.control->SkinIndex(), 0) << "a passed-on notice runs no second step";
 
     // A load without the object: the plain look at the default size.
     SkinTest::LoadPackage(*store, SkinTest::SmallPackage({QStringLiteral("[SKINCONTROLS]"), QStringLiteral("count=0")}));

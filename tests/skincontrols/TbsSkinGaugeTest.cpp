@@ -1,6 +1,7 @@
 #include "skincontrols/TbsSkinGauge.h"
 
 #include "skincontrols/CraftedSkin.h"
+#include "support/TimerTick.h"
 #include "skinui/SkinColor.h"
 
 #include <QTest>
@@ -115,28 +116,50 @@ TEST(TbsSkinGauge, ProgressPictureKeepsItsEndsAndTilesOrStretchesItsMiddle)
     }
 }
 
+TEST(TbsSkinGauge, WithASkinItsOwnVerticalFlagDecidesTheDirection)
+{
+    const QRect horizontal(0, 0, 50, 10);
+    const QRect vertical(0, 5, 100, 5);
+    for (const bool skinVertical : {false, true}) {
+        const auto store = GaugeSkin({QStringLiteral("vertical=%1").arg(int(skinVertical))});
+        for (const bool property : {false, true}) {
+            TbsSkinGauge gauge;
+            gauge.SetVertical(property);
+            gauge.SetSkinData(store.get());
+            EXPECT_EQ(gauge.ProgressRect(), skinVertical ? vertical : horizontal) << skinVertical << property;
+            gauge.SetSkinData(nullptr);
+            gauge.resize(102, 12);
+            EXPECT_EQ(gauge.ProgressRect(), property ? vertical.translated(1, 1) : horizontal.translated(1, 1))
+                << "without a skin the property decides";
+        }
+    }
+}
+
 TEST(TbsSkinGauge, TheAnimationShowsEachFrameOnceBetweenPauses)
 {
     const auto store = GaugeSkin({QStringLiteral("progressanimationskinrect=0,20,20,30"),
                                   QStringLiteral("progressanimationcountframes=2"),
-                                  QStringLiteral("progressanimationtimerinterval=10")});
+                                  QStringLiteral("progressanimationtimerinterval=40")});
     TbsSkinGauge gauge;
-    gauge.SetProgressAnimationPause(10);
+    gauge.SetProgressAnimationPause(700);
     gauge.SetSkinData(store.get());
     gauge.SetValue(50);
-    QList<int> frames;
-    QList<QRgb> shown;
-    while (frames.size() < 6 && QTest::qWaitFor([&] { return frames.isEmpty() || gauge.AnimationFrame() != frames.last(); }, 5000)) {
-        frames.append(gauge.AnimationFrame());
-        shown.append(gauge.grab().toImage().pixel(20, 5));
+    TTimer* pause = TimerOf(&gauge, "PauseTimer");
+    TTimer* frames = TimerOf(&gauge, "FrameTimer");
+    ASSERT_TRUE(pause->Enabled()) << "a skin change starts the pause";
+    EXPECT_EQ(pause->Interval(), 700);
+    EXPECT_EQ(gauge.AnimationFrame(), 0);
+    EXPECT_EQ(gauge.grab().toImage().pixel(20, 5), kMiddle);
+    Tick(pause);
+    ASSERT_TRUE(frames->Enabled()) << "the pause starts the frames";
+    EXPECT_EQ(frames->Interval(), 40);
+    const QRgb shown[] = {kFrame1, kFrame2, kMiddle};
+    for (int frame = 1; frame <= 3; ++frame) {
+        Tick(frames);
+        EXPECT_EQ(gauge.AnimationFrame(), frame % 3);
+        EXPECT_EQ(gauge.grab().toImage().pixel(20, 5), shown[frame - 1]) << "a frame is stretched over the progress";
     }
-    ASSERT_EQ(frames.size(), 6);
-    const int first = frames.indexOf(1);
-    ASSERT_GE(first, 0);
-    EXPECT_EQ(frames.mid(first, 3), QList<int>({1, 2, 0})) << "then the pause again";
-    EXPECT_EQ(shown[first], kFrame1) << "a frame is stretched over the progress";
-    EXPECT_EQ(shown[first + 1], kFrame2);
-    EXPECT_EQ(shown[first + 2], kMiddle);
+    EXPECT_TRUE(pause->Enabled()) << "after the last frame the pause again";
 }
 
 TEST(TbsSkinGauge, PlainLookAndText)

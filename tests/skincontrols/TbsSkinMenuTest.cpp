@@ -1,6 +1,8 @@
 // The skinned menu on real top-level windows (offscreen platform): opening, choosing, the
 // keyboard, sub-menus, scrolling and the ways a menu closes without a choice.
+#include "support/Wait.h"
 #include "MenuTestSupport.h"
+#include "support/TimerTick.h"
 
 #include "framework/TApplicationEvents.h"
 #include "framework/TTimer.h"
@@ -27,17 +29,6 @@ int VisibleLevels()
     return shown;
 }
 
-void Tick(TTimer* timer)
-{
-    ASSERT_NE(timer, nullptr);
-    timer->SetEnabled(false);  // one tick at a time, from the test
-    Q_EMIT timer->OnTimer(timer);
-}
-
-TTimer* TimerOf(QObject* owner, const char* name)
-{
-    return owner->findChild<TTimer*>(QLatin1String(name));
-}
 
 TEST(TbsSkinMenu, OpeningHighlightsTheFirstSelectableItemBeforeThePointerMoves)
 {
@@ -145,9 +136,9 @@ TEST(TbsSkinMenu, ASubMenuOpensAfterTheWaitAtItsParentItem)
         EXPECT_EQ(TimerOf(top, "TrackTimer")->Interval(), 50);
         const QRect parent = top->ItemScreenRect(1);
         QCursor::setPos(parent.center());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return top->Selected() == 1; }, 2000));
+        EXPECT_TRUE(WaitFor([&] { return top->Selected() == 1; }, 2000));
         EXPECT_EQ(host.menu->LevelCount(), 1);  // not before the wait
-        ASSERT_TRUE(QTest::qWaitFor([&] { return host.menu->LevelCount() == 2; }, 3000));
+        ASSERT_TRUE(WaitFor([&] { return host.menu->LevelCount() == 2; }, 3000));
         TbsSkinPopupWindow* sub = host.Level(1);
         EXPECT_EQ(sub->y(), parent.y() - sub->Geometry().ItemsRect().y());
         if (nearRightEdge)
@@ -157,7 +148,7 @@ TEST(TbsSkinMenu, ASubMenuOpensAfterTheWaitAtItsParentItem)
         EXPECT_EQ(sub->Selected(), 0);
         // Back on the first item: the sub-menu closes at once.
         QCursor::setPos(top->ItemScreenRect(0).center());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return host.menu->LevelCount() == 1; }, 2000));
+        EXPECT_TRUE(WaitFor([&] { return host.menu->LevelCount() == 1; }, 2000));
         EXPECT_EQ(top->Selected(), 0);
     }
 }
@@ -191,7 +182,7 @@ TEST(TbsSkinMenu, AMenuTallerThanTheWorkAreaIsCutToItAndScrollsOneItemPerTick)
     EXPECT_EQ(scroll->Interval(), 100);
 
     QCursor::setPos(level->mapToGlobal(level->Geometry().DownMarker().center()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return level->ActiveMarker() == TbsSkinPopupWindow::ScrollMarker::Down; }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return level->ActiveMarker() == TbsSkinPopupWindow::ScrollMarker::Down; }, 2000));
     const int top = level->TopIndex();
     Tick(scroll);
     EXPECT_EQ(level->TopIndex(), top + 1);

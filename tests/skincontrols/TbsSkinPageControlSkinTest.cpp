@@ -1,4 +1,5 @@
 // The page control drawn from a tab skin, its skin-change step and its scroll arrows.
+#include "support/Wait.h"
 #include "skincontrols/TbsSkinPageControl.h"
 
 #include "framework/TImage.h"
@@ -137,10 +138,16 @@ TEST(TbsSkinPageControlSkin, TheSkinChangeStepFollowsTheStoresMessages)
     f.control->SetSkinData(store.get());
     ASSERT_EQ(f.control->PageArea().top(), 12);
     f.Send(TbsSkinMessageEvent::SkinChangeBegin, store.get());
+    EXPECT_EQ(f.control->PageArea().top(), 12) << "a notice passed on by a frame runs no second step";
+    Q_EMIT store->OnSkinMessage(TbsSkinMessageEvent::SkinChangeBegin);
     EXPECT_EQ(f.control->PageArea(), QRect(1, 21, 298, 78)) << "plain while the skin is away";
-    f.Send(TbsSkinMessageEvent::SkinChanged, store.get());
+    Q_EMIT store->OnSkinMessage(TbsSkinMessageEvent::SkinChanged);
     EXPECT_EQ(f.control->PageArea().top(), 12);
     EXPECT_EQ(f.control->ActivePage()->geometry().top(), 12) << "the page follows";
+    f.control->SetSkinDataName(QStringLiteral("none"));
+    EXPECT_EQ(f.control->PageArea().top(), 21) << "another object name is a skin change at once";
+    f.control->SetSkinDataName(QStringLiteral("tab"));
+    EXPECT_EQ(f.control->PageArea().top(), 12);
 
     // A new load without a tab object: the plain look and the control's own font colour.
     SkinTest::LoadPackage(*store, SkinTest::SmallPackage({QStringLiteral("[SKINCONTROLS]"), QStringLiteral("count=0")}));
@@ -193,8 +200,8 @@ TEST(TbsSkinPageControlSkin, ArrowsScrollAnOverflowingStripUntilItsLastTabIsClea
     f.AddTab();
     TbsSkinUpDown* arrows = f.control->UpDown();
     ASSERT_NE(arrows, nullptr);
-    EXPECT_EQ(arrows->geometry(), QRect(1272 - 16, 0, 16, 24)) << "the skin's arrows at the strip's right end";
-    EXPECT_EQ(arrows->Max(), 4);
+    EXPECT_EQ(arrows->geometry(), QRect(1272 - 48, 0, 48, 24)) << "the skin's arrows at the strip's right end";
+    EXPECT_EQ(arrows->Max(), 5);
 
     const QRect lastBefore = f.control->TabRect(11);
     for (int i = 0; i < 3; ++i)
@@ -205,7 +212,8 @@ TEST(TbsSkinPageControlSkin, ArrowsScrollAnOverflowingStripUntilItsLastTabIsClea
     EXPECT_EQ(f.control->ActivePage(), f.pages[0]) << "tabs scrolled out are not under the pointer";
     f.ClickUp();
     f.ClickUp();
-    EXPECT_EQ(f.control->ScrolledTabs(), 4);
+    f.ClickUp();
+    EXPECT_EQ(f.control->ScrolledTabs(), 5);
     EXPECT_LE(f.control->TabRect(11).right(), arrows->x()) << "the last tab lies clear of the arrows";
     QTest::mouseClick(f.control, Qt::LeftButton, {}, f.control->TabRect(11).center());
     EXPECT_EQ(f.control->ActivePage(), f.pages[11]);
@@ -214,12 +222,38 @@ TEST(TbsSkinPageControlSkin, ArrowsScrollAnOverflowingStripUntilItsLastTabIsClea
     delete f.pages[10];
     delete f.pages[9];
     EXPECT_NE(f.control->UpDown(), nullptr);
-    EXPECT_EQ(f.control->ScrolledTabs(), 1);
+    EXPECT_EQ(f.control->ActivePage(), f.pages[0]) << "the last page went: the first is active";
+    EXPECT_EQ(f.control->ScrolledTabs(), 0) << "and its tab is brought into view";
     delete f.pages[8];
     EXPECT_EQ(f.control->UpDown(), nullptr) << "every tab fits again";
     EXPECT_EQ(f.control->ScrolledTabs(), 0);
     const QPointer<TbsSkinUpDown> gone(arrows);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return gone.isNull(); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return gone.isNull(); }, 5000));
+}
+
+// A tab a title-bar link opens, or Ctrl+Tab and Ctrl+9 choose, comes into view as it becomes
+// active, and the arrows show where the strip then stands.
+TEST(TbsSkinPageControlSkin, EveryChangeOfTheActivePageScrollsItsTabIntoView)
+{
+    WideStrip f(8);
+    f.AddTab();
+    TbsSkinUpDown* arrows = f.control->UpDown();
+    ASSERT_NE(arrows, nullptr) << "nine tabs do not fit in 1280 pixels";
+    ASSERT_EQ(f.control->ScrolledTabs(), 0);
+    const auto inView = [&](int index) {
+        const QRect tab = f.control->TabRect(index);
+        return f.control->StripGeometry().Shown(index) && tab.left() >= 0 && tab.x() + tab.width() <= arrows->x();
+    };
+    f.control->SetActivePage(f.pages[8]);
+    EXPECT_TRUE(inView(8)) << "the last tab";
+    EXPECT_GT(f.control->ScrolledTabs(), 0);
+    EXPECT_EQ(arrows->Position(), f.control->ScrolledTabs());
+    f.control->SetActivePage(f.pages[0]);
+    EXPECT_EQ(f.control->ScrolledTabs(), 0) << "round to the first";
+    EXPECT_EQ(arrows->Position(), 0);
+    f.AddTab();
+    f.control->SetActivePage(f.pages[9]);
+    EXPECT_TRUE(inView(9)) << "a new tab opened at the end";
 }
 
 TEST(TbsSkinPageControlSkin, PlainArrowsAreTwoItemHeightsWide)

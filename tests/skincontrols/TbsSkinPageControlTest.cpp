@@ -43,25 +43,11 @@ struct MainStrip {
 
 struct DrawCall {
     int tabIndex;
+    int visibleIndex;
     QRect rct;
     bool active;
     bool mouseIn;
 };
-
-TEST(TbsSkinPageControl, NewControlValues)
-{
-    TbsSkinPageControl control;
-    EXPECT_EQ(control.TabWidth(), 0);
-    EXPECT_EQ(control.TabsOffset(), 0);
-    EXPECT_EQ(control.TabSpacing(), 1);
-    EXPECT_EQ(control.TabMargin(), -1);
-    EXPECT_EQ(control.DefaultItemHeight(), 20);
-    EXPECT_EQ(control.SkinDataName(), QStringLiteral("tab"));
-    EXPECT_TRUE(control.UseSkinFont());
-    EXPECT_FALSE(control.TabsBGTransparent());
-    EXPECT_EQ(QFontMetrics(control.Font()).height(), 14);
-    EXPECT_EQ(control.Font(), control.DefaultFont());
-}
 
 TEST(TbsSkinPageControl, TabRectanglesOfTheMainStrip)
 {
@@ -171,8 +157,9 @@ TEST(TbsSkinPageControl, OwnerDrawGetsEachTabsOwnBitmapAndItsPixelsAreCopied)
     MainStrip f;
     f.pages[1]->SetTabVisible(false);
     std::vector<DrawCall> calls;
-    f.control->OnDrawSkinTab = [&](int tabIndex, QRect rct, bool active, bool mouseIn, QPainter* cnvs) {
-        calls.push_back({tabIndex, rct, active, mouseIn});
+    f.control->OnDrawSkinTab = [&](int tabIndex, int visibleIndex, QRect rct, bool active, bool mouseIn,
+                                   QPainter* cnvs) {
+        calls.push_back({tabIndex, visibleIndex, rct, active, mouseIn});
         EXPECT_EQ(cnvs->brush().style(), Qt::NoBrush);
         EXPECT_EQ(cnvs->font(), f.control->Font());
         cnvs->fillRect(QRect(0, 0, 4, 4), Qt::red);
@@ -183,6 +170,7 @@ TEST(TbsSkinPageControl, OwnerDrawGetsEachTabsOwnBitmapAndItsPixelsAreCopied)
     EXPECT_EQ(calls[0].rct, QRect(0, 0, 142, 30));
     EXPECT_TRUE(calls[0].active);
     EXPECT_EQ(calls[1].tabIndex, 2) << "page index, counting the hidden tab";
+    EXPECT_EQ(calls[1].visibleIndex, 1) << "and its place in the strip, without it";
     EXPECT_EQ(calls[1].rct, QRect(0, 0, 143, 30));
     EXPECT_FALSE(calls[1].active);
     EXPECT_FALSE(calls[1].mouseIn);
@@ -252,7 +240,7 @@ TEST(TbsSkinPageControl, NothingIsPaintedBelowOnePixel)
 {
     MainStrip f;
     int calls = 0;
-    f.control->OnDrawSkinTab = [&](int, QRect, bool, bool, QPainter*) { ++calls; };
+    f.control->OnDrawSkinTab = [&](int, int, QRect, bool, bool, QPainter*) { ++calls; };
     f.control->resize(0, 564);
     f.control->grab();
     EXPECT_EQ(calls, 0);
@@ -264,7 +252,7 @@ TEST(TbsSkinPageControl, ARaisingDrawHandlerIsReportedPerTabAndTheOtherTabsAreSt
     TApplicationEvents hub;
     int reported = 0;
     QObject::connect(&hub, &TApplicationEvents::OnException, &hub, [&](QObject*, const std::exception&) { ++reported; });
-    f.control->OnDrawSkinTab = [](int tabIndex, QRect, bool, bool, QPainter* cnvs) {
+    f.control->OnDrawSkinTab = [](int tabIndex, int, QRect, bool, bool, QPainter* cnvs) {
         if (tabIndex == 1)
             throw KestruneError(QStringLiteral("no picture"));
         cnvs->fillRect(QRect(0, 0, 4, 4), Qt::red);

@@ -102,7 +102,7 @@ TEST(TbsSkinPopupWindow, AMaskPictureShapesTheWindow)
     host.popup->SetSkinData(&store);
     host.AddAll(kItems);
     host.Open();
-    ASSERT_TRUE(host.Level(0)->Skin().maskPicture);
+    ASSERT_FALSE(host.Level(0)->Skin().maskPicture.isNull());
     const QRegion shape = host.Level(0)->mask();
     const QSize size = host.Level(0)->size();
     EXPECT_FALSE(shape.contains(QPoint(1, 1)));
@@ -132,8 +132,12 @@ TEST(TbsSkinPopupWindow, TheClientSkinShowsCaptionsInItsItemFontWithoutAmpersand
     host.Open();
     TbsSkinPopupWindow* level = host.Level(0);
     ASSERT_TRUE(level->Skin().Skinned());
-    const TbsDataSkinMenuItem& item = *level->Skin().item;
-    const QFont font = SkinFont(item);
+    // The skin's menu item, read from the store, not from the level.
+    const TbsDataSkinMenuItem* item = nullptr;
+    for (const auto& object : store.SkinObjects())
+        item = item ? item : dynamic_cast<const TbsDataSkinMenuItem*>(object.get());
+    ASSERT_NE(item, nullptr);
+    const QFont font = SkinFont(*item);
     EXPECT_EQ(level->font().family(), QStringLiteral("WenQuanYi Zen Hei"));
     EXPECT_EQ(level->font().pixelSize(), font.pixelSize());
     const QImage picture = MenuHost::Picture(level);
@@ -144,7 +148,7 @@ TEST(TbsSkinPopupWindow, TheClientSkinShowsCaptionsInItsItemFontWithoutAmpersand
     {
         QPainter painter(&expected);
         painter.setFont(font);
-        painter.setPen(SkinColorToQColor(quint32(item.activefontcolor)));
+        painter.setPen(SkinColorOf(item->activefontcolor));
         painter.drawText(first, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, QStringLiteral("清理缓存"));
     }
     EXPECT_EQ(picture.copy(first), expected.copy(first));

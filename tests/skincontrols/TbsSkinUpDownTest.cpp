@@ -1,6 +1,7 @@
 #include "skincontrols/TbsSkinUpDown.h"
 
 #include "skincontrols/CraftedSkin.h"
+#include "support/TimerTick.h"
 #include "skinui/SkinColor.h"
 
 #include <QSignalSpy>
@@ -100,17 +101,21 @@ TEST(TbsSkinUpDown, HoldingRepeatsAfterTheFirstWaitAndStepsOnceMoreOnRelease)
     f.changes.clear();
     f.Move(f.Centre(1));
     f.Press(1);
+    TTimer* repeat = TimerOf(f.control.get(), "RepeatTimer");
     EXPECT_EQ(f.control->RepeatWait(), TbsSkinUpDown::kFirstWait);
     // The first tick only switches to the repeat interval.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.control->RepeatWait() == TbsSkinUpDown::kRepeatInterval; }, 5000));
+    Tick(repeat);
+    EXPECT_EQ(f.control->RepeatWait(), TbsSkinUpDown::kRepeatInterval);
     EXPECT_EQ(f.control->Position(), 5);
     EXPECT_EQ(f.changes.size(), 0);
     // Then one step per tick, down to Min.
     QList<int> seen;
     QObject::connect(f.control.get(), &TbsSkinUpDown::OnChange, f.control.get(),
                      [&] { seen.append(f.control->Position()); });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.control->Position() == 0; }, 5000));
-    EXPECT_EQ(seen, QList<int>({4, 3, 2, 1, 0}));
+    for (int tick = 0; tick < 6; ++tick)
+        Tick(repeat);
+    EXPECT_EQ(seen, QList<int>({4, 3, 2, 1, 0})) << "the sixth tick is ignored at Min";
+    repeat->SetEnabled(true);  // as the running timer would be
     f.Release(1);
     EXPECT_EQ(f.control->RepeatWait(), 0);
     EXPECT_EQ(f.control->Position(), 0) << "the step on release is ignored at Min";
@@ -163,29 +168,32 @@ std::unique_ptr<TbsSkinData> UpDownSkin(const QString& downButton)
     return CraftedSkin::Store({picture}, CraftedSkin::OneControl(QStringLiteral("arrows"), QStringLiteral("updown"),
                                                                  {QStringLiteral("pictureindex=0"),
                                                                   QStringLiteral("skinrect=40,0,56,24"),
-                                                                  QStringLiteral("upbuttonrect=40,0,56,12"),
+                                                                  QStringLiteral("upbuttonrect=0,0,16,12"),
                                                                   QStringLiteral("activeupbuttonrect=56,0,64,12"),
                                                                   QStringLiteral("downbuttonrect=") + downButton}));
 }
 
-TEST(TbsSkinUpDown, TheSkinGivesSizeButtonsAndHotPictures)
+// The up-down object lies away from the picture's origin; its button rectangles are the
+// control's, as written.
+TEST(TbsSkinUpDown, TheSkinGivesSizeButtonsAsWrittenAndHotPicturesCopiedAtTheirSize)
 {
-    const auto store = UpDownSkin(QStringLiteral("40,12,56,24"));
+    const auto store = UpDownSkin(QStringLiteral("0,12,16,24"));
     Arrows f;
     f.control->SetSkinDataName(QStringLiteral("arrows"));
     f.control->SetSkinData(store.get());
     EXPECT_EQ(f.control->size(), QSize(16, 24));
-    EXPECT_EQ(f.control->Buttons().rects[0], QRect(0, 0, 16, 12)) << "where the button lies in the skin rectangle";
+    EXPECT_EQ(f.control->Buttons().rects[0], QRect(0, 0, 16, 12));
     EXPECT_EQ(f.control->Buttons().rects[1], QRect(0, 12, 16, 12));
     QImage image = f.control->grab().toImage();
     EXPECT_EQ(image.pixel(8, 5), qRgb(10, 200, 10));
     EXPECT_EQ(image.pixel(8, 18), qRgb(10, 10, 200));
-    f.Move(QPoint(8, 5));
-    image = f.control->grab().toImage();
-    EXPECT_EQ(image.pixel(8, 5), qRgb(250, 250, 0)) << "the active picture stretched over the button";
+    f.Move(QPoint(12, 5));
     EXPECT_EQ(f.control->HotButton(), 0);
+    image = f.control->grab().toImage();
+    EXPECT_EQ(image.pixel(4, 5), qRgb(250, 250, 0)) << "the 8-pixel active picture at the button's left";
+    EXPECT_EQ(image.pixel(12, 5), qRgb(10, 200, 10)) << "copied, not stretched over the button";
     f.Press(0);
-    EXPECT_EQ(f.control->grab().toImage().pixel(8, 5), qRgb(250, 250, 0)) << "no pressed picture: the active one";
+    EXPECT_EQ(f.control->grab().toImage().pixel(4, 5), qRgb(250, 250, 0)) << "no pressed picture: the active one";
     f.Release(0);
     EXPECT_EQ(f.control->Position(), 1);
 }
@@ -193,7 +201,7 @@ TEST(TbsSkinUpDown, TheSkinGivesSizeButtonsAndHotPictures)
 TEST(TbsSkinUpDown, AnInvertedButtonRectangleIsNoButton)
 {
     // right left of left: empty, not the rectangle between the two edges
-    const auto store = UpDownSkin(QStringLiteral("56,12,40,24"));
+    const auto store = UpDownSkin(QStringLiteral("16,12,0,24"));
     Arrows f;
     f.control->SetSkinDataName(QStringLiteral("arrows"));
     f.control->SetSkinData(store.get());

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "support/Wait.h"
 #include "skin/SkinTestSupport.h"
 #include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinData.h"
 #include "skin/TbsSkinFormRegistry.h"
 #include "skin/TbsSkinMessageEvent.h"
-#include "skinframe/TbsSkinButtonObject.h"
+#include "skinframe/TbsActiveSkinObject.h"
 #include "skinframe/TbsSkinFrame.h"
 #include "support/FakeNotificationIcon.h"
 #include "support/FakeWindowManager.h"
@@ -40,11 +41,6 @@ protected:
         return QWidget::event(event);
     }
 };
-
-inline bool WaitForHidden(const QWidget& widget)
-{
-    return QTest::qWaitFor([&] { return !widget.isVisible(); }, 5000);
-}
 
 // The shipped skin: a 160 x 90 frame picture with a 28-pixel caption bar and 4-pixel borders,
 // rounded top corners cut by its mask, and separate-picture caption buttons.
@@ -91,9 +87,9 @@ struct FramedForm {
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
-    TbsActiveSkinObject& Object(const char* name) const
+    const TbsActiveSkinObject& Object(const char* name) const
     {
-        TbsActiveSkinObject* object = frame->FindObject(QLatin1String(name));
+        const TbsActiveSkinObject* object = frame->FindObject(QLatin1String(name));
         if (!object)
             throw std::runtime_error(std::string("no frame object ") + name);
         return *object;

@@ -1,7 +1,9 @@
+#include "support/Wait.h"
 #include "FrameFixture.h"
 
 #include "skin/TbsSkinMessageEvent.h"
 #include "skinframe/FrameHitTest.h"
+#include "skincontrols/TbsSkinButton.h"
 #include "skinframe/FramePainting.h"
 #include "skincontrols/TbsSkinMenu.h"
 #include "skinui/SkinColor.h"
@@ -21,7 +23,9 @@ namespace {
 const QRgb kNormal = qRgb(0, 0, 200), kHot = qRgb(0, 200, 0), kDown = qRgb(200, 0, 0);
 const QRgb kInactive = qRgb(90, 90, 90);
 
-void LoadCoordinateSkin(TbsSkinData& store, const QStringList& formInfo = {}, const QStringList& close = {})
+// bar: the keys of a button object "bar" besides the close button; none when empty.
+void LoadCoordinateSkin(TbsSkinData& store, const QStringList& formInfo = {}, const QStringList& close = {},
+                        const QStringList& bar = {})
 {
     QImage buttons(30, 10, QImage::Format_RGB32);
     QPainter painter(&buttons);
@@ -36,10 +40,10 @@ void LoadCoordinateSkin(TbsSkinData& store, const QStringList& formInfo = {}, co
         QStringList{"[FORMINFO]", "lefttoppoint=12,24", "righttoppoint=88,24", "leftbottompoint=12,64",
                     "rightbottompoint=88,64", "clientrect=6,24,94,74", "captionrect=6,7,94,17"}
         + formInfo
-        + QStringList{"[SKINOBJECTS]", "count=1", "0=close:stdbutton", "[close]", "command=cmclose",
-                      "skinrectinapicture=1", "activepictureindex=0", "skinrect=0,0,10,10",
-                      "activeskinrect=10,0,20,10", "downrect=20,0,30,10"}
-        + close;
+        + QStringList{"[SKINOBJECTS]", bar.isEmpty() ? "count=1" : "count=2", "0=close:stdbutton", "1=bar:button",
+                      "[close]", "command=cmclose", "skinrectinapicture=1", "activepictureindex=0",
+                      "skinrect=0,0,10,10", "activeskinrect=10,0,20,10", "downrect=20,0,30,10"}
+        + close + QStringList{"[bar]"} + bar;
     LoadPackage(store, Package(Content(3, items, 1, {buttons}, AnsiLines(description))));
 }
 
@@ -83,6 +87,23 @@ TEST(FramePainting, TheFrameFillsTheMarginsAndNeverTheClientArea)
     EXPECT_TRUE(WaitForHidden(*f.form));
 }
 
+// An object grown with the form shows a look from its corner at the look's own size, not
+// scaled to the object; the rest of it is the frame's.
+TEST(FramePainting, LooksAreCopiedAtTheirOwnSizeNotScaledToAGrownObject)
+{
+    FramedForm f({}, TFormBorderStyle::bsSizeable);
+    LoadCoordinateSkin(f.store, {}, {}, {"activepictureindex=-1", "skinrect=2,1,98,5", "activeskinrect=0,30,40,34"});
+    f.form->resize(200, 150);
+    f.Show();
+    ASSERT_EQ(f.Object("bar").ObjectRect, SkinRect(2, 1, 198, 5)) << "grown from the top-left to the top-right zone";
+    QTest::mouseMove(f.form.get(), QPoint(150, 3));
+    ASSERT_TRUE(f.Object("bar").MouseIn);
+    const QImage image = f.Grab();
+    EXPECT_EQ(SourceOf(image.pixel(2 + 30, 2)), QPoint(30, 31)) << "the hot look, unscaled";
+    EXPECT_EQ(SourceOf(image.pixel(2 + 39, 4)), QPoint(39, 33));
+    EXPECT_EQ(SourceOf(image.pixel(2 + 60, 2)).y(), 2) << "beyond the look, the frame's top strip";
+}
+
 // With the store's skin effects on, a morphing button blends from its normal into its hot look
 // over a few ticks.
 TEST(FramePainting, AMorphingButtonBlendsIntoItsHotLook)
@@ -91,14 +112,14 @@ TEST(FramePainting, AMorphingButtonBlendsIntoItsHotLook)
     f.store.SetEnableSkinEffects(true);
     LoadCoordinateSkin(f.store, {}, {"morphing=1"});
     f.Show();
-    TbsActiveSkinObject& close = f.Object("close");
+    const TbsActiveSkinObject& close = f.Object("close");
     ASSERT_TRUE(close.Morphing);
     QTest::mouseMove(f.form.get(), close.ObjectRect.center());
     EXPECT_TRUE(close.MorphRunning());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return close.ObjectRect.isValid() && f.Grab().pixel(close.ObjectRect.topLeft()) != kNormal; }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return close.ObjectRect.isValid() && f.Grab().pixel(close.ObjectRect.topLeft()) != kNormal; }, 2000));
     const QRgb between = f.Grab().pixel(close.ObjectRect.topLeft());
     EXPECT_TRUE(qGreen(between) > 0 && qBlue(between) > 0) << "part normal, part hot: " << std::hex << between;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !close.MorphRunning(); }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return !close.MorphRunning(); }, 2000));
     EXPECT_EQ(f.Grab().pixel(close.ObjectRect.topLeft()), kHot);
 
     f.store.SetEnableSkinEffects(false);
@@ -231,6 +252,28 @@ TEST(TbsSkinFrame, SkinLoadsReachTheFormsOwnControlsOnly)
     TbsSkinData other;
     LoadDefaultSkin(other);
     EXPECT_EQ(control->messages.size(), 3) << "another store's load: only its change passes, for the controls to check the store";
+}
+
+// The frame passes a load's notices on to its form's controls, but a skinned control, which
+// hears its store itself, runs its skin step once per load.
+TEST(TbsSkinFrame, ALoadRunsASkinnedControlsStepOnce)
+{
+    struct Counting : TbsSkinButton {
+        using TbsSkinButton::TbsSkinButton;
+        int steps = 0;
+        void ChangeSkinData() override
+        {
+            ++steps;
+            TbsSkinButton::ChangeSkinData();
+        }
+    };
+    FramedForm f;
+    auto* button = new Counting(new QWidget(f.form.get()));
+    button->SetSkinData(&f.store);
+    ASSERT_EQ(button->steps, 0) << "an empty store runs no step";
+    LoadDefaultSkin(f.store);
+    EXPECT_EQ(button->steps, 1);
+    EXPECT_GE(button->SkinIndex(), 0);
 }
 
 // Alt+Space never reaches the focused control; without a system-menu button it does nothing

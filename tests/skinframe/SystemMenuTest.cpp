@@ -34,10 +34,10 @@ TEST(SystemMenu, TheMessageBoxsButtonOpensAMenuWithTheCloseItemOnly)
     EXPECT_EQ(Captions(*box.frame->SystemMenu()), QStringList{"&关闭|Alt+F4"});
     EXPECT_EQ(box.frame->SystemMenu()->Items(0)->objectName(), QStringLiteral("BSF_CLOSE"));
     EXPECT_EQ(menu.Level(0)->geometry().topLeft(), box.form->mapToGlobal(button.bottomLeft() + QPoint(0, 1)));
-    EXPECT_TRUE(static_cast<TbsSkinButtonObject&>(box.Object("sysmenubutton")).Down) << "down while its menu is up";
+    EXPECT_TRUE(box.Object("sysmenubutton").Down) << "down while its menu is up";
     menu.ChooseItem(0, 0);
     EXPECT_FALSE(menu.Visible());
-    EXPECT_FALSE(static_cast<TbsSkinButtonObject&>(box.Object("sysmenubutton")).Down);
+    EXPECT_FALSE(box.Object("sysmenubutton").Down);
     EXPECT_TRUE(WaitForHidden(*box.form));
 }
 

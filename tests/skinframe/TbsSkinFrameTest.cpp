@@ -1,9 +1,9 @@
 #include "FrameFixture.h"
+#include "ShownFrameObjects.h"
 
 #include "skin/TbsSkinMessageEvent.h"
 #include "skinframe/FrameHitTest.h"
 #include "skincontrols/TbsSkinMenu.h"
-#include "skinframe/TbsSkinStdButtonObject.h"
 #include "skinui/SkinRect.h"
 
 #include <QApplication>
@@ -14,15 +14,6 @@ namespace {
 // Points of a 400 x 300 form in the shipped skin.
 const QPoint kCaption(200, 12);
 const QPoint kClient(200, 150);
-
-QStringList VisibleObjects(const TbsSkinFrame& frame)
-{
-    QStringList names;
-    for (const auto& object : frame.Objects())
-        if (object->Visible && object->Active)
-            names << object->Name;
-    return names;
-}
 
 }  // namespace
 
@@ -54,23 +45,23 @@ TEST(TbsSkinFrame, BorderIconsDecideWhichCaptionButtonsShow)
 {
     FramedForm box(biSystemMenu, TFormBorderStyle::bsDialog);
     LoadDefaultSkin(box.store);
-    EXPECT_EQ(VisibleObjects(*box.frame), (QStringList{"caption", "closebutton", "sysmenubutton"}));
+    EXPECT_EQ(ShownFrameObjects(*box.frame), (QStringList{"caption", "closebutton", "sysmenubutton"}));
     FramedForm cleaner({}, TFormBorderStyle::bsSizeable);
     LoadDefaultSkin(cleaner.store);
-    EXPECT_EQ(VisibleObjects(*cleaner.frame), (QStringList{"caption", "closebutton"}));
+    EXPECT_EQ(ShownFrameObjects(*cleaner.frame), (QStringList{"caption", "closebutton"}));
     EXPECT_EQ(cleaner.Object("caption").ObjectRect.left(), 5) << "no menu button before it";
 
     FramedForm plain(biSystemMenu | biMaximize);
     QStringList commands;
-    for (const auto& object : plain.frame->Objects())
-        commands << QString::number(int(static_cast<TbsSkinStdButtonObject&>(*object).Command));
+    for (const TbsActiveSkinObject& object : plain.frame->Objects())
+        commands << QString::number(int(object.Command));
     EXPECT_EQ(commands, (QStringList{"0", "1", "3"})) << "close, maximize, system menu";
     EXPECT_EQ(plain.form->contentsMargins(), QMargins(3, 22, 3, 3));
-    EXPECT_EQ(plain.frame->Objects()[0]->ObjectRect, SkinRect(379, 4, 396, 21));
+    EXPECT_EQ(plain.frame->Objects()[0].ObjectRect, SkinRect(379, 4, 396, 21));
 
     // Hiding the caption buttons leaves only what the frame picture itself shows.
     box.frame->SetHideCaptionButtons(true);
-    EXPECT_EQ(VisibleObjects(*box.frame), QStringList{"caption"});
+    EXPECT_EQ(ShownFrameObjects(*box.frame), QStringList{"caption"});
 }
 
 TEST(TbsSkinFrame, ADialogNarrowerThanTheFramePictureIsWidenedWhenTheSkinComes)
@@ -227,10 +218,10 @@ TEST(TbsSkinFrame, ToTrayHidesTheFormUntilTheIconIsDoubleClicked)
 {
     FramedForm f(biSystemMenu | biMinimizeToTray);
     f.Show();
-    TbsActiveSkinObject* button = nullptr;
-    for (const auto& object : f.frame->Objects())
-        if (static_cast<TbsSkinStdButtonObject&>(*object).Command == TbsSkinCommand::MinimizeToTray)
-            button = object.get();
+    const TbsActiveSkinObject* button = nullptr;
+    for (const TbsActiveSkinObject& object : f.frame->Objects())
+        if (object.Command == TbsSkinCommand::MinimizeToTray)
+            button = &object;
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(f.form.get(), Qt::LeftButton, {}, button->ObjectRect.center());
     EXPECT_TRUE(f.form->isVisible()) << "no tray icon";
@@ -243,4 +234,33 @@ TEST(TbsSkinFrame, ToTrayHidesTheFormUntilTheIconIsDoubleClicked)
     Q_EMIT tray.OnDblClick(&tray);
     EXPECT_TRUE(f.form->isVisible());
     EXPECT_FALSE(tray.shown);
+}
+
+// Handlers may rebuild the frame's objects (other border icons do) while the frame walks them
+// or between a press and its command: the frame looks every object up again after a handler.
+TEST(TbsSkinFrame, HandlersThatRebuildTheObjectsLeaveNothingDangling)
+{
+    FramedForm f(biSystemMenu);
+    int asked = 0;
+    f.frame->OnActivateCustomObject = [&](const QString&, bool& active) {
+        active = true;
+        if (++asked == 1)
+            f.frame->SetBorderIcons(biSystemMenu | biMinimize);
+    };
+    using namespace SkinTest;
+    LoadCraftedSkin(f.store, Solid(100, 80, qRgb(40, 40, 40)), {}, {},
+                    {"[FORMINFO]", "lefttoppoint=12,24", "righttoppoint=88,24", "leftbottompoint=12,64",
+                     "rightbottompoint=88,64", "clientrect=6,24,94,74", "captionrect=6,7,94,17", "[SKINOBJECTS]",
+                     "count=2", "0=close:stdbutton", "1=custom:stdbutton", "[close]", "command=cmclose",
+                     "skinrect=70,7,80,17", "[custom]", "command=cmdefault", "skinrect=50,7,60,17"});
+    EXPECT_EQ(ShownFrameObjects(*f.frame), (QStringList{"close", "custom"}));
+    EXPECT_EQ(f.frame->BorderIcons(), biSystemMenu | biMinimize);
+    f.Show();
+    QObject::connect(f.frame, &TbsSkinFrame::OnMouseEnterEvent, f.frame,
+                     [&] { f.frame->SetBorderIcons(biSystemMenu | biMaximize); });
+    QObject::connect(f.frame, &TbsSkinFrame::OnMouseUpEvent, f.frame, [&] { f.frame->SetBorderIcons(biSystemMenu); });
+    const QPoint close = f.Object("close").ObjectRect.center();
+    QTest::mouseMove(f.form.get(), close);
+    QTest::mouseClick(f.form.get(), Qt::LeftButton, {}, close);
+    EXPECT_TRUE(WaitForHidden(*f.form)) << "the button's command ran all the same";
 }

@@ -6,6 +6,8 @@
 #include "support/FakeNotificationIcon.h"
 #include "support/FakeWindowManager.h"
 #include "support/PortalFixture.h"
+#include "support/RecordingFileChooser.h"
+#include "support/RecordingNotifications.h"
 #include "support/RecordingDefaultBrowser.h"
 #include "support/Wait.h"
 
@@ -13,17 +15,19 @@
 #include <memory>
 
 // A main window for the demo portal, with recording fakes for the window system, the default
-// browser and the notification area, and a clock that moves only when the test moves it.
+// browser, the notification area, the file dialog and the desktop's notifications, and a
+// clock that moves only when the test moves it.
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override { Start(); }
-    // Builds and shows the window, as the client's start does; a window there goes first.
-    void Start()
+    void SetUp() override { Open(PortalUrl()); }
+    // Builds and shows the window for the portal at url, as the client's start does (again, as
+    // at the client's next start); a window there goes first.
+    void Open(const QString& url)
     {
         form.reset();
-        TFormMain::Services services{windows, browser, PackDirectory(), &tray, &clock};
+        TFormMain::Services services{windows, browser, PackDirectory(), &tray, &clock, nullptr, &files, &notifications};
         Configure(services);
-        form = std::make_unique<TFormMain>(PortalUrl(), services);
+        form = std::make_unique<TFormMain>(url, services);
         form->show();
         // The main tab's browser comes once the window is on screen.
         ASSERT_TRUE(WaitFor([&] { return form->WebBrowser != nullptr; }));
@@ -41,5 +45,7 @@ protected:
     RecordingDefaultBrowser browser;
     FakeNotificationIcon tray;
     FakeClock clock;
+    RecordingFileChooser files;
+    RecordingNotifications notifications;
     std::unique_ptr<TFormMain> form;
 };

@@ -10,8 +10,9 @@ void PrepareTestEnvironment()
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // Keep the engine quiet and off the network beyond loopback.
+    // Keep the engine quiet and off the network beyond loopback; a microphone and a camera of
+    // the engine's own making, so that pages may ask for them on machines without.
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
             "--disable-gpu --disable-background-networking --disable-component-update "
-            "--no-first-run --disable-sync --disable-quic");
+            "--no-first-run --disable-sync --disable-quic --use-fake-device-for-media-stream");
 }

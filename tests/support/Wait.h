@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <QWidget>
 #include <functional>
 
 // Spins the event loop until Condition holds or TimeoutMs passes; returns whether it held.
@@ -26,4 +27,10 @@ inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 2000
     poll.start(10);
     loop.exec();
     return condition();
+}
+
+// Waits until a window has gone from the screen.
+inline bool WaitForHidden(const QWidget& widget)
+{
+    return WaitFor([&] { return !widget.isVisible(); }, 5000);
 }

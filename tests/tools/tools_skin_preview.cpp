@@ -87,7 +87,7 @@ TEST_F(SkinPreview, APageControlIsPosedThroughItsOwnMouseHandling)
     TbsSkinData skin;
     skin.LoadPackageFile(package);
     const QImage& controls = skin.Pictures().at(1);
-    EXPECT_EQ(crowded.pixel(400 - 16 + 8, 6), controls.pixel(180 + 8, 6)) << "the \"tabupdown\" picture";
+    EXPECT_EQ(crowded.pixel(400 - 48 + 8, 6), controls.pixel(100 + 8, 112 + 6)) << "the \"tabupdown\" picture";
 }
 
 TEST_F(SkinPreview, EveryControlPreviewsWithTheSkinAndPlainly)
@@ -124,9 +124,19 @@ TEST_F(SkinPreview, EveryControlPreviewsWithTheSkinAndPlainly)
     ASSERT_EQ(text.size(), QSize(200, 60));
     EXPECT_EQ(text.pixel(199, 59), qRgb(0xF4, 0xF6, 0xFA)) << "the skin's face under the text";
 
+    // Edits grow both ways; the active face starts at (60, 160). Check boxes are centred in
+    // their height; the hot checked box starts at (162, 160).
+    EXPECT_EQ(run(package, "edit", 160, 24, {"state=hot"}).pixel(0, 12), controls.pixel(60, 171));
+    EXPECT_EQ(run(package, "edit", 160, 24, {"state=normal", "password=1"}).pixel(0, 12), controls.pixel(0, 171));
+    EXPECT_EQ(run(package, "checkbox", 220, 17, {"state=hot", "checked=1"}).pixel(0, 2), controls.pixel(162, 160));
+    const QRgb tick = run(QString(), "checkbox", 220, 17, {"checked=1"}).pixel(5, 9);
+    EXPECT_NE(run(QString(), "checkbox", 220, 17, {"checked=0"}).pixel(5, 9), tick) << "the plain tick";
+
     const QImage arrows = run(QString(), "updown", 48, 24, {"hot=0"});
     EXPECT_EQ(arrows.pixel(24, 0), navy) << "the up button, right half";
-    EXPECT_EQ(run(package, "updown", 48, 24, {"pressed=1"}).size(), QSize(16, 24)) << "the skin's size";
+    const QImage skinned = run(package, "updown", 48, 24, {"pressed=1"});
+    EXPECT_EQ(skinned.size(), QSize(48, 24)) << "the skin's size";
+    EXPECT_EQ(skinned.pixel(6, 2), controls.pixel(100 + 6, 136 + 2)) << "the pressed left arrow (button 1)";
 }
 
 // A form in its skinned frame, saved with the window's shape: the cut corners transparent,
@@ -190,6 +200,11 @@ TEST_F(SkinPreview, TheDialogsAreSavedWholeInTheirFramesAsTheyAreSetUp)
     const QPoint okOfBoth = client + QPoint(160 + 37, 111 + 3);
     EXPECT_NE(both.pixel(okOfBoth), alone.pixel(okOfBoth)) << "OK alone stands where Cancel would";
     EXPECT_EQ(alone.pixel(client + QPoint(241 + 37, 111 + 3)), both.pixel(okOfBoth)) << "the focused OK";
+
+    // A page's question grows with what it asks; the sign-in box has a client area of 340 x 196.
+    const int asked = run("pagedialog", "1", {"text=一\\n二"}).height();
+    EXPECT_GT(run("pagedialog", "1", {"text=一\\n二", "edit=玩家", "block=1", "cancel=取消"}).height(), asked);
+    EXPECT_EQ(run("signin", "1", {"realm=Kestrune", "proxy=1"}).size(), QSize(348, 228));
 
     const QString pack = QStringLiteral("pack=") + QFileInfo(QStringLiteral(KESTRUNE_BUILT_PACK)).path();
     const QImage created = run("clearcache", "1", {});

@@ -1,6 +1,7 @@
 // The menu on a real X server with a window manager: the popups never take the focus from
 // their owner, keys come through the owner's window, and a press outside the application or
 // another program's activation closes the menu.
+#include "support/Wait.h"
 #include "MenuTestSupport.h"
 
 #include "skinui/TbsPlatformCaps.h"
@@ -49,19 +50,19 @@ TEST(MenuOnXServer, TheOwnerKeepsTheFocusAndAPressOutsideTheApplicationClosesThe
     EXPECT_EQ(QGuiApplication::focusWindow(), host.form.windowHandle());
 
     XDo({QStringLiteral("key"), QStringLiteral("Down")});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return host.Level(0)->Selected() == 1; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return host.Level(0)->Selected() == 1; }, 5000));
     EXPECT_EQ(host.form.keys, 0);
 
     // The bare desktop, far from the menu and its owner.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     XDo({QStringLiteral("mousemove"), QString::number(screen.right() - 20), QString::number(screen.bottom() - 20),
          QStringLiteral("click"), QStringLiteral("1")});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !host.menu->Visible(); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return !host.menu->Visible(); }, 5000));
     EXPECT_EQ(host.clicks, 0);
     EXPECT_EQ(host.form.messages, QStringList{"1228"});
 
     XDo({QStringLiteral("key"), QStringLiteral("a")});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return host.form.keys == 1; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return host.form.keys == 1; }, 5000));
 }
 
 TEST(MenuOnXServer, AnotherProgramsActivationClosesTheMenu)
@@ -76,10 +77,40 @@ TEST(MenuOnXServer, AnotherProgramsActivationClosesTheMenu)
     OpenMenu host;
     ASSERT_TRUE(host.menu->Visible());
     XDo({QStringLiteral("windowactivate"), window});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !host.menu->Visible(); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return !host.menu->Visible(); }, 5000));
     EXPECT_EQ(host.clicks, 0);
     other.kill();
     other.waitForFinished(5000);
+}
+
+// With its owner hidden (the tray's menu while the window is in the tray) no window of the
+// client has the keyboard: the menu takes it while open, and lets it go as it closes.
+TEST(MenuOnXServer, WithItsOwnerHiddenTheMenuTakesTheKeyboardWhileOpen)
+{
+    for (const char* key : {"Escape", "Return"}) {
+        SCOPED_TRACE(key);
+        MenuHost host;
+        host.form.hide();
+        ASSERT_TRUE(WaitFor([] { return !QGuiApplication::focusWindow(); }, 5000));
+        host.Add(QStringLiteral("清理缓存"));
+        TMenuItem* exit = host.Add(QStringLiteral("退出"));
+        int chosen = 0;
+        QObject::connect(exit, &TMenuItem::OnClick, exit, [&] { ++chosen; });
+        host.Open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(host.Level(0)));
+        XDo({QStringLiteral("key"), QStringLiteral("Down")});
+        EXPECT_TRUE(WaitFor([&] { return host.Level(0) && host.Level(0)->Selected() == 1; }, 5000));
+        XDo({QStringLiteral("key"), QLatin1String(key)});
+        EXPECT_TRUE(WaitFor([&] { return !host.menu->Visible(); }, 5000));
+        EXPECT_EQ(chosen, QLatin1String(key) == QLatin1String("Return") ? 1 : 0);
+        // The keyboard is given back: the owner, shown again, has its keys.
+        host.form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&host.form));
+        XDo({QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(host.form.winId())});
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&host.form));
+        XDo({QStringLiteral("key"), QStringLiteral("a")});
+        EXPECT_TRUE(WaitFor([&] { return host.form.keys == 1; }, 5000));
+    }
 }
 
 TEST(MenuOnXServer, TheFadeRisesToTheMenuAlphaWhereLayeredWindowsWork)
@@ -95,7 +126,7 @@ TEST(MenuOnXServer, TheFadeRisesToTheMenuAlphaWhereLayeredWindowsWork)
     if (PlatformCaps().layeredWindows) {
         EXPECT_LT(level->windowOpacity(), target);
     }
-    EXPECT_TRUE(QTest::qWaitFor([&] { return qAbs(level->windowOpacity() - target) < 0.01; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return qAbs(level->windowOpacity() - target) < 0.01; }, 5000));
 }
 
 }  // namespace

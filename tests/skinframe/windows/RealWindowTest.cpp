@@ -1,5 +1,6 @@
 #include "WindowsSession.h"
 #include "skinframe/FrameFixture.h"
+#include "skinframe/ShownFrameObjects.h"
 
 #include "framework/TMenuItem.h"
 #include "skincontrols/TbsSkinMenu.h"
@@ -147,13 +148,7 @@ TEST(RealWindows, MaximizeFillsTheWorkAreaOfTheFormsScreen)
 // The message box, the cache cleaner and the main window as the system has them.
 TEST(RealWindows, CaptionButtonsSystemMenuAndAltSpace)
 {
-    const auto shown = [](const TbsSkinFrame& frame) {
-        QStringList names;
-        for (const auto& object : frame.Objects())
-            if (object->Visible && object->Active)
-                names << object->Name;
-        return names;
-    };
+    const auto shown = ShownFrameObjects;
     FramedForm box(biSystemMenu, TFormBorderStyle::bsDialog);
     LoadDefaultSkin(box.store);
     box.Show();
