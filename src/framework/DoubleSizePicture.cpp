@@ -1,6 +1,7 @@
 #include "framework/DoubleSizePicture.h"
 
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -40,6 +41,14 @@ QImage PictureForRatio(const QImage& base, const QImage& doubleSize, qreal ratio
     if (ratio <= 1 || !IsDoubleSizeOf(doubleSize, base))
         return base;
     return DoubleSizeForRatio(doubleSize, base.size(), ratio);
+}
+
+QImage CanvasForRatio(const QSize& size, qreal ratio)
+{
+    QImage canvas(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::transparent);
+    return canvas;
 }
 
 qreal PaintingRatio(const QPainter& painter)

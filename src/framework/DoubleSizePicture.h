@@ -22,6 +22,11 @@ QImage DoubleSizeForRatio(QImage doubleSize, const QSize& logicalSize, qreal rat
 // DoubleSizeForRatio.
 QImage PictureForRatio(const QImage& base, const QImage& doubleSize, qreal ratio);
 
+// A transparent picture to paint something size large (logical pixels) on at ratio device
+// pixels per logical pixel: as many device pixels as that covers, marked with the ratio, so
+// that pictures and text painted on it keep the device's resolution.
+QImage CanvasForRatio(const QSize& size, qreal ratio);
+
 // Device pixels per logical pixel of what painter draws: the scale of its device transform
 // where that only scales evenly and moves (a window's backing store, a grab, a render into a
 // picture of another ratio), else its device's pixel ratio.

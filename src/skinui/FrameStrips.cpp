@@ -3,6 +3,8 @@
 #include "skinui/PiecePainter.h"
 #include "skinui/SkinRect.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <utility>
 
@@ -165,4 +167,15 @@ void BuildFrameStrips(FrameStripImages& strips, const ScaledSkinPicture& picture
         picture.Finish(*from, from->size() / scale);
         *to = std::move(*from);
     }
+}
+
+void DrawFrameStrips(QPainter& painter, const FrameStripImages& strips, const QRect& frame)
+{
+    const int top = qRound(strips.top.deviceIndependentSize().height());
+    const int right = qRound(strips.right.deviceIndependentSize().width());
+    const int bottom = qRound(strips.bottom.deviceIndependentSize().height());
+    painter.drawImage(frame.topLeft(), strips.top);
+    painter.drawImage(frame.topLeft() + QPoint(0, top), strips.left);
+    painter.drawImage(frame.topLeft() + QPoint(frame.width() - right, top), strips.right);
+    painter.drawImage(frame.topLeft() + QPoint(0, frame.height() - bottom), strips.bottom);
 }

@@ -2,6 +2,8 @@
 
 #include "framework/DoubleSizePicture.h"
 
+#include <QPainter>
+
 #include <utility>
 
 int ScaledSkinPicture::Scale() const
@@ -18,6 +20,24 @@ void ScaledSkinPicture::Finish(QImage& built, const QSize& size) const
 {
     if (Scale() == 2 && !built.isNull())
         built = DoubleSizeForRatio(std::move(built), size, ratio);
+}
+
+void ScaledSkinPicture::DrawPart(QPainter& painter, const QRect& target, const QRect& part) const
+{
+    const int scale = Scale();
+    if (scale == 1) {
+        painter.drawImage(target, picture, part);
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio < 2);
+    painter.drawImage(target, doubleSize, ScaledRect(part, scale));
+    painter.restore();
+}
+
+ScaledSkinPicture ScaledSkinPicture::For(const QPainter& painter, const QImage& picture, const QImage& doubleSize)
+{
+    return {picture, doubleSize, PaintingRatio(painter)};
 }
 
 QRect ScaledRect(const QRect& rect, int scale)

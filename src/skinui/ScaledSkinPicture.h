@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+class QPainter;
+
 // A skin picture as a build for a device pixel ratio cuts it: the 1x picture, its double-size
 // form (null when the skin has none) and the ratio. At a ratio above 1 a build cuts from the
 // double-size form in device pixels, every rectangle, point and size of its logical arguments
@@ -22,6 +24,12 @@ struct ScaledSkinPicture {
     // Marks what a build made at Scale() for something size large (logical pixels) with the
     // device pixel ratio it is drawn at (DoubleSizeForRatio); a 1x build stays as it is.
     void Finish(QImage& built, const QSize& size) const;
+    // Draws the part (logical pixels of the picture) at target's logical size: from the
+    // double-size form where painter draws at a ratio above 1, shrunk smoothly below 2.
+    void DrawPart(QPainter& painter, const QRect& target, const QRect& part) const;
+
+    // picture and doubleSize as painter draws them.
+    static ScaledSkinPicture For(const QPainter& painter, const QImage& picture, const QImage& doubleSize);
 };
 
 // rect with every coordinate multiplied by scale.
