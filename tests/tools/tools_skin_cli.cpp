@@ -93,7 +93,7 @@ TEST(KestruneSkinTool, DumpShowsEveryObjectOfTheDefaultSkin)
     ASSERT_GE(doubles, 0);
     EXPECT_EQ(lines.mid(doubles + 1, 6), (QStringList{"picture=frame@2x.bmp 320x180", "inactivepicture=inactiveframe@2x.bmp 320x180",
                                                       "mask=mask@2x.bmp 320x180", "0=buttons@2x.bmp 144x180",
-                                                      "1=controls@2x.bmp 400x320", "2=popup@2x.bmp 200x120"}));
+                                                      "1=controls@2x.bmp 480x368", "2=popup@2x.bmp 200x120"}));
 }
 
 TEST(KestruneSkinTool, DumpKeepsObjectsThatShareAName)
