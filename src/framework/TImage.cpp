@@ -1,5 +1,7 @@
 #include "framework/TImage.h"
 
+#include "framework/DoubleSizePicture.h"
+
 #include <QPainter>
 
 TImage::TImage(QWidget* parent) : TControl(parent)
@@ -10,9 +12,25 @@ TImage::TImage(QWidget* parent) : TControl(parent)
 
 void TImage::SetPicture(const QImage& picture)
 {
+    SetPicture(picture, QImage());
+}
+
+void TImage::SetPicture(const QImage& picture, const QImage& doubleSize)
+{
     picture_ = picture;
+    doubleSize_ = doubleSize;
+    shownRatio_ = 0;
     ApplyAutoSize();
     update();
+}
+
+const QImage& TImage::Shown(qreal ratio) const
+{
+    if (ratio != shownRatio_) {
+        shown_ = PictureForRatio(picture_, doubleSize_, ratio);
+        shownRatio_ = ratio;
+    }
+    return shown_;
 }
 
 void TImage::SetAutoSize(bool autoSize)
@@ -50,12 +68,13 @@ void TImage::paintEvent(QPaintEvent*)
     if (picture_.isNull())
         return;
     QPainter painter(this);
+    const QImage& shown = Shown(PaintingRatio(painter));
     if (stretch_) {
-        painter.drawImage(rect(), picture_);  // no smoothing: exact pixels
+        painter.drawImage(rect(), shown);  // no smoothing: exact pixels
     } else if (center_) {
         const QPoint origin((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
-        painter.drawImage(origin, picture_);
+        painter.drawImage(origin, shown);
     } else {
-        painter.drawImage(QPoint(0, 0), picture_);
+        painter.drawImage(QPoint(0, 0), shown);
     }
 }

@@ -13,6 +13,7 @@
 #include "framework/TPanel.h"
 #include "framework/TTimer.h"
 #include "platform/DesktopNotificationIcon.h"
+#include "skin/SkinDoubleSizePictures.h"
 #include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinData.h"
 #include "skin/TbsSkinFormRegistry.h"
@@ -28,9 +29,11 @@ namespace {
 constexpr Qt::Edges TopRight = Qt::TopEdge | Qt::RightEdge;
 constexpr Qt::Edges TopLeft = Qt::TopEdge | Qt::LeftEdge;
 
-QImage Artwork(const char* name)
+// A picture of the window's definition, with its double-size form "NAME@2x.EXT" beside it.
+void ShowArtwork(TImage* image, const char* name)
 {
-    return QImage(QStringLiteral(":/artwork/") + QLatin1String(name));
+    const QString path = QStringLiteral(":/artwork/") + QLatin1String(name);
+    image->SetPicture(QImage(path), QImage(SkinDoubleSizePictures::FileName(path)));
 }
 
 TImage* Picture(QWidget* parent, const char* name, QRect geometry, Qt::Edges anchors)
@@ -48,7 +51,7 @@ TImage* ButtonPicture(QWidget* parent, const char* name, QRect geometry, Qt::Edg
 {
     TImage* image = Picture(parent, name, geometry, anchors);
     image->SetAutoSize(true);
-    image->SetPicture(Artwork(artwork));
+    ShowArtwork(image, artwork);
     if (handCursor)
         image->setCursor(Qt::PointingHandCursor);
     return image;
@@ -100,7 +103,7 @@ void TFormMain::DefineTitleBar()
     ImageTitle = Picture(PanelMain, "ImageTitle", {392, 0, 139, 60}, TopLeft | Qt::RightEdge);
     ImageTitle->SetStretch(true);
     ImageTitleLeft = Picture(PanelMain, "ImageTitleLeft", {5, 6, 392, 57}, TopLeft);
-    ImageTitleLeft->SetPicture(Artwork("logo.png"));
+    ShowArtwork(ImageTitleLeft, "logo.png");
 
     for (TImage* title : {ImageTitleRight, ImageTitle, ImageTitleLeft}) {
         connect(title, &TControl::OnDblClick, this, &TFormMain::ImageMaxClick);
@@ -172,13 +175,13 @@ void TFormMain::DefineStatusStrip()
     PanelBottom->SetColor(QColor(8, 135, 216));
 
     ImageToolRight = Picture(PanelBottom, "ImageToolRight", {295, -4, 619, 30}, Qt::RightEdge | Qt::BottomEdge);
-    ImageToolRight->SetPicture(Artwork("toolright.jpg"));
+    ShowArtwork(ImageToolRight, "toolright.jpg");
     connect(ImageToolRight, &TControl::OnMouseMove, this, &TFormMain::ImageToolRightMouseMove);
     connect(ImageToolRight, &TControl::OnMouseDown, this, &TFormMain::ImageToolRightMouseDown);
     ImageToolLeft = Picture(PanelBottom, "ImageToolLeft", {0, -4, 295, 30},
                             Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
     ImageToolLeft->SetStretch(true);
-    ImageToolLeft->SetPicture(Artwork("toolleft.jpg"));
+    ShowArtwork(ImageToolLeft, "toolleft.jpg");
 
     LabelStatus = new TLabel(PanelBottom);
     LabelStatus->setObjectName(QStringLiteral("LabelStatus"));

@@ -3,6 +3,7 @@
 #include "mainwindow/TFormMain.h"
 
 #include "browser/TWebBrowser.h"
+#include "framework/DoubleSizePicture.h"
 #include "framework/TApplicationEvents.h"
 #include "framework/TTabSheet.h"
 #include "framework/TTimer.h"
@@ -22,18 +23,28 @@ constexpr int CaptionLeft = 25;
 constexpr int GlyphSize = 12;
 constexpr int SpeakerGap = 3;
 
-QImage PackJpeg(const char* name)
+// A tab picture as the painter's device shows it: the pack's double-size variant, when it has
+// one, at a device pixel ratio above 1.
+QImage ForPainter(const QImage& base, const char* name, const QString& type, const QPainter& painter)
+{
+    const qreal ratio = PaintingRatio(painter);
+    if (ratio <= 1)
+        return base;
+    return PictureForRatio(base, DecodePackVariant(QLatin1String(name), type), ratio);
+}
+
+QImage PackJpeg(const char* name, const QPainter& painter)
 {
     JpegImage jpeg;
     LoadPackJpeg(jpeg, QLatin1String(name));
-    return jpeg.image();
+    return ForPainter(jpeg.image(), name, QStringLiteral("JPEG"), painter);
 }
 
-QImage PackPng(const char* name)
+QImage PackPng(const char* name, const QPainter& painter)
 {
     PngImage png;
     LoadPackPng(png, QLatin1String(name));
-    return png.image();
+    return ForPainter(png.image(), name, QStringLiteral("PNG"), painter);
 }
 
 // The caption without as many trailing UTF-16 units as it takes to fit before the glyph. Page
@@ -71,7 +82,7 @@ void TFormMain::bsSkinPageControlDrawSkinTab(int TabIndex, int VisibleIndex, QRe
     // A picture the pack lacks ends this tab's painting; the error is reported.
     Cnvs->save();
     TApplicationEvents::Guard([&] {
-        Cnvs->drawImage(Rct.topLeft(), PackJpeg(Active ? "TabSel" : "TabUnSel"));
+        Cnvs->drawImage(Rct.topLeft(), PackJpeg(Active ? "TabSel" : "TabUnSel", *Cnvs));
         DrawTab(TabIndex, VisibleIndex, *Cnvs);
     });
     Cnvs->restore();
@@ -79,7 +90,7 @@ void TFormMain::bsSkinPageControlDrawSkinTab(int TabIndex, int VisibleIndex, QRe
 
 void TFormMain::DrawTab(int TabIndex, int VisibleIndex, QPainter& Cnvs)
 {
-    Cnvs.drawImage(QPoint(5, 6), PackPng(TabIndex == 0 ? "TabIconMain" : "TabGame"));
+    Cnvs.drawImage(QPoint(5, 6), PackPng(TabIndex == 0 ? "TabIconMain" : "TabGame", Cnvs));
 
     const QFontMetrics metrics = Cnvs.fontMetrics();
     const QString caption = bsSkinPageControl->Page(TabIndex)->Caption();
@@ -102,7 +113,7 @@ void TFormMain::DrawTab(int TabIndex, int VisibleIndex, QPainter& Cnvs)
     const QRect glyph = GlyphInTab(*bsSkinPageControl, metrics);
     CloseGlyphTable::Entry& entry = closeGlyphs_[TabIndex];
     entry.Place(bsSkinPageControl->StripGeometry().InTab(VisibleIndex, glyph));
-    Cnvs.drawImage(glyph.topLeft() + QPoint(0, 1), PackPng(StripPointerIn(entry) ? "TabCloseMove" : "TabClose"));
+    Cnvs.drawImage(glyph.topLeft() + QPoint(0, 1), PackPng(StripPointerIn(entry) ? "TabCloseMove" : "TabClose", Cnvs));
 }
 
 void TFormMain::PlaceCloseGlyphs()

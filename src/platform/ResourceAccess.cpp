@@ -1,6 +1,7 @@
 #include "platform/ResourceAccess.h"
 
 #include "platform/BmpDecoder.h"
+#include "platform/DataFormatError.h"
 #include "platform/GifDecoder.h"
 #include "platform/JpegDecoder.h"
 #include "platform/JpegImage.h"
@@ -61,6 +62,28 @@ std::optional<QImage> DecodeResourceImage(ModuleHandle module, const QString& re
     if (const ImageDecoder decode = ResourceImageDecoder(resType))
         return decode(bytes);
     return std::nullopt;
+}
+
+QString ResourceVariantName(const QString& resName)
+{
+    return resName + QStringLiteral("@2X");
+}
+
+QImage DecodeResourceVariant(ModuleHandle module, const QString& resName, const QString& resType)
+{
+    const ResourceModule* loaded = skipped(module, resName) ? nullptr : ModuleRegistry::find(module);
+    const ImageDecoder decode = ResourceImageDecoder(resType);
+    if (!loaded || !decode)
+        return QImage();
+    const ResourceEntry* entry =
+        loaded->table().find(ResourceId::fromText(resType), ResourceId::fromText(ResourceVariantName(resName)));
+    if (!entry || !entry->readable())
+        return QImage();
+    try {
+        return decode(loaded->bytesOf(*entry));
+    } catch (const DataFormatError&) {
+        return QImage();  // kestrune-pack check names it; the base picture is drawn
+    }
 }
 
 void LoadResourcePng(ModuleHandle module, PngImage& png, const QString& resName)

@@ -37,13 +37,32 @@ QByteArrayView OpenResource(ModuleHandle module, const ResourceId& type, const Q
 // The resource is looked up before the type is examined, so a missing one raises either way.
 std::optional<QImage> DecodeResourceImage(ModuleHandle module, const QString& resName, const QString& resType);
 
-// Replaces the picture of any holder with a SetPicture(const QImage&) member.
+// The double-size variant of a picture resource: resource (type, name + "@2X"), twice the
+// picture's size, decoded as the type text says. A variant is optional: the result is a null
+// picture for module 0, an empty name, a type text that selects no decoder, a module without
+// the variant and a variant that cannot be decoded; the base picture is then drawn alone.
+QImage DecodeResourceVariant(ModuleHandle module, const QString& resName, const QString& resType);
+
+// The name of a picture resource's double-size variant: name + "@2X".
+QString ResourceVariantName(const QString& resName);
+
+// Replaces the picture of any holder with a SetPicture(const QImage&) member. A holder that can
+// show a double-size form (SetPicture(picture, doubleSize)) and is drawn at a device pixel ratio
+// above 1 gets the pack's variant too, when there is one.
 template <class Picture>
     requires requires(Picture& holder, const QImage& image) { holder.SetPicture(image); }
 void LoadResourceImage(ModuleHandle module, Picture& image, const QString& resName, const QString& resType)
 {
-    if (std::optional<QImage> picture = DecodeResourceImage(module, resName, resType))
-        image.SetPicture(*picture);
+    std::optional<QImage> picture = DecodeResourceImage(module, resName, resType);
+    if (!picture)
+        return;
+    if constexpr (requires { image.SetPicture(*picture, *picture); image.devicePixelRatioF(); }) {
+        if (image.devicePixelRatioF() > 1) {
+            image.SetPicture(*picture, DecodeResourceVariant(module, resName, resType));
+            return;
+        }
+    }
+    image.SetPicture(*picture);
 }
 
 void LoadResourcePng(ModuleHandle module, PngImage& png, const QString& resName);

@@ -7,6 +7,11 @@ ModuleHandle LoadResourcePack(const QString& directory)
     return ModuleRegistry::load(directory + QStringView(ResourcePackFileName));
 }
 
+QImage DecodePackVariant(const QString& resName, const QString& resType)
+{
+    return DecodeResourceVariant(ResourcePackHandle, resName, resType);
+}
+
 void LoadPackPng(PngImage& png, const QString& resName)
 {
     LoadResourcePng(ResourcePackHandle, png, resName);

@@ -19,6 +19,8 @@ void LoadPackImage(Picture& image, const QString& resName, const QString& resTyp
     LoadResourceImage(ResourcePackHandle, image, resName, resType);
 }
 
+// The pack's double-size variant of a picture (DecodeResourceVariant); null when it has none.
+QImage DecodePackVariant(const QString& resName, const QString& resType);
 void LoadPackPng(PngImage& png, const QString& resName);
 void LoadPackJpeg(JpegImage& jpeg, const QString& resName);
 void SavePackResource(const QString& resName, const QString& extension, const QString& directory,

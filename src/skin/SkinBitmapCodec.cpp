@@ -14,6 +14,20 @@ QByteArray SkinBitmapCodec::Write(const QImage& image)
     return BmpCodec::write(image);
 }
 
+QImage SkinBitmapCodec::ReadItem(ByteCursor& cursor)
+{
+    if (Translating([&] { return cursor.u8(); }) != 0)
+        return QImage();
+    return Read(cursor);
+}
+
+QByteArray SkinBitmapCodec::WriteItem(const QImage& picture)
+{
+    if (picture.isNull())
+        return QByteArray(1, char(1));
+    return char(0) + Write(picture);
+}
+
 QImage SkinBitmapCodec::LoadFile(const QString& path)
 {
     const QByteArray data = SkinFileAccess::ReadAll(path);

@@ -17,6 +17,10 @@ class SkinBitmapCodec {
 public:
     static QImage Read(ByteCursor& cursor);
     static QByteArray Write(const QImage& image);
+    // A picture item: the absent flag, then the BMP file only when the flag is 0. Any other
+    // flag reads as an absent (null) picture; a null picture is written as flag 1 alone.
+    static QImage ReadItem(ByteCursor& cursor);
+    static QByteArray WriteItem(const QImage& picture);
 
     // A picture file of an unpacked skin: its pixels lie where its file header says; a 0 x 0
     // file reads as an empty picture.

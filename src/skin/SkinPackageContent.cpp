@@ -8,28 +8,11 @@
 
 namespace {
 
-QImage ReadPictureItem(ByteCursor& cursor)
-{
-    if (cursor.u8() != 0)
-        return QImage();
-    return SkinBitmapCodec::Read(cursor);
-}
-
 void AppendInt32(QByteArray& out, qint32 value)
 {
     char bytes[4];
     qToLittleEndian(value, bytes);
     out.append(bytes, 4);
-}
-
-void AppendPictureItem(QByteArray& out, const QImage& picture)
-{
-    if (picture.isNull()) {
-        out.append(char(1));
-        return;
-    }
-    out.append(char(0));
-    out.append(SkinBitmapCodec::Write(picture));
 }
 
 } // namespace
@@ -46,17 +29,22 @@ SkinPackageContent SkinPackageContent::ReadChecked(QByteArrayView unpacked)
     content.Version = cursor.i32();
     if (!content.Supported())
         return content;
-    content.FramePicture = ReadPictureItem(cursor);
-    content.InactiveFramePicture = ReadPictureItem(cursor);
-    content.FrameMask = ReadPictureItem(cursor);
+    content.FramePicture = SkinBitmapCodec::ReadItem(cursor);
+    content.InactiveFramePicture = SkinBitmapCodec::ReadItem(cursor);
+    content.FrameMask = SkinBitmapCodec::ReadItem(cursor);
     if (content.Version == 2) {
-        ReadPictureItem(cursor);
-        ReadPictureItem(cursor);
+        SkinBitmapCodec::ReadItem(cursor);
+        SkinBitmapCodec::ReadItem(cursor);
     }
     const qint32 count = cursor.i32();
     for (qint32 i = 0; i < count; ++i)
         content.Pictures.append(SkinBitmapCodec::Read(cursor));
-    content.DescriptionLines = SkinTextCodec::DecodeLines(cursor.rest());
+    const SkinDoubleSizePictures::Split split = SkinDoubleSizePictures::SplitFromText(cursor.rest());
+    content.DescriptionLines = SkinTextCodec::DecodeLines(split.text);
+    if (split.set) {
+        content.DoubleSize = SkinDoubleSizePictures::Read(*split.set);
+        content.CheckDoubleSize();
+    }
     return content;
 }
 
@@ -64,12 +52,18 @@ QByteArray SkinPackageContent::Write() const
 {
     QByteArray out;
     AppendInt32(out, CurrentVersion);
-    AppendPictureItem(out, FramePicture);
-    AppendPictureItem(out, InactiveFramePicture);
-    AppendPictureItem(out, FrameMask);
+    out.append(SkinBitmapCodec::WriteItem(FramePicture));
+    out.append(SkinBitmapCodec::WriteItem(InactiveFramePicture));
+    out.append(SkinBitmapCodec::WriteItem(FrameMask));
     AppendInt32(out, qint32(Pictures.size()));
     for (const QImage& picture : Pictures)
         out.append(SkinBitmapCodec::Write(picture));
     out.append(SkinTextCodec::EncodeLines(DescriptionLines));
+    out.append(DoubleSize.Write());
     return out;
+}
+
+void SkinPackageContent::CheckDoubleSize() const
+{
+    DoubleSize.CheckDoubles(FramePicture, InactiveFramePicture, FrameMask, Pictures);
 }

@@ -57,6 +57,34 @@ QImage LoadNamedPicture(const QString& dir, const QString& name)
     return name.isEmpty() ? QImage() : SkinBitmapCodec::LoadFile(dir + name);
 }
 
+// The "@2x" file beside a named picture, when the folder has one.
+QImage LoadDoubleSize(const QString& dir, const QString& name)
+{
+    if (name.isEmpty())
+        return QImage();
+    const QString path = dir + SkinDoubleSizePictures::FileName(name);
+    return QFileInfo::exists(path) ? SkinBitmapCodec::LoadFile(path) : QImage();
+}
+
+void LoadPictures(SkinPackageContent& content, const SkinDescription& description, const QString& dir)
+{
+    const QString pictures = QStringLiteral("PICTURES");
+    const QString frame = description.ReadString(pictures, QStringLiteral("picture"));
+    const QString inactiveFrame = description.ReadString(pictures, QStringLiteral("inactivepicture"));
+    const QString mask = description.ReadString(pictures, QStringLiteral("mask"));
+    content.FramePicture = LoadNamedPicture(dir, frame);
+    content.InactiveFramePicture = LoadNamedPicture(dir, inactiveFrame);
+    content.FrameMask = LoadNamedPicture(dir, mask);
+    content.DoubleSize.FramePicture = LoadDoubleSize(dir, frame);
+    content.DoubleSize.InactiveFramePicture = LoadDoubleSize(dir, inactiveFrame);
+    content.DoubleSize.FrameMask = LoadDoubleSize(dir, mask);
+    for (const QString& name : description.ReadNameList(pictures, QStringLiteral("activepictures"))) {
+        content.Pictures.append(SkinBitmapCodec::LoadFile(dir + name));
+        content.DoubleSize.Pictures.append(LoadDoubleSize(dir, name));
+    }
+    content.CheckDoubleSize();
+}
+
 } // namespace
 
 TbsCompressedStoredSkin::TbsCompressedStoredSkin(QObject* parent) : QObject(parent) {}
@@ -157,15 +185,9 @@ void TbsCompressedStoredSkin::BuildFromDescription(const QString& path)
         if (description.KeyCount(QLatin1String(section)) == 0)
             return;
     const QString dir = QFileInfo(path).absolutePath() + QLatin1Char('/');
-    const QString pictures = QStringLiteral("PICTURES");
     block_.clear();
     SkinPackageContent content;
-    content.FramePicture = LoadNamedPicture(dir, description.ReadString(pictures, QStringLiteral("picture")));
-    content.InactiveFramePicture =
-        LoadNamedPicture(dir, description.ReadString(pictures, QStringLiteral("inactivepicture")));
-    content.FrameMask = LoadNamedPicture(dir, description.ReadString(pictures, QStringLiteral("mask")));
-    for (const QString& name : description.ReadNameList(pictures, QStringLiteral("activepictures")))
-        content.Pictures.append(SkinBitmapCodec::LoadFile(dir + name));
+    LoadPictures(content, description, dir);
     content.DescriptionLines = lines;
     block_ = Compress(content.Write());
 }

@@ -38,7 +38,9 @@ public:
     void WritePackageStream(QIODevice& stream) const;
     // Inflates the block, appending to target. A stream that ends early gives a shorter result.
     void Unpack(QByteArray& target) const;
-    // Builds the block from an unpacked skin folder; path names its description file.
+    // Builds the block from an unpacked skin folder; path names its description file. A picture
+    // "NAME.bmp" of the folder whose double "NAME@2x.bmp" lies beside it gets that as its
+    // double-size picture, which must be exactly twice its size (SkinError otherwise).
     void BuildFromDescription(const QString& path);
 
     // Deflates a block at Level (zlib's 0, stored, to 9); the client writes level 9.

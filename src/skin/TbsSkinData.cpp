@@ -147,6 +147,7 @@ void TbsSkinData::ReadContent(SkinPackageContent& content)
     inactiveFramePicture_ = std::move(content.InactiveFramePicture);
     frameMask_ = std::move(content.FrameMask);
     pictures_ = std::move(content.Pictures);
+    doubleSize_ = std::move(content.DoubleSize);
     const SkinDescription description(content.DescriptionLines);
     version_.ReadFromDescription(description);
     ReadPictureNames(description);
@@ -185,6 +186,7 @@ void TbsSkinData::ClearSkin()
     framePicture_ = QImage();
     inactiveFramePicture_ = QImage();
     frameMask_ = QImage();
+    doubleSize_ = SkinDoubleSizePictures();
     framePictureName_.clear();
     frameMaskName_.clear();
     isEmpty_ = true;

@@ -9,6 +9,7 @@
 #include "skin/TbsDataSkinObject.h"
 #include "skin/TbsDataSkinPopupWindow.h"
 #include "skin/TbsDataSkinVersion.h"
+#include "skin/SkinDoubleSizePictures.h"
 #include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinColors.h"
 
@@ -78,6 +79,8 @@ public:
     const QString& FrameMaskName() const { return frameMaskName_; }
     const QList<QImage>& Pictures() const { return pictures_; }
     const QStringList& PictureNames() const { return pictureNames_; }
+    // The pictures drawn at a device pixel ratio above 1, where the skin has them.
+    const SkinDoubleSizePictures& DoubleSizePictures() const { return doubleSize_; }
     const TbsDataSkinFormInfo& FormInfo() const { return formInfo_; }
     const TbsDataSkinPopupWindow& PopupWindowSkin() const { return popupWindowSkin_; }
     const TbsDataSkinLayerFrame& LayerFrameSkin() const { return layerFrameSkin_; }
@@ -130,6 +133,7 @@ private:
     QString frameMaskName_;
     QList<QImage> pictures_;
     QStringList pictureNames_;
+    SkinDoubleSizePictures doubleSize_;
     TbsDataSkinFormInfo formInfo_;
     TbsDataSkinPopupWindow popupWindowSkin_;
     TbsDataSkinLayerFrame layerFrameSkin_;

@@ -1,6 +1,7 @@
 #include "skincontrols/CheckBoxPainting.h"
 
 #include "skincontrols/CheckBoxSkin.h"
+#include "skinui/ScaledSkinPicture.h"
 #include "skinui/SkinColor.h"
 #include "skinui/SkinText.h"
 
@@ -61,10 +62,13 @@ void PaintCheckBox(QPainter& painter, const CheckBoxSkin& skin, const QSize& siz
                    const QString& caption, const QFont& font)
 {
     const CheckBoxLayout layout = CheckBoxLayoutOf(skin, size);
-    if (skin.valid)
-        painter.drawImage(layout.box.topLeft(), skin.picture, SkinBox(skin, state));
-    else
+    if (skin.valid) {
+        const QRect box = SkinBox(skin, state);
+        ScaledSkinPicture::For(painter, skin.picture, skin.doubleSize)
+            .DrawPart(painter, QRect(layout.box.topLeft(), box.size()), box);
+    } else {
         PaintPlainBox(painter, layout.box, state);
+    }
     painter.setFont(skin.valid ? skin.font : font);
     painter.setPen(CaptionColor(skin, state));
     DrawSingleLineText(painter, caption, layout.caption);

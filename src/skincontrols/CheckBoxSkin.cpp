@@ -1,6 +1,7 @@
 #include "skincontrols/CheckBoxSkin.h"
 
 #include "skin/TbsDataSkinCheckRadioControl.h"
+#include "skin/TbsSkinData.h"
 #include "skinui/SkinColor.h"
 #include "skinui/SkinFont.h"
 #include "skinui/SkinObjectMapping.h"
@@ -20,6 +21,7 @@ CheckBoxSkin CheckBoxSkin::Read(const TbsSkinData& store, const TbsDataSkinCheck
         return skin;
     skin.valid = true;
     skin.picture = *picture;
+    skin.doubleSize = store.DoubleSizePictures().Picture(object->pictureindex);
     skin.checked = object->checkimagerect;
     skin.unchecked = object->uncheckimagerect;
     skin.hotChecked = OrElse(object->activecheckimagerect, skin.checked);

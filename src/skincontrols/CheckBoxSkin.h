@@ -18,6 +18,7 @@ struct CheckBoxSkin {
 
     bool valid = false;
     QImage picture;
+    QImage doubleSize;  // the picture's double-size form; null for none
     // The box per state; a hot or disabled one the skin leaves empty is the normal one.
     QRect checked;
     QRect unchecked;

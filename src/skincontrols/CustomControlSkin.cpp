@@ -3,6 +3,7 @@
 #include "skin/TbsDataSkinCustomControl.h"
 #include "skin/TbsSkinData.h"
 #include "skinui/RegionBuilder.h"
+#include "framework/DoubleSizePicture.h"
 #include "skinui/SkinColor.h"
 
 #include <QPainter>
@@ -12,6 +13,7 @@ CustomControlSkin CustomControlSkin::Read(const TbsSkinData& store, const TbsDat
     CustomControlSkin skin;
     skin.valid = true;
     skin.picture = SkinPictureCopy(store, object.pictureindex);
+    skin.doubleSize = store.DoubleSizePictures().Picture(object.pictureindex);
     skin.mask = SkinPictureCopy(store, object.maskpictureindex);
     skin.skinRect = object.skinrect;
     skin.growth = ControlGrowthOf(object);
@@ -24,14 +26,20 @@ NinePieceGeometry CustomControlSkin::GeometryAt(const QSize& size) const
     return growth.geometry.GrownTo(skinRect.size(), size);
 }
 
-QImage CustomControlSkin::StateImage(const QRect& source, const QSize& size, bool useSkinSize) const
+QImage CustomControlSkin::StateImage(const QRect& source, const QSize& size, bool useSkinSize, qreal ratio) const
 {
     if (picture.isNull() || source.isEmpty())
         return QImage();
-    if (!useSkinSize && growth.mode != TbsResizeMode::Both)
-        return picture.copy(source).scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const ScaledSkinPicture scaled{picture, doubleSize, ratio};
     QImage image;
-    BuildResizedImage(image, picture, source, growth.geometry, growth.options, growth.stretchType, size);
+    if (!useSkinSize && growth.mode != TbsResizeMode::Both) {
+        const int scale = scaled.Scale();
+        image = scaled.Source().copy(ScaledRect(source, scale)).scaled(size * scale, Qt::IgnoreAspectRatio,
+                                                                       Qt::FastTransformation);
+        scaled.Finish(image, size);
+        return image;
+    }
+    BuildResizedImage(image, scaled, source, growth.geometry, growth.options, growth.stretchType, size);
     return image;
 }
 
@@ -39,7 +47,7 @@ void CustomControlSkin::PaintPicture(QPainter& painter, const QRect& source, con
                                      bool useSkinSize) const
 {
     painter.fillRect(QRect(QPoint(0, 0), size), face);
-    painter.drawImage(0, 0, StateImage(source, size, useSkinSize));
+    painter.drawImage(0, 0, StateImage(source, size, useSkinSize, PaintingRatio(painter)));
 }
 
 std::optional<QRegion> CustomControlSkin::Region(const QSize& size, bool useSkinSize) const

@@ -31,6 +31,7 @@ struct ControlFontSettings {
 struct CustomControlSkin {
     bool valid = false;
     QImage picture;
+    QImage doubleSize;  // the picture's double-size form; null for none
     QImage mask;
     QRect skinRect;
     ControlGrowth growth;
@@ -45,8 +46,9 @@ struct CustomControlSkin {
     QSize SizeFor(const QSize& requested) const { return growth.SizeFor(requested, skinRect); }
     // The part source of the picture (the skin rectangle or a state rectangle of its size)
     // grown to size by the resize mode; scaled to size instead when the control does not take
-    // the skin's size and the skin does not grow both ways. Null without a picture.
-    QImage StateImage(const QRect& source, const QSize& size, bool useSkinSize) const;
+    // the skin's size and the skin does not grow both ways. Null without a picture. At a ratio
+    // above 1 it is cut from the double-size form where there is one.
+    QImage StateImage(const QRect& source, const QSize& size, bool useSkinSize, qreal ratio = 1) const;
     // The skin's face, then that image: an object without a picture (a label that only gives
     // fonts) sits on the face.
     void PaintPicture(QPainter& painter, const QRect& source, const QSize& size, bool useSkinSize) const;

@@ -1,6 +1,7 @@
 #include "skincontrols/EditPainting.h"
 
 #include "skincontrols/EditSkin.h"
+#include "skinui/ScaledSkinPicture.h"
 #include "skinui/SkinColor.h"
 
 #include <QPainter>
@@ -39,7 +40,7 @@ void PaintEdit(QPainter& painter, const EditSkin& skin, const QSize& size, EditS
     const QRect whole(QPoint(0, 0), size);
     if (skin.valid) {
         QImage face;
-        BuildResizedImage(face, skin.picture, Active(state) ? skin.activeSkinRect : skin.skinRect,
+        BuildResizedImage(face, ScaledSkinPicture::For(painter, skin.picture, skin.doubleSize), Active(state) ? skin.activeSkinRect : skin.skinRect,
                           skin.growth.geometry, skin.growth.options, skin.growth.stretchType,
                           skin.growth.SizeFor(size, skin.skinRect));
         painter.drawImage(0, 0, face);

@@ -1,6 +1,7 @@
 #include "skincontrols/EditSkin.h"
 
 #include "skin/TbsDataSkinEditControl.h"
+#include "skin/TbsSkinData.h"
 #include "skinui/SkinColor.h"
 #include "skinui/SkinFont.h"
 
@@ -12,6 +13,7 @@ EditSkin EditSkin::Read(const TbsSkinData& store, const TbsDataSkinEditControl* 
         return skin;
     skin.valid = true;
     skin.picture = *picture;
+    skin.doubleSize = store.DoubleSizePictures().Picture(object->pictureindex);
     skin.skinRect = object->skinrect;
     skin.activeSkinRect = object->activeskinrect.isEmpty() ? object->skinrect : object->activeskinrect;
     skin.growth = ControlGrowthOf(*object);

@@ -21,6 +21,7 @@ struct EditSkin {
 
     bool valid = false;
     QImage picture;
+    QImage doubleSize;  // the picture's double-size form; null for none
     QRect skinRect;
     QRect activeSkinRect;  // the normal one when the skin leaves it empty
     ControlGrowth growth;

@@ -6,6 +6,7 @@
 #include "skinui/ColorKeyCopy.h"
 #include "skinui/PieceStripImage.h"
 #include "skinui/PlainFace.h"
+#include "skinui/ScaledSkinPicture.h"
 #include "skinui/SkinColor.h"
 #include "skinui/SkinFont.h"
 #include "skinui/SkinRect.h"
@@ -27,11 +28,12 @@ void PaintProgress(QPainter& painter, const QRect& progress, const CustomControl
     const bool stretch = framed || skin.stretch;
     if (source.isEmpty())
         return;
+    const ScaledSkinPicture picture = ScaledSkinPicture::For(painter, custom.picture, custom.doubleSize);
     QImage bar;
     if (vertical)
-        BuildVerticalPieceImage(begin, end, bar, custom.picture, source, progress.height(), stretch);
+        BuildVerticalPieceImage(begin, end, bar, picture, source, progress.height(), stretch);
     else
-        BuildHorizontalPieceImage(begin, end, bar, custom.picture, source, progress.width(), stretch);
+        BuildHorizontalPieceImage(begin, end, bar, picture, source, progress.width(), stretch);
     if (bar.isNull())
         return;
     if (skin.transparent) {

@@ -2,7 +2,6 @@
 
 #include "skinui/ColorKeyCopy.h"
 #include "skinui/FrameStrips.h"
-#include "skinui/PiecePainter.h"
 #include "skinui/PieceStripImage.h"
 #include "skinui/SkinRect.h"
 
@@ -18,23 +17,24 @@ QRect ClientPart(const TabControlSkin& skin)
 
 }  // namespace
 
-QImage SkinnedTabFace(const TabControlSkin& skin, const QSize& size, TabPaintState state, bool fixedHeight)
+QImage SkinnedTabFace(const TabControlSkin& skin, const QSize& size, TabPaintState state, bool fixedHeight,
+                      qreal ratio)
 {
     const QRect source = skin.TabSource(state);
     QImage face;
     if (skin.picture.isNull() || source.isEmpty())
         return face;
+    const ScaledSkinPicture picture{skin.picture, skin.doubleSize, ratio};
     if (!fixedHeight) {
-        BuildHorizontalPieceImage(skin.tabLeftOffset, skin.tabRightOffset, face, skin.picture, source, size.width(),
+        BuildHorizontalPieceImage(skin.tabLeftOffset, skin.tabRightOffset, face, picture, source, size.width(),
                                   skin.tabStretch);
         return face;
     }
     const int quarter = skin.tabRect.height() / 4;
     const QRect client = SkinRect(skin.tabLeftOffset, quarter, source.width() - skin.tabRightOffset,
                                   source.height() - quarter);
-    ResetDestination(face, skin.picture, size.width(), size.height());
-    if (!face.isNull())
-        BuildStretchedImage(face, skin.picture, source, client, true);
+    if (!size.isEmpty())
+        BuildStretchedImage(face, picture, source, client, true, size);
     return face;
 }
 
@@ -44,20 +44,16 @@ void PaintSkinnedPageFrame(QPainter& painter, const TabControlSkin& skin, const 
         return;
     const NinePieceGeometry grown = skin.geometry.GrownTo(skin.skinRect.size(), frame.size());
     FrameStripImages strips;
-    BuildFrameStrips(strips, skin.picture, skin.skinRect, skin.geometry, grown, frame.size(), skin.options);
-    const int top = strips.top.height();
-    painter.drawImage(frame.topLeft(), strips.top);
-    painter.drawImage(frame.topLeft() + QPoint(0, top), strips.left);
-    painter.drawImage(frame.topLeft() + QPoint(frame.width() - strips.right.width(), top), strips.right);
-    painter.drawImage(frame.topLeft() + QPoint(0, frame.height() - strips.bottom.height()), strips.bottom);
+    BuildFrameStrips(strips, skin.Picture(painter), skin.skinRect, skin.geometry, grown, frame.size(), skin.options);
+    DrawFrameStrips(painter, strips, frame);
 }
 
 void PaintSkinnedPageBackground(QPainter& painter, const TabControlSkin& skin, const QRect& area)
 {
     const bool ownPicture = !skin.background.isNull();
-    const QImage& picture = ownPicture ? skin.background : skin.picture;
+    const ScaledSkinPicture picture = ownPicture ? skin.Background(painter) : skin.Picture(painter);
     const QRect source = ownPicture ? skin.background.rect() : ClientPart(skin);
-    if (picture.isNull() || source.isEmpty() || area.isEmpty())
+    if (picture.picture.isNull() || source.isEmpty() || area.isEmpty())
         return;
     // A nine-piece build without borders is the middle alone, filled as the skin says.
     const NinePieceGeometry whole = NinePieceGeometry::AtClientCorners(QRect(QPoint(0, 0), source.size()));
@@ -76,7 +72,10 @@ void PaintSkinnedStripBackground(QPainter& painter, const TabControlSkin& skin, 
         return;
     painter.save();
     painter.setBrushOrigin(strip.topLeft());
-    painter.fillRect(strip, QBrush(skin.picture.copy(source)));
+    const ScaledSkinPicture picture = skin.Picture(painter);
+    QImage tile = picture.Source().copy(ScaledRect(source, picture.Scale()));
+    tile.setDevicePixelRatio(picture.Scale());
+    painter.fillRect(strip, QBrush(tile));
     painter.restore();
 }
 
@@ -90,5 +89,5 @@ void PaintSkinnedCloseButton(QPainter& painter, const TabControlSkin& skin, cons
         DrawColorKeyed(painter, place, skin.picture, source, skin.closeTransparentColor);
         return;
     }
-    painter.drawImage(place, skin.picture, source);
+    skin.Picture(painter).DrawPart(painter, place, source);
 }

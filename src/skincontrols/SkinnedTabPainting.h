@@ -15,7 +15,8 @@ class QPainter;
 // (the control sets TabHeight) the part is stretched keeping the tab offsets at the ends and a
 // quarter of the normal tab's height at top and bottom; otherwise the ends are kept and the
 // middle is stretched or tiled to the width, at the part's own height.
-QImage SkinnedTabFace(const TabControlSkin& skin, const QSize& size, TabPaintState state, bool fixedHeight);
+QImage SkinnedTabFace(const TabControlSkin& skin, const QSize& size, TabPaintState state, bool fixedHeight,
+                      qreal ratio = 1);
 
 // The page frame in frame (the control below its strip): corners kept, sides stretched or tiled.
 void PaintSkinnedPageFrame(QPainter& painter, const TabControlSkin& skin, const QRect& frame);

@@ -26,6 +26,8 @@ TabControlSkin TabControlSkin::Read(const TbsSkinData& store, const TbsDataSkinT
     skin.valid = true;
     skin.picture = SkinPictureCopy(store, object->pictureindex);
     skin.background = SkinPictureCopy(store, object->bgpictureindex);
+    skin.doubleSize = store.DoubleSizePictures().Picture(object->pictureindex);
+    skin.backgroundDoubleSize = store.DoubleSizePictures().Picture(object->bgpictureindex);
     skin.skinRect = object->skinrect;
     skin.geometry = NinePieceGeometryOf(*object);
     skin.options = NinePieceOptionsOf(*object);
@@ -84,4 +86,14 @@ QMargins TabControlSkin::FrameMargins() const
 {
     const QRect& client = geometry.clRect;
     return QMargins(client.x(), client.y(), skinRect.width() - RightOf(client), skinRect.height() - BottomOf(client));
+}
+
+ScaledSkinPicture TabControlSkin::Picture(const QPainter& painter) const
+{
+    return ScaledSkinPicture::For(painter, picture, doubleSize);
+}
+
+ScaledSkinPicture TabControlSkin::Background(const QPainter& painter) const
+{
+    return ScaledSkinPicture::For(painter, background, backgroundDoubleSize);
 }

@@ -2,6 +2,7 @@
 
 #include "skinui/NinePieceImage.h"
 #include "skinui/PlainTabPainting.h"
+#include "skinui/ScaledSkinPicture.h"
 
 #include <QColor>
 #include <QFont>
@@ -25,7 +26,9 @@ public:
 
     bool valid = false;
     QImage picture;
+    QImage doubleSize;  // the picture's double-size form; null for none
     QImage background;  // the picture of "bgpictureindex"; null for none
+    QImage backgroundDoubleSize;
     QRect skinRect;
     NinePieceGeometry geometry;
     NinePieceOptions options;
@@ -62,4 +65,7 @@ public:
     int ActiveRise() const;
     // The skin's frame widths around the page area: left, top, right, bottom.
     QMargins FrameMargins() const;
+    // The picture, or the background picture, as painter draws it.
+    ScaledSkinPicture Picture(const QPainter& painter) const;
+    ScaledSkinPicture Background(const QPainter& painter) const;
 };

@@ -1,6 +1,7 @@
 #include "skincontrols/TabStripPainting.h"
 
 #include "skincontrols/SkinnedTabPainting.h"
+#include "framework/DoubleSizePicture.h"
 #include "skinui/PlainTabPainting.h"
 #include "skinui/SkinGlyphs.h"
 
@@ -23,23 +24,24 @@ void DrawCloseButton(QPainter& canvas, const TabControlSkin& skin, const TabStri
 
 // The tab's background for its state, and the font and pen its face is drawn with; returns
 // where its caption goes.
-QRect PrepareTab(QPainter& canvas, const QImage& bitmap, const TabControlSkin& skin, const TabStripState& state,
+QRect PrepareTab(QPainter& canvas, const QSize& size, const TabControlSkin& skin, const TabStripState& state,
                  TabPaintState tab)
 {
-    QRect caption = bitmap.rect();
+    const QRect whole(QPoint(0, 0), size);
+    QRect caption = whole;
     if (!skin.valid) {
-        PaintPlainTabBackground(canvas, bitmap.size(), tab);
+        PaintPlainTabBackground(canvas, size, tab);
         canvas.setFont(state.font);
         canvas.setPen(state.fontColor);
         return caption;
     }
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
-    canvas.drawImage(0, 0, SkinnedTabFace(skin, bitmap.size(), tab, state.fixedTabHeight));
+    canvas.drawImage(0, 0, SkinnedTabFace(skin, size, tab, state.fixedTabHeight, PaintingRatio(canvas)));
     canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
     canvas.setFont(state.useSkinFont ? skin.font : state.font);
     canvas.setPen(skin.TabFontColor(tab));
     if (skin.showFocus && tab.testFlag(TabPaintFlag::Active) && tab.testFlag(TabPaintFlag::Focused))
-        DrawDottedFocusRect(canvas, bitmap.rect().adjusted(skin.focusOffsetX, skin.focusOffsetY, -skin.focusOffsetX,
+        DrawDottedFocusRect(canvas, whole.adjusted(skin.focusOffsetX, skin.focusOffsetY, -skin.focusOffsetX,
                                                            -skin.focusOffsetY));
     if (skin.ActiveRise() > 0 && !tab.testFlag(TabPaintFlag::Active))
         caption.translate(0, 2);
@@ -52,15 +54,14 @@ void PaintTab(QPainter& target, const QRect& place, int visibleIndex, const TabC
     if (place.isEmpty())
         return;
     const TabPaintState tab = state.TabState(visibleIndex);
-    QImage bitmap(place.size(), QImage::Format_ARGB32_Premultiplied);
-    bitmap.fill(Qt::transparent);
+    QImage bitmap = CanvasForRatio(place.size(), PaintingRatio(target));
     {
         QPainter canvas(&bitmap);
-        const QRect caption = PrepareTab(canvas, bitmap, skin, state, tab);
+        const QRect caption = PrepareTab(canvas, place.size(), skin, state, tab);
         canvas.setBrush(Qt::NoBrush);
-        face(canvas, visibleIndex, bitmap.rect(), caption, tab);
+        face(canvas, visibleIndex, QRect(QPoint(0, 0), place.size()), caption, tab);
         if (state.showCloseButtons)
-            DrawCloseButton(canvas, skin, state, visibleIndex, bitmap.size());
+            DrawCloseButton(canvas, skin, state, visibleIndex, place.size());
     }
     target.drawImage(place.topLeft(), bitmap);
 }
@@ -87,14 +88,14 @@ void PaintSkinnedControl(QPainter& painter, const TabControlSkin& skin, const Ta
     if (state.geometry.tabWidths.isEmpty())
         PaintSkinnedPageBackground(painter, skin, state.pageArea);
 
-    QImage strip(state.size.width(), stripHeight, QImage::Format_ARGB32_Premultiplied);
-    strip.fill(Qt::transparent);
+    const QRect stripRect(0, 0, state.size.width(), stripHeight);
+    QImage strip = CanvasForRatio(stripRect.size(), PaintingRatio(painter));
     {
         QPainter canvas(&strip);
         if (state.transparentStrip && backdrop)
             backdrop(canvas);
         else
-            PaintSkinnedStripBackground(canvas, skin, strip.rect());
+            PaintSkinnedStripBackground(canvas, skin, stripRect);
         const TabStripGeometry& geometry = state.geometry;
         for (int i = geometry.scrolledTabs; i < geometry.tabWidths.size(); ++i) {
             if (i != state.activeTab)

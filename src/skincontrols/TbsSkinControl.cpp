@@ -1,5 +1,6 @@
 #include "skincontrols/TbsSkinControl.h"
 
+#include "framework/DoubleSizePicture.h"
 #include "skin/TbsSkinData.h"
 #include "skinui/SkinColor.h"
 
@@ -72,7 +73,9 @@ void TbsSkinControl::paintEvent(QPaintEvent*)
 {
     if (width() < 1 || height() < 1)
         return;
-    QImage picture(size(), QImage::Format_ARGB32_Premultiplied);
+    // At the ratio the window is painted at: a grab or a render may differ from the screen's.
+    QPainter window(this);
+    QImage picture = CanvasForRatio(size(), PaintingRatio(window));
     {
         QPainter canvas(&picture);
         if (skinIndex_ >= 0)
@@ -80,5 +83,5 @@ void TbsSkinControl::paintEvent(QPaintEvent*)
         else
             PaintPlain(canvas);
     }
-    QPainter(this).drawImage(0, 0, picture);
+    window.drawImage(0, 0, picture);
 }

@@ -119,7 +119,7 @@ void TbsSkinPopupWindow::Layout()
     sizing.plainMarkers = !skin.Skinned();
     geometry_ = MenuGeometry(sizing);
     resize(geometry_.Size());
-    background_ = BuildMenuBackground(skin, geometry_.Size());
+    background_ = BuildMenuBackground(skin, geometry_.Size(), devicePixelRatioF());
     if (const std::optional<QRegion> region = MenuWindowRegion(skin, geometry_.Size()))
         setMask(*region);
 }
@@ -341,7 +341,9 @@ void TbsSkinPopupWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect dirty = event->rect();
-    painter.drawImage(dirty.topLeft(), background_, dirty);
+    const qreal ratio = background_.devicePixelRatio();
+    painter.drawImage(QRectF(dirty), background_,
+                      QRectF(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio));
     painter.setFont(settings_.font);
     const int last = geometry_.LastShown(top_);
     for (int i = top_; i <= last; ++i) {

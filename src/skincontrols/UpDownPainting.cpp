@@ -2,7 +2,9 @@
 
 #include "skin/TbsDataSkinButtonControl.h"
 #include "skin/TbsDataSkinUpDownControl.h"
+#include "skin/TbsSkinData.h"
 #include "skinui/PlainFace.h"
+#include "skinui/ScaledSkinPicture.h"
 #include "skinui/SkinColor.h"
 #include "skinui/SkinGlyphs.h"
 
@@ -42,7 +44,7 @@ void PaintResizeButton(QPainter& painter, const ResizeButtonSkin& skin, const QR
         return;
     const QRect source = down ? skin.down : hot ? skin.active : skin.normal;
     QImage face;
-    BuildNinePieceImage(face, skin.picture, source, skin.geometry, skin.geometry.GrownTo(source.size(), place.size()),
+    BuildNinePieceImage(face, ScaledSkinPicture::For(painter, skin.picture, skin.doubleSize), source, skin.geometry, skin.geometry.GrownTo(source.size(), place.size()),
                         place.size(), skin.options | NinePieceOption::DrawClient, skin.stretchType);
     painter.drawImage(place.topLeft(), face);
     const QColor color = down ? skin.downFontColor : hot ? skin.activeFontColor : skin.fontColor;
@@ -55,6 +57,7 @@ ResizeButtonSkin ResizeButtonSkin::Read(const TbsSkinData& store, const TbsDataS
 {
     ResizeButtonSkin skin;
     skin.picture = SkinPictureCopy(store, object.pictureindex);
+    skin.doubleSize = store.DoubleSizePictures().Picture(object.pictureindex);
     skin.valid = !skin.picture.isNull();
     skin.normal = object.skinrect;
     skin.active = OrElse(object.activeskinrect, object.skinrect);
@@ -119,6 +122,8 @@ void PaintUpDown(QPainter& painter, const QSize& size, const CustomControlSkin& 
         const QRect& place = buttons.rects[i];
         // Copied at its own size, cut where it would reach beyond the button.
         if (!source.isEmpty() && !place.isEmpty())
-            painter.drawImage(place.topLeft(), custom.picture, QRect(source.topLeft(), source.size().boundedTo(place.size())));
+            ScaledSkinPicture::For(painter, custom.picture, custom.doubleSize)
+                .DrawPart(painter, QRect(place.topLeft(), source.size().boundedTo(place.size())),
+                          QRect(source.topLeft(), source.size().boundedTo(place.size())));
     }
 }

@@ -16,6 +16,7 @@ class TbsDataSkinUpDownControl;
 struct ResizeButtonSkin {
     bool valid = false;
     QImage picture;
+    QImage doubleSize;  // the picture's double-size form; null for none
     QRect normal;
     QRect active;  // the normal one when the skin leaves it empty
     QRect down;    // the active one when empty

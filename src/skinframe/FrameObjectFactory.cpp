@@ -28,6 +28,7 @@ TbsActiveSkinObject Common(FrameObjectKind kind, const TbsDataSkinObject& data, 
     object.InActiveSkinRect = data.inactiveskinrect;
     object.SkinRectInAPicture = data.skinrectinapicture;
     object.Picture = SkinPictureCopy(store, data.activepictureindex);
+    object.PictureDoubleSize = store.DoubleSizePictures().Picture(data.activepictureindex);
     object.MaskPicture = SkinPictureCopy(store, data.activemaskpictureindex);
     object.Morphing = data.morphing && store.EnableSkinEffects();
     object.GlowPicture = SkinPictureCopy(store, data.glowlayerpictureindex);

@@ -37,6 +37,7 @@ QRect LookRect(const ObjectLooks& looks, ObjectLookKind kind);
 // What every frame object's drawing needs to know of the form.
 struct FrameObjectPaint {
     const QImage* framePicture = nullptr;  // the active or the inactive frame picture; null without skin
+    const QImage* frameDoubleSize = nullptr;  // its double-size form; null for none
     bool formActive = true;
     TbsFrameWindowState windowState = TbsFrameWindowState::Normal;
     bool rolledUp = false;

@@ -1,5 +1,6 @@
 #include "skinframe/FrameObjectPainting.h"
 
+#include "skinui/ScaledSkinPicture.h"
 #include "skinui/SkinColor.h"
 #include "skinui/SkinGlyphs.h"
 #include "skinui/SkinRect.h"
@@ -29,16 +30,24 @@ const QImage* SourceOf(const TbsActiveSkinObject& object, const FrameObjectPaint
     return FromOwnPicture(object, kind) ? &object.Picture : paint.framePicture;
 }
 
+const QImage* DoubleSizeOf(const TbsActiveSkinObject& object, const FrameObjectPaint& paint, ObjectLookKind kind)
+{
+    return FromOwnPicture(object, kind) ? &object.PictureDoubleSize : paint.frameDoubleSize;
+}
+
 // A look's part of the picture, copied at its own size to the object's top-left corner and
-// cut where it would reach beyond the object.
+// cut where it would reach beyond the object; from the double-size picture on a device of a
+// ratio above 1.
 void DrawLook(QPainter& painter, const TbsActiveSkinObject& object, const FrameObjectPaint& paint,
               const QRect& part, ObjectLookKind kind)
 {
     const QImage* from = SourceOf(object, paint, kind);
     if (!from || from->isNull() || part.isEmpty() || object.ObjectRect.isEmpty())
         return;
-    painter.drawImage(object.ObjectRect.topLeft(), *from,
-                      QRect(part.topLeft(), part.size().boundedTo(object.ObjectRect.size())));
+    const QImage* doubleSize = DoubleSizeOf(object, paint, kind);
+    const QSize size = part.size().boundedTo(object.ObjectRect.size());
+    ScaledSkinPicture::For(painter, *from, doubleSize ? *doubleSize : QImage())
+        .DrawPart(painter, QRect(object.ObjectRect.topLeft(), size), QRect(part.topLeft(), size));
 }
 
 void DrawBlend(QPainter& painter, const TbsActiveSkinObject& object, const FrameObjectPaint& paint,

@@ -21,7 +21,9 @@ void ApplyInactiveEffect(QImage& strip, TbsInactiveEffect effect)
     TbsEffectBmp bitmap(strip);
     QRandomGenerator random(0x5eed);
     bitmap.ApplyInactiveEffect(int(effect), random);
+    const qreal ratio = strip.devicePixelRatio();
     strip = bitmap.Image().convertToFormat(strip.format());
+    strip.setDevicePixelRatio(ratio);
 }
 
 void DrawObjects(QImage& strip, int shift, const FrameObjectList& objects, const FrameObjectPaint& paint,
@@ -64,14 +66,22 @@ const QImage& FormFramePicture(const TbsSkinData& store, bool formActive)
     return formActive || inactive.isNull() ? store.FramePicture() : inactive;
 }
 
-FrameStripImages BuildFormFrameStrips(const TbsSkinData& store, const FrameGeometry& geometry, bool formActive)
+const QImage& FormFrameDoubleSize(const TbsSkinData& store, bool formActive)
+{
+    const SkinDoubleSizePictures& doubles = store.DoubleSizePictures();
+    return formActive || store.InactiveFramePicture().isNull() ? doubles.FramePicture : doubles.InactiveFramePicture;
+}
+
+FrameStripImages BuildFormFrameStrips(const TbsSkinData& store, const FrameGeometry& geometry, bool formActive,
+                                      qreal ratio)
 {
     FrameStripImages strips;
     const QImage& picture = FormFramePicture(store, formActive);
     if (picture.isNull())
         return strips;
     const TbsDataSkinFormInfo& info = store.FormInfo();
-    BuildFrameStrips(strips, picture, picture.rect(), geometry.skin, geometry.grown, geometry.form,
+    const ScaledSkinPicture scaled{picture, FormFrameDoubleSize(store, formActive), ratio};
+    BuildFrameStrips(strips, scaled, picture.rect(), geometry.skin, geometry.grown, geometry.form,
                      NinePieceOptionsOf(info));
     if (!formActive && info.autorenderinginactiveimage)
         for (QImage* strip : {&strips.top, &strips.left, &strips.right, &strips.bottom})
@@ -85,14 +95,10 @@ void PaintSkinFrame(QPainter& painter, FrameStripImages strips, const FrameGeome
     const QRect& client = geometry.ClientRect();
     DrawObjects(strips.top, 0, objects, paint, false, client.y());
     DrawObjects(strips.bottom, BottomOf(client), objects, paint, true, client.y());
-    const QSize& form = geometry.form;
-    const int topHeight = strips.top.height();
+    const QRect form(QPoint(0, 0), geometry.form);
     painter.save();
-    painter.setClipRegion(QRegion(QRect(QPoint(0, 0), form)) - client, Qt::IntersectClip);
-    painter.drawImage(0, 0, strips.top);
-    painter.drawImage(0, topHeight, strips.left);
-    painter.drawImage(form.width() - strips.right.width(), topHeight, strips.right);
-    painter.drawImage(0, form.height() - strips.bottom.height(), strips.bottom);
+    painter.setClipRegion(QRegion(form) - client, Qt::IntersectClip);
+    DrawFrameStrips(painter, strips, form);
     painter.restore();
 }
 

@@ -14,10 +14,14 @@ struct FrameGeometry;
 // while the form is inactive, where the skin has one) for the form's size; with the skin's
 // automatic inactive look the inactive effect is applied to them. Strips come out null for a
 // skin without a frame picture.
-FrameStripImages BuildFormFrameStrips(const TbsSkinData& store, const FrameGeometry& geometry, bool formActive);
+// At a ratio above 1 they are cut from the double-size picture where the skin has one.
+FrameStripImages BuildFormFrameStrips(const TbsSkinData& store, const FrameGeometry& geometry, bool formActive,
+                                      qreal ratio = 1);
 
-// The frame picture the form is drawn with in that state.
+// The frame picture the form is drawn with in that state, and its double-size form (null for
+// none).
 const QImage& FormFramePicture(const TbsSkinData& store, bool formActive);
+const QImage& FormFrameDoubleSize(const TbsSkinData& store, bool formActive);
 
 // Paints the frame: every visible object into the top strip, or into the bottom strip when it
 // lies below the client area's top, then the four strips at their places around the client

@@ -110,10 +110,13 @@ void FrameShape::UpdateRegion(const TbsSkinData* skin)
     form_->setMask(*region);
 }
 
-const FrameStripImages& FrameShape::Strips(const TbsSkinData& skin, bool formActive)
+const FrameStripImages& FrameShape::Strips(const TbsSkinData& skin, bool formActive, qreal ratio)
 {
-    if (!strips_)
-        strips_ = BuildFormFrameStrips(skin, geometry_, formActive);
+    // The window may move to a screen of another ratio.
+    if (!strips_ || stripsRatio_ != ratio) {
+        strips_ = BuildFormFrameStrips(skin, geometry_, formActive, ratio);
+        stripsRatio_ = ratio;
+    }
     return *strips_;
 }
 

@@ -32,8 +32,9 @@ public:
     // the objects placed on it; showIcon: a system-menu button of its own picture shows the
     // form's icon at the small icon size.
     void Update(const TbsSkinData* skin, TFormBorderStyle style, FrameObjectList& objects, bool showIcon);
-    // The frame picture's strips for the geometry now, active or inactive.
-    const FrameStripImages& Strips(const TbsSkinData& skin, bool formActive);
+    // The frame picture's strips for the geometry now, active or inactive, at a device pixel
+    // ratio.
+    const FrameStripImages& Strips(const TbsSkinData& skin, bool formActive, qreal ratio);
     // Forgets the strips: the activation changed.
     void DropStrips() { strips_.reset(); }
     // The frame code of a point in form coordinates.
@@ -48,4 +49,5 @@ private:
     FrameStripImages maskStrips_;
     bool masked_ = false;
     std::optional<FrameStripImages> strips_;
+    qreal stripsRatio_ = 1;
 };

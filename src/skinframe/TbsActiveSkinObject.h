@@ -53,6 +53,7 @@ struct TbsActiveSkinObject {
     QRect RestoreInActiveRect;
     bool SkinRectInAPicture = false;
     QImage Picture;  // the object's own picture; null: the frame picture's
+    QImage PictureDoubleSize;  // its double-size form; null for none
     QImage MaskPicture;
     bool Morphing = false;  // blends between its normal and hot looks (skin effects on)
     double Morph = 0;       // how far the blend has come: 0 normal .. 1 hot

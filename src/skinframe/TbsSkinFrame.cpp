@@ -1,5 +1,6 @@
 #include "skinframe/TbsSkinFrame.h"
 
+#include "framework/DoubleSizePicture.h"
 #include "framework/TApplicationEvents.h"
 #include "platform/NotificationIcon.h"
 #include "platform/ScreenWindowManager.h"
@@ -431,6 +432,7 @@ FrameObjectPaint TbsSkinFrame::ObjectPaint() const
     FrameObjectPaint paint;
     paint.formActive = formActive_;
     paint.framePicture = skinLoaded_ ? &FormFramePicture(*skinData_, formActive_) : nullptr;
+    paint.frameDoubleSize = skinLoaded_ ? &FormFrameDoubleSize(*skinData_, formActive_) : nullptr;
     paint.windowState = window_->State();
     paint.rolledUp = window_->RolledUp();
     paint.caption = form_->windowTitle();
@@ -453,7 +455,7 @@ void TbsSkinFrame::Paint(QPaintEvent& event)
     if (!skinLoaded_)
         PaintDefaultFrame(painter, Geometry(), defCaptionFont_, Objects(), paint);
     else if (!window_->BelowMinimum())
-        PaintSkinFrame(painter, shape_.Strips(*skinData_, formActive_), Geometry(), Objects(), paint);
+        PaintSkinFrame(painter, shape_.Strips(*skinData_, formActive_, PaintingRatio(painter)), Geometry(), Objects(), paint);
 }
 
 // ---- Activation, showing and sizing ----

@@ -3,7 +3,10 @@
 #include "skinui/PiecePainter.h"
 #include "skinui/SkinRect.h"
 
+#include <QPainter>
+
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -147,4 +150,32 @@ void BuildMaskStrips(FrameStripImages& strips, const QImage& mask, const NinePie
         plan.tileArea = SkinRect(n.lb.x(), 0, n.rb.x(), bottomHeight);
         BuildStrip(strips.bottom, mask, plan);
     }
+}
+
+void BuildFrameStrips(FrameStripImages& strips, const ScaledSkinPicture& picture, const QRect& source,
+                      const NinePieceGeometry& geometry, const NinePieceGeometry& grown,
+                      const QSize& window, NinePieceOptions options)
+{
+    const int scale = picture.Scale();
+    FrameStripImages built;
+    BuildFrameStrips(built, picture.Source(), ScaledRect(source, scale), geometry.Scaled(scale), grown.Scaled(scale),
+                     window * scale, options);
+    for (auto [from, to] : {std::pair(&built.left, &strips.left), std::pair(&built.top, &strips.top),
+                            std::pair(&built.right, &strips.right), std::pair(&built.bottom, &strips.bottom)}) {
+        if (from->isNull())
+            continue;
+        picture.Finish(*from, from->size() / scale);
+        *to = std::move(*from);
+    }
+}
+
+void DrawFrameStrips(QPainter& painter, const FrameStripImages& strips, const QRect& frame)
+{
+    const int top = qRound(strips.top.deviceIndependentSize().height());
+    const int right = qRound(strips.right.deviceIndependentSize().width());
+    const int bottom = qRound(strips.bottom.deviceIndependentSize().height());
+    painter.drawImage(frame.topLeft(), strips.top);
+    painter.drawImage(frame.topLeft() + QPoint(0, top), strips.left);
+    painter.drawImage(frame.topLeft() + QPoint(frame.width() - right, top), strips.right);
+    painter.drawImage(frame.topLeft() + QPoint(0, frame.height() - bottom), strips.bottom);
 }

@@ -37,11 +37,12 @@ QImage PlainBackground(const QSize& size)
     return image;
 }
 
-QImage SkinnedBackground(const MenuSkin& skin, const QSize& size)
+QImage SkinnedBackground(const MenuSkin& skin, const QSize& size, qreal ratio)
 {
     const NinePieceGeometry& geometry = skin.windowGeometry;
     QImage image;
-    BuildNinePieceImage(image, skin.windowPicture, skin.windowPicture.rect(), geometry,
+    BuildNinePieceImage(image, ScaledSkinPicture{skin.windowPicture, skin.windowDoubleSize, ratio},
+                        skin.windowPicture.rect(), geometry,
                         geometry.GrownTo(skin.windowPicture.size(), size), size,
                         skin.windowOptions | NinePieceOption::DrawClient, skin.windowStretch);
     return image;
@@ -54,7 +55,8 @@ void DrawItemPiece(QPainter& painter, const QRect& rect, const MenuSkin& skin, c
     if (piece.isEmpty())
         return;
     QImage image;
-    BuildHorizontalPieceImage(head, tail, image, skin.itemPicture, piece, rect.width(), stretch);
+    BuildHorizontalPieceImage(head, tail, image, ScaledSkinPicture::For(painter, skin.itemPicture, skin.itemDoubleSize),
+                              piece, rect.width(), stretch);
     painter.drawImage(rect.topLeft(), image);
 }
 
@@ -222,9 +224,9 @@ int MenuItemWidth(const MenuSkin& skin, int textWidth)
     return qMax(textWidth + 2 + margins + kSkinShortcutGap, skin.itemLeftOffset + skin.itemRightOffset + 1);
 }
 
-QImage BuildMenuBackground(const MenuSkin& skin, const QSize& size)
+QImage BuildMenuBackground(const MenuSkin& skin, const QSize& size, qreal ratio)
 {
-    return skin.Skinned() ? SkinnedBackground(skin, size) : PlainBackground(size);
+    return skin.Skinned() ? SkinnedBackground(skin, size, ratio) : PlainBackground(size);
 }
 
 std::optional<QRegion> MenuWindowRegion(const MenuSkin& skin, const QSize& size)
@@ -253,7 +255,8 @@ void PaintScrollMarker(QPainter& painter, const QRect& rect, ArrowGlyph arrow, b
         const QRect normal = skin.NormalRect();
         if (!normal.isEmpty()) {
             QImage piece;
-            BuildHorizontalPieceImage(skin.itemLeftOffset, skin.itemRightOffset, piece, skin.itemPicture, normal,
+            BuildHorizontalPieceImage(skin.itemLeftOffset, skin.itemRightOffset, piece,
+                                      ScaledSkinPicture::For(painter, skin.itemPicture, skin.itemDoubleSize), normal,
                                       rect.width(), skin.itemStretch);
             painter.drawImage(rect, piece);
         }

@@ -43,8 +43,9 @@ constexpr int kMenuGutter = 19;
 int MenuItemWidth(const MenuSkin& skin, int textWidth);
 
 // The window behind the items at size: the skin's window picture grown with its corner points
-// and items rectangle, or the plain frame with its gutter.
-QImage BuildMenuBackground(const MenuSkin& skin, const QSize& size);
+// and items rectangle (from its double-size form at a ratio above 1), or the plain frame with
+// its gutter.
+QImage BuildMenuBackground(const MenuSkin& skin, const QSize& size, qreal ratio = 1);
 
 // The window's shape from the skin's mask picture; none without one.
 std::optional<QRegion> MenuWindowRegion(const MenuSkin& skin, const QSize& size);

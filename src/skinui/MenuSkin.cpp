@@ -92,6 +92,8 @@ MenuSkin MenuSkin::Of(const TbsSkinData* store)
     if (mask && mask->size() == windowPicture->size())
         skin.maskPicture = *mask;
     skin.itemPicture = *itemPicture;
+    skin.windowDoubleSize = store->DoubleSizePictures().Picture(window.windowpictureindex);
+    skin.itemDoubleSize = store->DoubleSizePictures().Picture(item->activepictureindex);
     CopyWindow(skin, window);
     CopyItem(skin, *item);
     return skin;

@@ -23,6 +23,7 @@ struct MenuSkin {
     bool skinned = false;
 
     QImage windowPicture;
+    QImage windowDoubleSize;  // its double-size form; null for none
     QImage maskPicture;  // null for none, or one of another size than the window picture
     QRect itemsRect;
     NinePieceGeometry windowGeometry;  // corner points around the items rectangle
@@ -32,6 +33,7 @@ struct MenuSkin {
     QColor scrollMarkerActiveColor;
 
     QImage itemPicture;
+    QImage itemDoubleSize;  // its double-size form; null for none
     QFont itemFont;
     QRect normalRect;
     QRect activeRect;

@@ -1,5 +1,6 @@
 #include "skinui/NinePieceGeometry.h"
 
+#include "skinui/ScaledSkinPicture.h"
 #include "skinui/SkinRect.h"
 
 NinePieceGeometry NinePieceGeometry::Grown(int dW, int dH) const
@@ -27,4 +28,9 @@ NinePieceGeometry NinePieceGeometry::AtClientCorners(const QRect& clRect)
     g.rb = QPoint(RightOf(clRect), BottomOf(clRect));
     g.clRect = clRect;
     return g;
+}
+
+NinePieceGeometry NinePieceGeometry::Scaled(int scale) const
+{
+    return {lt * scale, rt * scale, lb * scale, rb * scale, ScaledRect(clRect, scale)};
 }

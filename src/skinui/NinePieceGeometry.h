@@ -26,4 +26,6 @@ struct NinePieceGeometry {
     NinePieceGeometry Grown(int dW, int dH) const;
     // The geometry of a skin rectangle of size source grown to size destination.
     NinePieceGeometry GrownTo(const QSize& source, const QSize& destination) const;
+    // The same geometry on a picture scale times as large (a double-size picture: 2).
+    NinePieceGeometry Scaled(int scale) const;
 };

@@ -110,3 +110,23 @@ void BuildStretchedImage(QImage& destination, const QImage& picture, const QRect
     BuildNinePieceImage(destination, picture, source, geometry,
                         geometry.GrownTo(source.size(), size), size, options);
 }
+
+void BuildNinePieceImage(QImage& destination, const ScaledSkinPicture& picture, const QRect& source,
+                         const NinePieceGeometry& geometry, const NinePieceGeometry& grown,
+                         const QSize& size, NinePieceOptions options, MiddleStretchType stretchType)
+{
+    const int scale = picture.Scale();
+    BuildNinePieceImage(destination, picture.Source(), ScaledRect(source, scale), geometry.Scaled(scale),
+                        grown.Scaled(scale), size * scale, options, stretchType);
+    picture.Finish(destination, size);
+}
+
+void BuildStretchedImage(QImage& destination, const ScaledSkinPicture& picture, const QRect& source,
+                         const QRect& client, bool drawClient, const QSize& size)
+{
+    const int scale = picture.Scale();
+    destination = QImage(size * scale, QImage::Format_ARGB32);
+    BuildStretchedImage(destination, picture.Source(), ScaledRect(source, scale), ScaledRect(client, scale),
+                        drawClient);
+    picture.Finish(destination, size);
+}

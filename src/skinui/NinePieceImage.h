@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skinui/NinePieceGeometry.h"
+#include "skinui/ScaledSkinPicture.h"
 
 #include <QFlags>
 #include <QImage>
@@ -35,3 +36,13 @@ void BuildNinePieceImage(QImage& destination, const QImage& picture, const QRect
 // points at the corners of client (relative to source).
 void BuildStretchedImage(QImage& destination, const QImage& picture, const QRect& source,
                          const QRect& client, bool drawClient);
+
+// The same builds for a device pixel ratio (ScaledSkinPicture): arguments in logical pixels,
+// the destination in device pixels cut from the double-size picture where there is one. size
+// is the destination's logical size (BuildStretchedImage's too).
+void BuildNinePieceImage(QImage& destination, const ScaledSkinPicture& picture, const QRect& source,
+                         const NinePieceGeometry& geometry, const NinePieceGeometry& grown,
+                         const QSize& size, NinePieceOptions options,
+                         MiddleStretchType stretchType = MiddleStretchType::Whole);
+void BuildStretchedImage(QImage& destination, const ScaledSkinPicture& picture, const QRect& source,
+                         const QRect& client, bool drawClient, const QSize& size);

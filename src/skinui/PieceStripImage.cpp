@@ -60,3 +60,23 @@ void BuildVerticalPieceImage(int headHeight, int tailHeight, QImage& destination
     BuildPieceStrip(Qt::Vertical, headHeight, tailHeight, destination, picture, source, height,
                     stretchMiddle, false);
 }
+
+void BuildHorizontalPieceImage(int headWidth, int tailWidth, QImage& destination,
+                               const ScaledSkinPicture& picture, const QRect& source, int width,
+                               bool stretchMiddle)
+{
+    const int scale = picture.Scale();
+    BuildHorizontalPieceImage(headWidth * scale, tailWidth * scale, destination, picture.Source(),
+                              ScaledRect(source, scale), width * scale, stretchMiddle);
+    picture.Finish(destination, QSize(width, source.height()));
+}
+
+void BuildVerticalPieceImage(int headHeight, int tailHeight, QImage& destination,
+                             const ScaledSkinPicture& picture, const QRect& source, int height,
+                             bool stretchMiddle)
+{
+    const int scale = picture.Scale();
+    BuildVerticalPieceImage(headHeight * scale, tailHeight * scale, destination, picture.Source(),
+                            ScaledRect(source, scale), height * scale, stretchMiddle);
+    picture.Finish(destination, QSize(source.width(), height));
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skinui/ScaledSkinPicture.h"
+
 #include <QImage>
 
 // Grows the part source of picture to width, keeping its first headWidth and last tailWidth
@@ -13,4 +15,13 @@ void BuildHorizontalPieceImage(int headWidth, int tailWidth, QImage& destination
 // between grown to height. A middle of zero height draws nothing.
 void BuildVerticalPieceImage(int headHeight, int tailHeight, QImage& destination,
                              const QImage& picture, const QRect& source, int height,
+                             bool stretchMiddle);
+
+// The same builds for a device pixel ratio (ScaledSkinPicture): ends, source and length in
+// logical pixels, the destination in device pixels.
+void BuildHorizontalPieceImage(int headWidth, int tailWidth, QImage& destination,
+                               const ScaledSkinPicture& picture, const QRect& source, int width,
+                               bool stretchMiddle);
+void BuildVerticalPieceImage(int headHeight, int tailHeight, QImage& destination,
+                             const ScaledSkinPicture& picture, const QRect& source, int height,
                              bool stretchMiddle);

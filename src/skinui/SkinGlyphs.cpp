@@ -13,6 +13,31 @@ int Sign(int v)
     return (v > 0) - (v < 0);
 }
 
+// A diagonal's band on a device with more than one pixel per logical pixel, row by device row:
+// the band one logical pixel wide that its 1x pixels cover, moving one device pixel sideways
+// per device row instead of in blocks of ratio x ratio pixels. False (nothing drawn) at a
+// ratio of 1 or under a transform that does more than scale evenly and move.
+bool DeviceDiagonal(QPainter& painter, const QPoint& a, int dx, int dy, int steps, const QColor& color)
+{
+    const QTransform device = painter.deviceTransform();
+    const qreal ratio = device.m11();
+    if (device.type() > QTransform::TxScale || ratio != device.m22() || ratio <= 1)
+        return false;
+    const QPointF start = device.map(QPointF(a));  // the first pixel's top-left, in device pixels
+    const qreal top = dy > 0 ? start.y() : start.y() + ratio - steps * ratio;
+    painter.save();
+    painter.setWorldTransform(device.inverted() * painter.worldTransform());  // device pixels from here
+    for (int row = qRound(top); row < qRound(top + steps * ratio); ++row) {
+        // Down the band from its first pixel's top edge, or up it from its first pixel's bottom.
+        const qreal along = dy > 0 ? row - start.y() : start.y() + ratio - (row + 1);
+        const qreal left = start.x() + along * dx;
+        const int from = qRound(left);
+        painter.fillRect(QRect(from, row, qRound(left + ratio) - from, 1), color);
+    }
+    painter.restore();
+    return true;
+}
+
 // A line from a up to, not including, b. Glyph lines are horizontal, vertical or diagonal at
 // 45 degrees, which this walks pixel by pixel.
 void Line(QPainter& painter, const QPoint& a, const QPoint& b, const QColor& color)
@@ -20,6 +45,8 @@ void Line(QPainter& painter, const QPoint& a, const QPoint& b, const QColor& col
     const int dx = Sign(b.x() - a.x());
     const int dy = Sign(b.y() - a.y());
     const int steps = std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
+    if (dx != 0 && dy != 0 && DeviceDiagonal(painter, a, dx, dy, steps, color))
+        return;
     for (int i = 0; i < steps; ++i)
         painter.fillRect(a.x() + i * dx, a.y() + i * dy, 1, 1, color);
 }

@@ -5,7 +5,9 @@
 
 // The small glyphs drawn when a skin gives no picture for an arrow or a caption button.
 // Lines leave out their end point and rectangles their right and bottom edge, so every glyph
-// covers exactly the pixels listed in the glyph table.
+// covers exactly the pixels listed in the glyph table. At a device pixel ratio above 1 the
+// diagonal lines step by device pixels, so a glyph is as fine as the device, not its 1x pixels
+// enlarged.
 
 // Arrows centred in rect (centre = left + width / 2, top + height / 2).
 enum class ArrowGlyph { Left, Right, Up, Down, SmallDown };

@@ -58,3 +58,13 @@ void BuildResizedImage(QImage& destination, const QImage& picture, const QRect& 
         return;
     }
 }
+
+void BuildResizedImage(QImage& destination, const ScaledSkinPicture& picture, const QRect& skinRect,
+                       const NinePieceGeometry& geometry, NinePieceOptions options,
+                       MiddleStretchType stretchType, const QSize& size)
+{
+    const int scale = picture.Scale();
+    BuildResizedImage(destination, picture.Source(), ScaledRect(skinRect, scale), geometry.Scaled(scale), options,
+                      stretchType, size * scale);
+    picture.Finish(destination, destination.size() / scale);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skinui/NinePieceImage.h"
+#include "skinui/ScaledSkinPicture.h"
 
 // How a skinned control grows its skin rectangle, derived from the skin object's corner
 // points: none without a skin rectangle; both directions when the right-bottom point has both
@@ -20,5 +21,11 @@ QSize SizeUnderRule(TbsResizeMode mode, const QSize& skinSize, const QSize& requ
 // points' Y; both directions grows all nine pieces by options and stretchType. The destination
 // is resized; it is null for mode None.
 void BuildResizedImage(QImage& destination, const QImage& picture, const QRect& skinRect,
+                       const NinePieceGeometry& geometry, NinePieceOptions options,
+                       MiddleStretchType stretchType, const QSize& size);
+
+// The same build for a device pixel ratio (ScaledSkinPicture): arguments in logical pixels,
+// the destination in device pixels.
+void BuildResizedImage(QImage& destination, const ScaledSkinPicture& picture, const QRect& skinRect,
                        const NinePieceGeometry& geometry, NinePieceOptions options,
                        MiddleStretchType stretchType, const QSize& size);

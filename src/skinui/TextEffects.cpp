@@ -1,8 +1,11 @@
 #include "skinui/TextEffects.h"
 
+#include "framework/DoubleSizePicture.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 #include <vector>
@@ -10,11 +13,15 @@
 namespace {
 
 // The text alone on a transparent picture of rect's size and margin more on every side, and
-// where it lies in there.
+// where it lies in there (logical pixels). The picture has the painter's device pixel ratio, so
+// the text is as fine as the text drawn directly beside it.
 QImage TextPicture(const QPainter& painter, const QString& text, const QRect& rect, int flags, SkinTextMode mode,
                    const QColor& color, int margin, QRect& used)
 {
-    QImage picture(rect.size() + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = PaintingRatio(painter);
+    const QSize size = rect.size() + QSize(2 * margin, 2 * margin);
+    QImage picture(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter canvas(&picture);
     canvas.setFont(painter.font());
@@ -58,9 +65,11 @@ void DrawTextWithShadow(QPainter& painter, const QString& text, const QRect& rec
     QRect used;
     const int margin = std::max(0, radius);
     QImage shadow = TextPicture(painter, text, rect, flags, mode, shadowColor, margin, used);
-    if (radius > 0) {
-        BoxBlur(shadow, radius, true);
-        BoxBlur(shadow, radius, false);
+    // The blur spreads as far at any ratio: its radius counts device pixels.
+    const int deviceRadius = qRound(radius * shadow.devicePixelRatio());
+    if (deviceRadius > 0) {
+        BoxBlur(shadow, deviceRadius, true);
+        BoxBlur(shadow, deviceRadius, false);
     }
     painter.drawImage(rect.topLeft() + QPoint(offset - margin, offset - margin), shadow);
     DrawSkinText(painter, text, rect, flags, mode);
@@ -72,14 +81,18 @@ void DrawTextWithReflection(QPainter& painter, const QString& text, const QRect&
     QRect used;
     QImage reflection = TextPicture(painter, text, rect, flags, mode, painter.pen().color(), 0, used);
     if (!used.isEmpty()) {
-        reflection = reflection.copy(used).mirrored(false, true);
+        const qreal ratio = reflection.devicePixelRatio();
+        const QRect device(qFloor(used.x() * ratio), qFloor(used.y() * ratio), qCeil(used.width() * ratio),
+                           qCeil(used.height() * ratio));
+        reflection = reflection.copy(device).mirrored(false, true);
+        reflection.setDevicePixelRatio(ratio);
         {
             QPainter fade(&reflection);
             fade.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-            QLinearGradient gradient(0, 0, 0, reflection.height());
+            QLinearGradient gradient(0, 0, 0, used.height());
             gradient.setColorAt(0, QColor(0, 0, 0, 128));
             gradient.setColorAt(1, QColor(0, 0, 0, 0));
-            fade.fillRect(reflection.rect(), gradient);
+            fade.fillRect(QRect(QPoint(0, 0), used.size()), gradient);
         }
         painter.drawImage(rect.topLeft() + QPoint(used.x(), used.y() + used.height() + offset), reflection);
     }

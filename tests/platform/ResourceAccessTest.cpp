@@ -28,8 +28,23 @@ struct PictureHolder {
     }
 };
 
+// Stands in for a picture control that can show a double-size form, drawn at a ratio.
+struct ScaledHolder {
+    qreal ratio = 1;
+    QImage picture;
+    QImage doubleSize;
+    qreal devicePixelRatioF() const { return ratio; }
+    void SetPicture(const QImage& image) { SetPicture(image, QImage()); }
+    void SetPicture(const QImage& image, const QImage& twice)
+    {
+        picture = image;
+        doubleSize = twice;
+    }
+};
+
 const QImage CloseMovePicture = TestPicture(27, 22, false);
 const QImage LinkPicture = TestPicture(62, 22, true);
+const QImage LinkVariant = TestPicture(124, 44, true);
 const QByteArray SkinBytes("KSKN\0\1\2\3 skin package", 21);
 
 QByteArray TestPack()
@@ -40,6 +55,9 @@ QByteArray TestPack()
     writer.add(jpeg, ResourceId(QStringLiteral("CloseMove")), 0, EncodePicture(CloseMovePicture, "JPEG"));
     writer.add(jpeg, ResourceId(QStringLiteral("Broken")), 0, "not a picture");
     writer.add(png, ResourceId(QStringLiteral("YXM")), 0, EncodePicture(LinkPicture, "PNG"));
+    writer.add(png, ResourceId(QStringLiteral("YXM@2X")), 0, EncodePicture(LinkVariant, "PNG"));
+    writer.add(png, ResourceId(QStringLiteral("KFN")), 0, EncodePicture(LinkPicture, "PNG"));
+    writer.add(png, ResourceId(QStringLiteral("KFN@2X")), 0, "a damaged variant");
     writer.add(ResourceId(QStringLiteral("BMP")), ResourceId(QStringLiteral("Plain")), 0, EncodePicture(CloseMovePicture, "BMP"));
     writer.add(ResourceId(quint16(10)), ResourceId(QStringLiteral("Skin")), 0, SkinBytes);
     return writer.build();
@@ -105,6 +123,37 @@ TEST_F(ResourceAccess, MissingOrDamagedPicturesRaiseAndLeaveThePicture)
               u"Resource CloseMove not found");
     EXPECT_EQ(holder.assignments, 1);
     EXPECT_EQ(holder.picture, shown);
+}
+
+// A variant is looked up only above 1, and a missing or damaged one leaves the base alone.
+TEST_F(ResourceAccess, DoubleSizeVariantsAreOptional)
+{
+    const struct {
+        const char* name;
+        const char* type;
+        QSize variant;  // 0 x 0: none
+    } cases[] = {
+        {"YXM", "PNG", {124, 44}},
+        {"yxm", "PNG", {124, 44}},  // names ignore case
+        {"CloseMove", "JPEG", {0, 0}},  // no variant
+        {"KFN", "PNG", {0, 0}},         // damaged
+        {"YXM", "JPEG", {0, 0}},        // another type
+        {"YXM", "png", {0, 0}},         // a type text that selects no decoder
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DecodeResourceVariant(pack, QLatin1String(c.name), QLatin1String(c.type)).size(), c.variant) << c.name;
+    EXPECT_TRUE(DecodeResourceVariant(0, QStringLiteral("YXM"), QStringLiteral("PNG")).isNull());
+
+    ScaledHolder scaled;
+    LoadResourceImage(pack, scaled, QStringLiteral("YXM"), QStringLiteral("PNG"));
+    EXPECT_EQ(scaled.picture.size(), QSize(62, 22));
+    EXPECT_TRUE(scaled.doubleSize.isNull());
+    scaled.ratio = 1.5;
+    LoadResourceImage(pack, scaled, QStringLiteral("YXM"), QStringLiteral("PNG"));
+    EXPECT_EQ(scaled.doubleSize.pixel(100, 40), LinkVariant.pixel(100, 40));
+    LoadResourceImage(pack, scaled, QStringLiteral("KFN"), QStringLiteral("PNG"));
+    EXPECT_EQ(scaled.picture.size(), QSize(62, 22));
+    EXPECT_TRUE(scaled.doubleSize.isNull());
 }
 
 TEST_F(ResourceAccess, PictureObjectsLoadByTheirOwnType)

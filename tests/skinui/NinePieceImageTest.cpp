@@ -20,18 +20,6 @@ const NinePieceOptions kAllStretched = NinePieceOption::DrawClient | NinePieceOp
     | NinePieceOption::StretchTop | NinePieceOption::StretchRight | NinePieceOption::StretchBottom
     | NinePieceOption::StretchMiddle;
 
-// Where destination coordinate d of an axis comes from when the middle of that axis is tiled:
-// the head border stays, the tail border moves with the size.
-int Tiled(int d, int head, int piece, int sourceLength, int destLength)
-{
-    const int tailStart = destLength - (sourceLength - head - piece);
-    if (d < head)
-        return d;
-    if (d >= tailStart)
-        return d - (destLength - sourceLength);
-    return head + (d - head) % piece;
-}
-
 int Stretched(int d, int head, int piece, int sourceLength, int destLength)
 {
     const int span = destLength - (sourceLength - piece);

@@ -64,3 +64,15 @@ inline int Nearest(int d, int srcLen, int dstLen)
 {
     return int((2LL * d + 1) * srcLen / (2LL * dstLen));
 }
+
+// Where destination coordinate d of an axis comes from when the middle of that axis is tiled:
+// the head border stays, the tail border moves with the size.
+inline int Tiled(int d, int head, int piece, int sourceLength, int destLength)
+{
+    const int tailStart = destLength - (sourceLength - head - piece);
+    if (d < head)
+        return d;
+    if (d >= tailStart)
+        return d - (destLength - sourceLength);
+    return head + (d - head) % piece;
+}

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -127,7 +128,7 @@ void Stop(QProcess& process)
 }
 }  // namespace
 
-XvfbSession::XvfbSession(Tray tray, int timeoutMs, Desktop desktop)
+XvfbSession::XvfbSession(Tray tray, int timeoutMs, Desktop desktop, const QSize& screen) : screen_(screen)
 {
     if (!StartServer(timeoutMs))
         return;
@@ -160,7 +161,7 @@ bool XvfbSession::StartServer(int timeoutMs)
     server_.setStandardErrorFile(QProcess::nullDevice());
     server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                            QStringLiteral("0"),
-                                           QStringLiteral("%1x%2x24").arg(ScreenWidth).arg(ScreenHeight),
+                                           QStringLiteral("%1x%2x24").arg(screen_.width()).arg(screen_.height()),
                                            QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     const QDeadlineTimer deadline(timeoutMs);
     while (!server_.canReadLine() && server_.state() != QProcess::NotRunning && !deadline.hasExpired())
@@ -245,6 +246,48 @@ void XvfbSession::StopCompositor()
 QRect XvfbSession::TrayArea()
 {
     return QRect(ScreenWidth - TrayWidth, ScreenHeight - TrayHeight, TrayWidth, TrayHeight);
+}
+
+QSize XvfbSession::DefaultScreen()
+{
+    return QSize(ScreenWidth, ScreenHeight);
+}
+
+QImage XvfbSession::Grab(const QRect& area) const
+{
+    QImage image;
+    AskDisplay(display_.toLatin1(), [&](xcb_connection_t* connection) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        const auto reply = Owned(xcb_get_image_reply(
+            connection,
+            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, qint16(area.x()), qint16(area.y()),
+                          quint16(area.width()), quint16(area.height()), ~0u),
+            nullptr));
+        // A 24-bit screen sends 32 bits a pixel, blue first: the layout of Format_RGB32.
+        if (!reply || reply->depth != 24 || xcb_get_image_data_length(reply.get()) != area.width() * area.height() * 4)
+            return false;
+        image = QImage(xcb_get_image_data(reply.get()), area.width(), area.height(), area.width() * 4,
+                       QImage::Format_RGB32)
+                    .copy();
+        return true;
+    });
+    return image;
+}
+
+QRegion XvfbSession::Shape(quint32 window) const
+{
+    QRegion shape;
+    AskDisplay(display_.toLatin1(), [&](xcb_connection_t* connection) {
+        const auto reply = Owned(xcb_shape_get_rectangles_reply(
+            connection, xcb_shape_get_rectangles(connection, window, XCB_SHAPE_SK_BOUNDING), nullptr));
+        if (!reply)
+            return false;
+        const xcb_rectangle_t* rectangles = xcb_shape_get_rectangles_rectangles(reply.get());
+        for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(reply.get()); ++i)
+            shape += QRect(rectangles[i].x, rectangles[i].y, rectangles[i].width, rectangles[i].height);
+        return true;
+    });
+    return shape;
 }
 
 QList<XvfbSession::Window> XvfbSession::WindowsOn(const QString& display, qint64 pid)

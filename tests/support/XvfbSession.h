@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QProcess>
 #include <QRect>
+#include <QRegion>
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -15,7 +18,10 @@ public:
     enum class Tray { None, Trayer };
     enum class Desktop { Bare, WindowManager, Compositing };  // Compositing: window manager too
 
-    explicit XvfbSession(Tray tray, int timeoutMs = 20000, Desktop desktop = Desktop::Bare);
+    // The screen is screen large; TrayArea() is where the notification area sits on the
+    // default one.
+    explicit XvfbSession(Tray tray, int timeoutMs = 20000, Desktop desktop = Desktop::Bare,
+                         const QSize& screen = DefaultScreen());
     ~XvfbSession();
 
     bool Ready() const { return error_.isEmpty(); }
@@ -35,6 +41,7 @@ public:
     bool StartTray(int timeoutMs = 20000);
     void StopTray();
     static QRect TrayArea();
+    static QSize DefaultScreen();
 
     // A window on the display with its bounds on the screen.
     struct Window {
@@ -52,6 +59,11 @@ public:
     // the screen, or a key by its X name ("Escape"). False when they could not be sent.
     bool Click(const QPoint& at, int button = 1, int count = 1) const;
     bool PressKey(const QString& key) const;
+    // What the screen shows in area, as the server composes it; null when it cannot be read.
+    QImage Grab(const QRect& area) const;
+    // A window's bounding shape in its own coordinates, as the server holds it (its whole
+    // rectangle for a window that was never shaped); empty when it cannot be read.
+    QRegion Shape(quint32 window) const;
     // Runs a program on the display to its end: its standard output, or nothing when it
     // failed.
     std::optional<QString> RunOnDisplay(const QString& program, const QStringList& arguments) const;
@@ -65,6 +77,7 @@ private:
     QProcess tray_;
     QProcess windowManager_;
     QProcess compositor_;
+    QSize screen_;
     QString display_;
     QString error_;
 };

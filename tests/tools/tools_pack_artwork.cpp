@@ -1,5 +1,5 @@
 // The resource pack the build makes: every resource the client asks for, in its format and
-// size, drawn reproducibly.
+// size, and its double-size variant, drawn reproducibly.
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -40,6 +40,10 @@ std::vector<PackPicture> ClientPictures()
     pictures.push_back({"PNG", "TabGame", QSize(16, 16)});
     pictures.push_back({"PNG", "TabClose", QSize(12, 12)});
     pictures.push_back({"PNG", "TabCloseMove", QSize(12, 12)});
+    // Each with its double-size variant.
+    const size_t count = pictures.size();
+    for (size_t i = 0; i < count; ++i)
+        pictures.push_back({pictures[i].type, pictures[i].name + "@2X", pictures[i].size * 2});
     return pictures;
 }
 
@@ -62,7 +66,7 @@ QByteArray ReadAll(const QString& path)
 TEST(BuiltPack, HoldsEveryPictureOfTheClientInItsFormatAndSize)
 {
     const std::vector<PackPicture> pictures = ClientPictures();
-    ASSERT_EQ(pictures.size(), 40u);
+    ASSERT_EQ(pictures.size(), 80u);
     QTemporaryDir dir;
     for (const PackPicture& picture : pictures) {
         SCOPED_TRACE(picture.name);
@@ -84,7 +88,7 @@ TEST(BuiltPack, ArtworkIsReproducible)
     ASSERT_EQ(RunTool(KESTRUNE_ARTWORK_TOOL, {QStringLiteral("pack"), first.path()}), 0);
     ASSERT_EQ(RunTool(KESTRUNE_ARTWORK_TOOL, {QStringLiteral("pack"), second.path()}), 0);
     const QStringList files = QDir(first.path()).entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(files.size(), 40);
+    EXPECT_EQ(files.size(), 80);
     EXPECT_EQ(files, QDir(second.path()).entryList(QDir::Files, QDir::Name));
     for (const QString& name : files)
         EXPECT_EQ(ReadAll(first.filePath(name)), ReadAll(second.filePath(name))) << name.toStdString();

@@ -1,6 +1,7 @@
 // kestrune-pack, run as the operator runs it.
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -146,6 +147,34 @@ TEST_F(PackTool, CheckNamesEveryDamagedResource)
     }
     EXPECT_EQ(RunPackTool({QStringLiteral("check")}).exitCode, 2);
     EXPECT_EQ(RunPackTool({QStringLiteral("check"), path(QStringLiteral("absent.dll"))}).exitCode, 1);
+}
+
+// A variant NAME@2X decodes and is exactly twice the size of NAME of its type.
+TEST_F(PackTool, CheckMeasuresEveryVariantAgainstItsPicture)
+{
+    const auto png = [&](const char* name, int width, int height) {
+        QImage picture(width, height, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        ASSERT_TRUE(picture.save(path(QLatin1String(name)), "PNG"));
+    };
+    png("link.png", 5, 3);
+    png("twice.png", 10, 6);
+    png("wider.png", 11, 6);
+    write(QStringLiteral("damaged.png"), "no picture");
+    write(QStringLiteral("pack.txt"), "PNG YXN link.png\nPNG YXN@2X twice.png\n"
+                                      "PNG KFN link.png\nPNG KFN@2X wider.png\n"
+                                      "PNG YHN@2X twice.png\n"
+                                      "PNG LBN damaged.png\nPNG LBN@2X twice.png\n"
+                                      "JPEG YXN@2X twice.png\n");
+    ASSERT_EQ(RunPackTool({QStringLiteral("build"), path(QStringLiteral("pack.txt")), path(QStringLiteral("v.dll"))}).exitCode, 0);
+    const ToolRun check = RunPackTool({QStringLiteral("check"), path(QStringLiteral("v.dll"))});
+    EXPECT_EQ(check.exitCode, 1);
+    const QStringList lines = check.out.split(u'\n', Qt::SkipEmptyParts);
+    for (const char* line : {"PNG\tYXN\t0\tOK", "PNG\tYXN@2X\t0\tOK", "PNG\tKFN@2X\t0\t11 x 6 is not twice the 5 x 3 of KFN",
+                             "PNG\tYHN@2X\t0\tthe picture YHN it doubles is missing",
+                             "PNG\tLBN@2X\t0\tthe picture LBN it doubles: PNG error: Not a PNG file"})
+        EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line << "\n" << check.out.toStdString();
+    EXPECT_TRUE(check.out.contains(u"JPEG\tYXN@2X\t0\tJPEG error"));  // a PNG is no JPEG
 }
 
 TEST_F(PackTool, BadInputGetsAMessageAndANonZeroExit)

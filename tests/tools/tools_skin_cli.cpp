@@ -57,8 +57,10 @@ TEST(KestruneSkinTool, BuildUnpackBuildReproducesTheDefaultSkin)
         const QString folder = dir.filePath(QStringLiteral("unpacked%1").arg(round));
         const QString rebuilt = dir.filePath(QStringLiteral("rebuilt%1.skn").arg(round));
         ASSERT_EQ(SkinTool({"unpack", package, folder}).exitCode, 0);
-        EXPECT_TRUE(QFile::exists(folder + "/frame.bmp"));
-        EXPECT_TRUE(QFile::exists(folder + "/controls.bmp"));
+        for (const char* picture : {"frame", "inactiveframe", "mask", "buttons", "controls", "popup"}) {
+            EXPECT_TRUE(QFile::exists(folder + "/" + picture + ".bmp")) << picture;
+            EXPECT_TRUE(QFile::exists(folder + "/" + picture + "@2x.bmp")) << picture;
+        }
         const ToolRun build = SkinTool({"build", folder + "/skin.ini", rebuilt});
         ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
         EXPECT_EQ(Unpacked(rebuilt), Unpacked(original)) << "round " << round;
@@ -86,6 +88,12 @@ TEST(KestruneSkinTool, DumpShowsEveryObjectOfTheDefaultSkin)
     EXPECT_TRUE(lines.contains("cbtnface=16447220"));
     EXPECT_TRUE(lines.contains("fontstyle=fsbold"));
     EXPECT_TRUE(lines.contains("1=closebutton:stdbutton"));
+    // Every picture's double-size form, under the name unpack gives it.
+    const qsizetype doubles = lines.indexOf("[PICTURES@2X]");
+    ASSERT_GE(doubles, 0);
+    EXPECT_EQ(lines.mid(doubles + 1, 6), (QStringList{"picture=frame@2x.bmp 320x180", "inactivepicture=inactiveframe@2x.bmp 320x180",
+                                                      "mask=mask@2x.bmp 320x180", "0=buttons@2x.bmp 144x180",
+                                                      "1=controls@2x.bmp 480x368", "2=popup@2x.bmp 200x120"}));
 }
 
 TEST(KestruneSkinTool, DumpKeepsObjectsThatShareAName)

@@ -219,6 +219,53 @@ TEST_F(SkinPreview, TheDialogsAreSavedWholeInTheirFramesAsTheyAreSetUp)
         << "OK enabled";
 }
 
+// At a scale of 2 the dialog's frame is cut from the skin's double-size pictures, not the 1x
+// frame enlarged; its shape is the 1x shape doubled; at 1.5 the picture covers 1.5 times the size.
+TEST_F(SkinPreview, AtAScaleTheDialogIsDrawnFromTheDoubleSizePictures)
+{
+    const auto run = [&](const char* scale) {
+        const PreviewRun r = Preview(QStringList{package, QStringLiteral("clearcache"), QStringLiteral("1"),
+                                                 QStringLiteral("1"), Out("dialog.png"), QLatin1String(scale)});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return QImage(Out("dialog.png")).convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage one = run("scale=1"), two = run("scale=2");
+    ASSERT_EQ(one.size(), QSize(322, 174));
+    ASSERT_EQ(two.size(), QSize(644, 348));
+    EXPECT_EQ(run("scale=1.5").size(), QSize(483, 261));
+
+    TbsSkinData skin;
+    skin.LoadPackageFile(package);
+    const QImage frame = skin.FramePicture().convertToFormat(QImage::Format_ARGB32);
+    const QImage doubleFrame = skin.DoubleSizePictures().FramePicture.convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(doubleFrame.size(), frame.size() * 2);
+    // A column of the caption bar, away from the caption and the buttons: the frame picture's
+    // middle column at each scale; at 2 not the 1x column with each pixel doubled.
+    const int caption = 28;
+    bool doubledOneTimes = true;
+    for (int y = 0; y < 2 * caption; ++y) {
+        EXPECT_EQ(two.pixel(300, y), doubleFrame.pixel(160, y)) << y;
+        doubledOneTimes = doubledOneTimes && two.pixel(300, y) == one.pixel(150, y / 2);
+        if (y < caption)
+            EXPECT_EQ(one.pixel(150, y), frame.pixel(80, y)) << y;
+    }
+    EXPECT_FALSE(doubledOneTimes);
+    // The rounded corners: what is cut away at 2 is what is cut away at 1, doubled.
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            EXPECT_EQ(qAlpha(two.pixel(x, y)) == 0, qAlpha(one.pixel(x / 2, y / 2)) == 0) << x << "," << y;
+            EXPECT_EQ(qAlpha(two.pixel(643 - x, y)) == 0, qAlpha(one.pixel(321 - x / 2, y / 2)) == 0) << x << "," << y;
+        }
+    EXPECT_EQ(qAlpha(two.pixel(0, 0)), 0);
+    // The OK button's caption is drawn at the device's resolution, not enlarged.
+    const QRect ok(4 + 222, 28 + 98, 75, 25);
+    int differing = 0;
+    for (int y = 2 * ok.top(); y < 2 * ok.bottom(); ++y)
+        for (int x = 2 * ok.left(); x < 2 * ok.right(); ++x)
+            differing += two.pixel(x, y) != one.pixel(x / 2, y / 2);
+    EXPECT_GT(differing, 20);
+}
+
 TEST_F(SkinPreview, RefusedCommandLinesEndWithOneLineAndCodeTwo)
 {
     const auto line = [&](const QString& skin, const QString& control, const QString& width,

@@ -42,9 +42,9 @@ QColor ButtonFace(State state)
 using GlyphPainter = std::function<void(QPainter&)>;
 
 // A 27 x 22 caption button: the glyph drawn in white, pushed one pixel down-right when pressed.
-QImage CaptionButton(const GlyphPainter& glyph, State state)
+QImage CaptionButton(const GlyphPainter& glyph, State state, int scale)
 {
-    QImage image = Canvas(27, 22, ButtonFace(state));
+    QImage image = Canvas(27, 22, ButtonFace(state), scale);
     QPainter painter(&image);
     if (state == State::Pressed)
         painter.translate(1, 1);
@@ -53,18 +53,18 @@ QImage CaptionButton(const GlyphPainter& glyph, State state)
     return image;
 }
 
-QImage WordButton(const QString& words, State state)
+QImage WordButton(const QString& words, State state, int scale)
 {
-    QImage image = Canvas(38, 22, ButtonFace(state));
+    QImage image = Canvas(38, 22, ButtonFace(state), scale);
     CenteredText(image, words, 11, state == State::Normal ? QColor(Qt::white) : QColor(255, 236, 150));
     return image;
 }
 
 // A 62 x 22 portal link with alpha: the words between angle brackets; a soft plate behind
 // them under the pointer, a darker one when pressed.
-QImage PortalLink(const QString& words, State state)
+QImage PortalLink(const QString& words, State state, int scale)
 {
-    QImage image = Canvas(62, 22, Qt::transparent);
+    QImage image = Canvas(62, 22, Qt::transparent, scale);
     if (state != State::Normal) {
         QPainter plate(&image);
         plate.setRenderHint(QPainter::Antialiasing);
@@ -79,9 +79,9 @@ QImage PortalLink(const QString& words, State state)
 
 // The cache dialog's face, 60 x 62: a round smiling face on the dialog's own background (the
 // default skin's client colour), since a JPEG has no transparency to show it through.
-QImage Face()
+QImage Face(int scale)
 {
-    QImage image = Canvas(60, 62, QColor(0xF4, 0xF6, 0xFA));
+    QImage image = Canvas(60, 62, QColor(0xF4, 0xF6, 0xFA), scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Shade(Blue, -20), 2));
@@ -96,10 +96,10 @@ QImage Face()
 }
 
 // A 143 x 30 tab background with rounded top corners over the strip colour.
-QImage TabBackground(bool selected)
+QImage TabBackground(bool selected, int scale)
 {
-    QImage image = Canvas(143, 30, QColor(32, 92, 170));
-    QImage face = Canvas(143, 30, Qt::transparent);
+    QImage image = Canvas(143, 30, QColor(32, 92, 170), scale);
+    QImage face = Canvas(143, 30, Qt::transparent, scale);
     VerticalGradient(face, selected ? QColor(250, 252, 255) : QColor(150, 186, 230),
                      selected ? QColor(226, 236, 250) : QColor(112, 156, 214));
     QPainterPath shape;
@@ -111,9 +111,9 @@ QImage TabBackground(bool selected)
     return image;
 }
 
-QImage TabIcon(bool mainTab)
+QImage TabIcon(bool mainTab, int scale)
 {
-    QImage image = Canvas(16, 16, Qt::transparent);
+    QImage image = Canvas(16, 16, Qt::transparent, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -133,9 +133,9 @@ QImage TabIcon(bool mainTab)
 }
 
 // The 12 x 12 close glyph: a grey cross, or a white cross on a red disc under the pointer.
-QImage TabClose(bool hover)
+QImage TabClose(bool hover, int scale)
 {
-    QImage image = Canvas(12, 12, Qt::transparent);
+    QImage image = Canvas(12, 12, Qt::transparent, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     if (hover) {
@@ -149,13 +149,14 @@ QImage TabClose(bool hover)
     return image;
 }
 
+// Writes every picture at both sizes.
 struct Writer {
     QString dir;
     bool ok = true;
 
-    void put(const QImage& image, const QString& name, const char* suffix)
+    void put(const ScaledDrawing& draw, const QString& name, const char* suffix)
     {
-        ok = ok && Save(image, dir + name + QLatin1StringView(suffix));
+        ok = ok && SaveBothSizes(draw, dir, name, suffix);
     }
 };
 
@@ -169,12 +170,14 @@ void WriteCaptionButtons(Writer& out)
     };
     for (const auto& [name, glyph] : buttons) {
         for (const StateSuffixes& state : States)
-            out.put(CaptionButton(glyph, state.state), QLatin1StringView(name) + QLatin1StringView(state.button), ".jpg");
+            out.put([&](int scale) { return CaptionButton(glyph, state.state, scale); },
+                    QLatin1StringView(name) + QLatin1StringView(state.button), ".jpg");
     }
     const std::pair<const char*, QString> words[] = {{"Set", QStringLiteral("清缓存")}, {"Feed", QStringLiteral("刷新")}};
     for (const auto& [name, text] : words) {
         for (const StateSuffixes& state : States)
-            out.put(WordButton(text, state.state), QLatin1StringView(name) + QLatin1StringView(state.button), ".jpg");
+            out.put([&](int scale) { return WordButton(text, state.state, scale); },
+                    QLatin1StringView(name) + QLatin1StringView(state.button), ".jpg");
     }
 }
 
@@ -196,20 +199,20 @@ void WritePortalLinks(Writer& out)
     for (const auto& link : links) {
         for (const StateSuffixes& state : States) {
             const QString name = QLatin1StringView(link.prefix) + QLatin1StringView(state.link) + QLatin1StringView(link.suffix);
-            out.put(PortalLink(link.words, state.state), name, ".png");
+            out.put([&](int scale) { return PortalLink(link.words, state.state, scale); }, name, ".png");
         }
     }
 }
 
 void WriteTabPictures(Writer& out)
 {
-    out.put(Face(), QStringLiteral("Face"), ".jpg");
-    out.put(TabBackground(true), QStringLiteral("TabSel"), ".jpg");
-    out.put(TabBackground(false), QStringLiteral("TabUnSel"), ".jpg");
-    out.put(TabIcon(true), QStringLiteral("TabIconMain"), ".png");
-    out.put(TabIcon(false), QStringLiteral("TabGame"), ".png");
-    out.put(TabClose(false), QStringLiteral("TabClose"), ".png");
-    out.put(TabClose(true), QStringLiteral("TabCloseMove"), ".png");
+    out.put(Face, QStringLiteral("Face"), ".jpg");
+    out.put([](int scale) { return TabBackground(true, scale); }, QStringLiteral("TabSel"), ".jpg");
+    out.put([](int scale) { return TabBackground(false, scale); }, QStringLiteral("TabUnSel"), ".jpg");
+    out.put([](int scale) { return TabIcon(true, scale); }, QStringLiteral("TabIconMain"), ".png");
+    out.put([](int scale) { return TabIcon(false, scale); }, QStringLiteral("TabGame"), ".png");
+    out.put([](int scale) { return TabClose(false, scale); }, QStringLiteral("TabClose"), ".png");
+    out.put([](int scale) { return TabClose(true, scale); }, QStringLiteral("TabCloseMove"), ".png");
 }
 
 }  // namespace

@@ -11,9 +11,9 @@ namespace {
 
 enum class Glyph { Close, Maximize, Minimize };
 
-QImage CaptionButton(Glyph glyph)
+QImage CaptionButton(Glyph glyph, int scale)
 {
-    QImage image = Canvas(27, 22, Blue);
+    QImage image = Canvas(27, 22, Blue, scale);
     QPainter painter(&image);
     painter.setPen(QPen(Qt::white, 2));
     switch (glyph) {
@@ -31,23 +31,23 @@ QImage CaptionButton(Glyph glyph)
     return image;
 }
 
-QImage WordButton(const QString& words)
+QImage WordButton(const QString& words, int scale)
 {
-    QImage image = Canvas(38, 22, Blue);
+    QImage image = Canvas(38, 22, Blue, scale);
     CenteredText(image, words, 11, Qt::white);
     return image;
 }
 
-QImage PortalLink(const QString& words)
+QImage PortalLink(const QString& words, int scale)
 {
-    QImage image = Canvas(62, 22, Qt::transparent);
+    QImage image = Canvas(62, 22, Qt::transparent, scale);
     CenteredText(image, QStringLiteral("〈") + words + QStringLiteral("〉"), 13, Qt::white, true);
     return image;
 }
 
-QImage Logo()
+QImage Logo(int scale)
 {
-    QImage image = Canvas(86, 40, Qt::transparent);
+    QImage image = Canvas(86, 40, Qt::transparent, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath wing;  // a stylised kestrel wing
@@ -59,15 +59,15 @@ QImage Logo()
     painter.end();
     // The words sit right of the wing's root and end inside the picture.
     constexpr int wordsLeft = 27;
-    QImage words = Canvas(86 - wordsLeft, 40, Qt::transparent);
+    QImage words = Canvas(86 - wordsLeft, 40, Qt::transparent, scale);
     CenteredText(words, QStringLiteral("Kestrune"), 12, Qt::white, true);
     QPainter(&image).drawImage(QPoint(wordsLeft, 2), words);
     return image;
 }
 
-QImage StatusStrip(int width)
+QImage StatusStrip(int width, int scale)
 {
-    QImage image = Canvas(width, 30, Qt::white);
+    QImage image = Canvas(width, 30, Qt::white, scale);
     VerticalGradient(image, QColor(236, 242, 250), QColor(204, 218, 236));
     if (width > 20) {  // the size grip: three rows of dots at the bottom-right
         QPainter painter(&image);
@@ -98,19 +98,22 @@ QImage ApplicationIcon(int size)
 bool WriteWindowArtwork(const QString& outDir)
 {
     const QString dir = outDir + QLatin1Char('/');
-    return Save(CaptionButton(Glyph::Close), dir + QStringLiteral("close.jpg"))
-        && Save(CaptionButton(Glyph::Maximize), dir + QStringLiteral("max.jpg"))
-        && Save(CaptionButton(Glyph::Minimize), dir + QStringLiteral("min.jpg"))
-        && Save(WordButton(QStringLiteral("清缓存")), dir + QStringLiteral("set.jpg"))
-        && Save(WordButton(QStringLiteral("刷新")), dir + QStringLiteral("feed.jpg"))
-        && Save(Logo(), dir + QStringLiteral("logo.png"))
-        && Save(PortalLink(QStringLiteral("充值")), dir + QStringLiteral("recharge.png"))
-        && Save(PortalLink(QStringLiteral("游戏")), dir + QStringLiteral("games.png"))
-        && Save(PortalLink(QStringLiteral("用户")), dir + QStringLiteral("user.png"))
-        && Save(PortalLink(QStringLiteral("礼包")), dir + QStringLiteral("gift.png"))
-        && Save(PortalLink(QStringLiteral("客服")), dir + QStringLiteral("service.png"))
-        && Save(StatusStrip(4), dir + QStringLiteral("toolleft.jpg"))
-        && Save(StatusStrip(619), dir + QStringLiteral("toolright.jpg"))
+    const auto both = [&](const ScaledDrawing& draw, const char* name, const char* suffix) {
+        return SaveBothSizes(draw, dir, QLatin1String(name), suffix);
+    };
+    return both([](int s) { return CaptionButton(Glyph::Close, s); }, "close", ".jpg")
+        && both([](int s) { return CaptionButton(Glyph::Maximize, s); }, "max", ".jpg")
+        && both([](int s) { return CaptionButton(Glyph::Minimize, s); }, "min", ".jpg")
+        && both([](int s) { return WordButton(QStringLiteral("清缓存"), s); }, "set", ".jpg")
+        && both([](int s) { return WordButton(QStringLiteral("刷新"), s); }, "feed", ".jpg")
+        && both(Logo, "logo", ".png")
+        && both([](int s) { return PortalLink(QStringLiteral("充值"), s); }, "recharge", ".png")
+        && both([](int s) { return PortalLink(QStringLiteral("游戏"), s); }, "games", ".png")
+        && both([](int s) { return PortalLink(QStringLiteral("用户"), s); }, "user", ".png")
+        && both([](int s) { return PortalLink(QStringLiteral("礼包"), s); }, "gift", ".png")
+        && both([](int s) { return PortalLink(QStringLiteral("客服"), s); }, "service", ".png")
+        && both([](int s) { return StatusStrip(4, s); }, "toolleft", ".jpg")
+        && both([](int s) { return StatusStrip(619, s); }, "toolright", ".jpg")
         && Save(ApplicationIcon(48), dir + QStringLiteral("kestrune.png"))
         && Save(ApplicationIcon(256), dir + QStringLiteral("kestrune-256.png"));
 }

@@ -46,12 +46,50 @@ void loadSkinPackage(QByteArrayView bytes)
         throw KestruneError(QStringLiteral("not a skin package: its content version is above 3"));
 }
 
+// The picture a double-size variant NAME@2X doubles: NAME; empty for any other name.
+QString doubledName(const ResourceEntry& entry)
+{
+    const QString suffix = ResourceVariantName(QString());
+    const QString& name = entry.name.name();
+    if (entry.name.isNumeric() || name.size() <= suffix.size() || !name.endsWith(suffix, Qt::CaseInsensitive))
+        return QString();
+    return name.chopped(suffix.size());
+}
+
+// A variant decodes, and its picture of the same type is there and exactly half its size.
+Check variantCheck(const ResourceModule& module, const ResourceEntry& entry, ImageDecoder decode)
+{
+    return [&module, entry, decode](QByteArrayView bytes) {
+        const QImage variant = decode(bytes);
+        const QString name = doubledName(entry);
+        const ResourceEntry* base = module.table().find(entry.type, ResourceId(name));
+        if (!base || !base->readable())
+            throw KestruneError(QStringLiteral("the picture %1 it doubles is missing").arg(name));
+        QImage picture;
+        try {
+            picture = decode(module.bytesOf(*base));
+        } catch (const KestruneError& error) {
+            throw KestruneError(QStringLiteral("the picture %1 it doubles: %2").arg(name, error.message()));
+        }
+        if (variant.size() != picture.size() * 2)
+            throw KestruneError(QStringLiteral("%1 x %2 is not twice the %3 x %4 of %5")
+                                    .arg(variant.width())
+                                    .arg(variant.height())
+                                    .arg(picture.width())
+                                    .arg(picture.height())
+                                    .arg(name));
+    };
+}
+
 // What the client does with a resource like this one; empty for resources it never reads.
-Check checkFor(const ResourceEntry& entry)
+Check checkFor(const ResourceModule& module, const ResourceEntry& entry)
 {
     for (const auto& decoder : ResourceImageDecoders()) {
-        if (entry.type.matches(ResourceId(decoder.first.toString())))
-            return decoder.second;
+        if (!entry.type.matches(ResourceId(decoder.first.toString())))
+            continue;
+        if (!doubledName(entry).isEmpty())
+            return variantCheck(module, entry, decoder.second);
+        return decoder.second;
     }
     if (entry.type.matches(ResourceTypeFromText(QStringLiteral("rcdata"))) && entry.name.matches(ResourceId(QStringLiteral("Skin"))))
         return loadSkinPackage;
@@ -110,7 +148,7 @@ bool PackCommands::check(const QString& pack, QTextStream& out)
     const std::unique_ptr<ResourceModule> module = ResourceModule::open(pack);
     bool allGood = true;
     for (const ResourceEntry& entry : module->table().entries()) {
-        const Check check = checkFor(entry);
+        const Check check = checkFor(*module, entry);
         if (!check)
             continue;
         const QString result = checkResult(*module, entry, check);

@@ -14,7 +14,8 @@ public:
     // Writes the exact bytes of the first language of resource (type, name).
     static void extract(const QString& pack, const QString& type, const QString& name, const QString& output);
     // Decodes every picture resource of the types "JPEG", "PNG", "GIF" and "BMP" with the
-    // client's decoders and loads the raw-data resource "Skin" as a skin package; prints one
+    // client's decoders, checks that a double-size variant NAME@2X is exactly twice the size
+    // of its picture NAME, and loads the raw-data resource "Skin" as a skin package; prints one
     // line per resource, type, name and language followed by OK or the error. True when
     // every line says OK.
     static bool check(const QString& pack, QTextStream& out);

@@ -1,6 +1,6 @@
 // kestrune-skin dump PACKAGE: loads a package into a store and prints the store as a
-// description: the store's own sections as read, the two object lists, then one section per
-// object in list order (also when two objects share a name).
+// description: the store's own sections as read, the double-size pictures, the two object
+// lists, then one section per object in list order (also when two objects share a name).
 
 #include "skin/SkinDescription.h"
 #include "skin/SkinError.h"
@@ -32,6 +32,26 @@ void AppendObjects(QStringList& lines, const List& objects)
     }
 }
 
+// [PICTURES@2X]: for each picture that has a double-size form, keyed as in [PICTURES] (the
+// list's by index), the file name unpack gives it and its size.
+void WriteDoubleSizePictures(SkinDescription& description, const TbsSkinData& store)
+{
+    const SkinDoubleSizePictures& doubles = store.DoubleSizePictures();
+    const auto put = [&](const QString& key, const QString& name, const QImage& picture) {
+        if (!picture.isNull())
+            description.WriteString(QStringLiteral("PICTURES@2X"), key,
+                                    QStringLiteral("%1 %2x%3")
+                                        .arg(SkinDoubleSizePictures::FileName(name))
+                                        .arg(picture.width())
+                                        .arg(picture.height()));
+    };
+    put(QStringLiteral("picture"), store.FramePictureName(), doubles.FramePicture);
+    put(QStringLiteral("inactivepicture"), store.InactiveFramePictureName(), doubles.InactiveFramePicture);
+    put(QStringLiteral("mask"), store.FrameMaskName(), doubles.FrameMask);
+    for (int i = 0; i < store.Pictures().size(); ++i)
+        put(QString::number(i), store.PictureNames().value(i), doubles.Picture(i));
+}
+
 QStringList StoreSections(const TbsSkinData& store)
 {
     SkinDescription description;
@@ -40,6 +60,7 @@ QStringList StoreSections(const TbsSkinData& store)
     description.WriteString(kPictures, QStringLiteral("inactivepicture"), store.InactiveFramePictureName());
     description.WriteString(kPictures, QStringLiteral("mask"), store.FrameMaskName());
     description.WriteNameList(kPictures, QStringLiteral("activepictures"), store.PictureNames());
+    WriteDoubleSizePictures(description, store);
     store.FormInfo().WriteToDescription(description);
     store.PopupWindowSkin().WriteToDescription(description);
     store.LayerFrameSkin().WriteToDescription(description);

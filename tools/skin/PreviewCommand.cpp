@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPainter>
+#include <QtMath>
 
 #include <cstdio>
 
@@ -38,10 +39,17 @@ std::unique_ptr<TbsSkinData> LoadSkin(const QString& package)
     return store;
 }
 
-// The widget as the window system shows it: transparent outside its window region.
-QImage Picture(QWidget& widget)
+// The scales a preview draws at (device pixels per logical pixel), as the words that choose them.
+const QStringList kScales{QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")};
+
+// The widget as the window system shows it at a scale: transparent outside its window region.
+QImage Picture(QWidget& widget, qreal scale)
 {
-    QImage image = widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage image(QSize(qCeil(widget.width() * scale), qCeil(widget.height() * scale)), QImage::Format_ARGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
     if (!widget.mask().isEmpty()) {
         QPainter painter(&image);
         painter.setClipRegion(QRegion(image.rect()) - widget.mask());
@@ -58,6 +66,7 @@ QString PreviewUsage()
     QStringList lines;
     for (const ControlPreviewer& previewer : PreviewRegistry::All())
         lines << QStringLiteral("      %1: %2").arg(previewer.control, previewer.usage);
+    lines << QStringLiteral("      every control: scale=%1 (device pixels per pixel)").arg(kScales.join(u'|'));
     return lines.join(u'\n');
 }
 
@@ -67,7 +76,8 @@ int RunPreview(const QStringList& arguments)
     PreviewRequest request;
     request.size = QSize(ParseSide(arguments[2], "WIDTH"), ParseSide(arguments[3], "HEIGHT"));
     const QString& out = arguments[4];
-    request.options = PreviewOptions::Parse(arguments.mid(5), previewer.keys);
+    request.options = PreviewOptions::Parse(arguments.mid(5), previewer.keys + QStringList{QStringLiteral("scale")});
+    const qreal scale = request.options.Choice(QStringLiteral("scale"), kScales.first(), kScales).toDouble();
     const std::unique_ptr<TbsSkinData> skin = LoadSkin(arguments[0]);
     request.skin = skin.get();
 
@@ -79,7 +89,7 @@ int RunPreview(const QStringList& arguments)
     QApplication::processEvents();
     QWidget* shown = previewer.pose ? previewer.pose(*control, request) : nullptr;
     QApplication::processEvents();
-    const QImage image = Picture(shown ? *shown : *control);
+    const QImage image = Picture(shown ? *shown : *control, scale);
     if (!image.save(out, "PNG"))
         throw SkinUiError(QStringLiteral("cannot write \"%1\"").arg(out));
     std::printf("%s: %d x %d\n", qPrintable(out), image.width(), image.height());

@@ -1,5 +1,6 @@
-// kestrune-skin unpack PACKAGE DIR: writes a package's pictures as BMP files and its
-// description as skin.ini, so that `build DIR/skin.ini` gives the same skin again.
+// kestrune-skin unpack PACKAGE DIR: writes a package's pictures as BMP files, their double-size
+// forms as NAME@2x.bmp beside them, and its description as skin.ini, so that
+// `build DIR/skin.ini` gives the same skin again.
 
 #include "skin/SkinBitmapCodec.h"
 #include "skin/SkinDescription.h"
@@ -84,6 +85,27 @@ void NamePictureList(SkinDescription& description, PictureFiles& files, const QL
     description.WriteNameList(kPictures, QStringLiteral("activepictures"), generated);
 }
 
+void ClaimDouble(PictureFiles& files, const QString& name, const QImage& twice)
+{
+    if (twice.isNull())
+        return;
+    if (!files.Claim(SkinDoubleSizePictures::FileName(name), twice))
+        throw SkinError(QStringLiteral("cannot name the double-size picture of \"%1\"").arg(name));
+}
+
+// Beside each picture under the name the description now gives it.
+void NameDoubleSizePictures(const SkinDescription& description, PictureFiles& files,
+                            const SkinDoubleSizePictures& doubles)
+{
+    ClaimDouble(files, description.ReadString(kPictures, QStringLiteral("picture")), doubles.FramePicture);
+    ClaimDouble(files, description.ReadString(kPictures, QStringLiteral("inactivepicture")),
+                doubles.InactiveFramePicture);
+    ClaimDouble(files, description.ReadString(kPictures, QStringLiteral("mask")), doubles.FrameMask);
+    const QStringList names = description.ReadNameList(kPictures, QStringLiteral("activepictures"));
+    for (qsizetype i = 0; i < names.size(); ++i)
+        ClaimDouble(files, names[i], doubles.Picture(int(i)));
+}
+
 } // namespace
 
 int RunUnpack(const QStringList& arguments)
@@ -104,6 +126,7 @@ int RunUnpack(const QStringList& arguments)
     NameFramePicture(description, files, QStringLiteral("inactivepicture"), content.InactiveFramePicture);
     NameFramePicture(description, files, QStringLiteral("mask"), content.FrameMask);
     NamePictureList(description, files, content.Pictures);
+    NameDoubleSizePictures(description, files, content.DoubleSize);
 
     const QDir dir(arguments[1]);
     if (!dir.mkpath(QStringLiteral(".")))
