@@ -63,14 +63,14 @@ void FramePointer::SetHot(FrameObjectList& objects, int index, FramePointerActio
     hot_ = index;
     if (Valid(objects, old)) {
         SetObjectHot(objects[size_t(old)], false, actions);
-        actions.notices << FrameObjectNotice{FrameObjectMouse::Leave, objects[size_t(old)].Name};
+        actions.notices << FrameObjectNotice{FrameObjectMouse::Leave, objects[size_t(old)].Name, Qt::NoButton, {}};
         actions.hideGlow = true;
     }
     if (index < 0)
         return;
     TbsActiveSkinObject& hot = objects[size_t(index)];
     SetObjectHot(hot, true, actions);
-    actions.notices << FrameObjectNotice{FrameObjectMouse::Enter, hot.Name};
+    actions.notices << FrameObjectNotice{FrameObjectMouse::Enter, hot.Name, Qt::NoButton, {}};
     if (!hot.GlowPicture.isNull())
         actions.showGlow = index;
     actions.entered = index;

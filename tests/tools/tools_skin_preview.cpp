@@ -246,8 +246,9 @@ TEST_F(SkinPreview, AtAScaleTheDialogIsDrawnFromTheDoubleSizePictures)
     for (int y = 0; y < 2 * caption; ++y) {
         EXPECT_EQ(two.pixel(300, y), doubleFrame.pixel(160, y)) << y;
         doubledOneTimes = doubledOneTimes && two.pixel(300, y) == one.pixel(150, y / 2);
-        if (y < caption)
+        if (y < caption) {
             EXPECT_EQ(one.pixel(150, y), frame.pixel(80, y)) << y;
+        }
     }
     EXPECT_FALSE(doubledOneTimes);
     // The rounded corners: what is cut away at 2 is what is cut away at 1, doubled.

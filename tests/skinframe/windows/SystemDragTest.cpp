@@ -72,8 +72,9 @@ TEST(SystemDrag, ClicksStayClicksAndAMoveEndsWithItsRelease)
         else
             WaitFor([&] { return window.doubleClicks == c.doubleClicks && window.pos() != start; }, 600);
         EXPECT_EQ(window.doubleClicks, c.doubleClicks);
-        if (!c.moves)
+        if (!c.moves) {
             EXPECT_EQ(window.pos(), start);
+        }
         EXPECT_FALSE(Glued(window));
     }
 }
