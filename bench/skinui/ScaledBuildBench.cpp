@@ -2,6 +2,7 @@
 // picture at 1.5 and 2, cut from the double-size picture, against the same builds at 1 in the
 // same run (the first of each group is its baseline).
 
+#include "BenchSkin.h"
 #include "skinui/FrameStrips.h"
 #include "skinui/NinePieceImage.h"
 #include "skinui/SkinRect.h"
@@ -13,30 +14,16 @@ namespace {
 const QSize kDialog(400, 200);
 const QSize kControl(300, 100);
 
-QImage Picture(const QSize& size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x + y) % 256));
-    return image;
-}
-
 // A 100 x 60 skin rectangle with 10-pixel borders, and its double-size form.
 ScaledSkinPicture Skin(qreal ratio)
 {
-    return {Picture(QSize(100, 60)), Picture(QSize(200, 120)), ratio};
-}
-
-NinePieceGeometry Geometry()
-{
-    return NinePieceGeometry::AtClientCorners(SkinRect(10, 10, 90, 50));
+    return {BenchPicture(QSize(100, 60)), BenchPicture(QSize(200, 120)), ratio};
 }
 
 void FrameStrips(benchmark::State& state, qreal ratio)
 {
     const ScaledSkinPicture skin = Skin(ratio);
-    const NinePieceGeometry g = Geometry();
+    const NinePieceGeometry g = BenchGeometry();
     const NinePieceGeometry grown = g.GrownTo(QSize(100, 60), kDialog);
     for (auto _ : state) {
         FrameStripImages strips;
@@ -48,7 +35,7 @@ void FrameStrips(benchmark::State& state, qreal ratio)
 void NinePiece(benchmark::State& state, qreal ratio)
 {
     const ScaledSkinPicture skin = Skin(ratio);
-    const NinePieceGeometry g = Geometry();
+    const NinePieceGeometry g = BenchGeometry();
     const NinePieceGeometry grown = g.GrownTo(QSize(100, 60), kControl);
     QImage destination;
     for (auto _ : state) {

@@ -1,6 +1,7 @@
 // Growing skin pictures to a full-HD window, each against the baseline of one plain full-size
 // copy of a 1920 x 1080 picture in the same run.
 
+#include "BenchSkin.h"
 #include "PlainCopy.h"
 
 #include "skinui/FrameStrips.h"
@@ -17,21 +18,6 @@ namespace {
 
 const QSize kWindow(1920, 1080);
 
-QImage Picture(const QSize& size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x + y) % 256));
-    return image;
-}
-
-// A 100 x 60 skin rectangle with 10-pixel borders and the corner points on the client corners.
-NinePieceGeometry Geometry()
-{
-    return NinePieceGeometry::AtClientCorners(SkinRect(10, 10, 90, 50));
-}
-
 QImage RoundedMask()
 {
     QImage mask(kWindow, QImage::Format_RGB32);
@@ -46,13 +32,13 @@ QImage RoundedMask()
 
 void PlainFullSizeCopy(benchmark::State& state)
 {
-    BenchPlainCopy(state, Picture(kWindow));
+    BenchPlainCopy(state, BenchPicture(kWindow));
 }
 
 void NinePiece(benchmark::State& state, NinePieceOptions options)
 {
-    const QImage picture = Picture(QSize(100, 60));
-    const NinePieceGeometry g = Geometry();
+    const QImage picture = BenchPicture(QSize(100, 60));
+    const NinePieceGeometry g = BenchGeometry();
     const NinePieceGeometry grown = g.GrownTo(QSize(100, 60), kWindow);
     QImage destination;
     for (auto _ : state) {
@@ -84,8 +70,8 @@ void RegionFromRoundedMask(benchmark::State& state)
 
 void FrameStripsFullHd(benchmark::State& state)
 {
-    const QImage picture = Picture(QSize(100, 60));
-    const NinePieceGeometry g = Geometry();
+    const QImage picture = BenchPicture(QSize(100, 60));
+    const NinePieceGeometry g = BenchGeometry();
     const NinePieceGeometry grown = g.GrownTo(QSize(100, 60), kWindow);
     for (auto _ : state) {
         FrameStripImages strips;
