@@ -3,27 +3,26 @@
 #include "platform/WindowOrigin.h"
 #include "skinui/TbsPlatformCaps.h"
 
-#include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 std::optional<QPoint> PointerOver(const QWidget& widget)
 {
     const QWidget* window = widget.window();
+    const QPoint global = QCursor::pos();
     QPoint inWindow;
     if (PlatformCaps().screenPositions) {
-        // The pointer and the window as the window system has them now; which of the
-        // application's windows lies in front there, by the toolkit's own record of them.
-        inWindow = QCursor::pos() - WindowScreenOrigin(*window);
-        if (!window->rect().contains(inWindow))
+        // The pointer, the window under it and that window's place, all as the window system
+        // has them now.
+        if (QGuiApplication::topLevelAt(global) != window->windowHandle())
             return std::nullopt;
-        const QWidget* under = QApplication::widgetAt(window->mapToGlobal(inWindow));
-        if (!under || under->window() != window)
-            return std::nullopt;
+        inWindow = global - WindowScreenOrigin(*window);
     } else {
         if (!window->underMouse())
             return std::nullopt;
-        inWindow = window->mapFromGlobal(QCursor::pos());
+        inWindow = window->mapFromGlobal(global);
     }
     return widget.mapFrom(window, inWindow);
 }

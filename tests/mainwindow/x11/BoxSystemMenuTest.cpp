@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -17,6 +19,12 @@ namespace {
 // box was opened.
 class BoxSystemMenu : public MainWindowFixture {
 protected:
+    // The pointer goes back where the display started it, for the tests that follow.
+    void TearDown() override
+    {
+        MainWindowFixture::TearDown();
+        Point(QGuiApplication::primaryScreen()->geometry().center());
+    }
     static const TbsActiveSkinObject& Button(TDialogForm& box, TbsSkinCommand command)
     {
         const FrameObjectList& objects = box.bsSkinFrame1->Objects();
@@ -44,11 +52,17 @@ protected:
     }
     static bool Key(const char* key) { return Xdotool({QStringLiteral("key"), QString::fromLatin1(key)}); }
     static TbsSkinMenu& Menus(TDialogForm& box) { return *box.bsSkinFrame1->SkinMenu(); }
+    // Active, and where the window manager puts it for good: a box can be active a moment
+    // before it is moved into its place.
+    static bool Settled(TDialogForm& box)
+    {
+        return QTest::qWaitForWindowActive(&box) && WaitFor([&] { return XWindowOrigin(box.winId()) == box.pos(); });
+    }
     // Opens the system menu by open, then expects its top-left at the icon's bottom-left on the
     // screen, and closes it.
     static void ExpectMenuUnderTheIcon(TDialogForm& box, const std::function<bool(const QRect& icon)>& open)
     {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+        ASSERT_TRUE(Settled(box));
         const QRect icon = OnScreen(box, TbsSkinCommand::SysMenu);
         ASSERT_TRUE(icon.isValid());
         ASSERT_TRUE(open(icon));
@@ -116,7 +130,7 @@ TEST_F(BoxSystemMenu, TheCloseButtonLightsUpAfterTheMenu)
     boxes.Then([&](TDialogForm& box) {
         const auto& close = [&]() -> const TbsActiveSkinObject& { return Button(box, TbsSkinCommand::Close); };
         const auto lit = [&] { return close().MouseIn && box.bsSkinFrame1->HotObject() == &close(); };
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+        ASSERT_TRUE(Settled(box));
         const QPoint button = OnScreen(box, TbsSkinCommand::Close).center();
         const QPoint body = OnScreen(box, TbsSkinCommand::Close).bottomLeft() + QPoint(-60, 60);
         const struct {
