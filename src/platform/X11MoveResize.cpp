@@ -1,5 +1,7 @@
 #include "platform/X11MoveResize.h"
 
+#include "platform/X11Connection.h"
+
 #include <QGuiApplication>
 #include <QWindow>
 
@@ -25,8 +27,7 @@ uint32_t X11Button(Qt::MouseButton button)
 
 void X11MoveResize::Cancel(QWindow* window, Qt::MouseButton button)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;  // none on the offscreen platform
+    xcb_connection_t* connection = X11Connection();
     if (!window || !connection)
         return;
     static const char name[] = "_NET_WM_MOVERESIZE";
@@ -44,8 +45,7 @@ void X11MoveResize::Cancel(QWindow* window, Qt::MouseButton button)
     message.data.data32[3] = X11Button(button);
     message.data.data32[4] = SourceApplication;
     std::free(atom);
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_send_event(connection, 0, root,
+    xcb_send_event(connection, 0, X11Root(connection),
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection);

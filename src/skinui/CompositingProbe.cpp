@@ -1,5 +1,7 @@
 #include "skinui/CompositingProbe.h"
 
+#include "platform/X11Connection.h"
+
 #include <QGuiApplication>
 
 #include <cstdlib>
@@ -60,8 +62,8 @@ bool X11CompositingManagerRuns()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 && SelectionOwned(x11->connection(), ScreenOf(qgetenv("DISPLAY")));
+    xcb_connection_t* connection = X11Connection();
+    return connection && SelectionOwned(connection, ScreenOf(qgetenv("DISPLAY")));
 }
 }  // namespace
 
